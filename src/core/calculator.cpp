@@ -1,0 +1,170 @@
+#include "core/calculator.h"
+
+#include "core/command_ids.h"
+#include "core/number_text.h"
+
+namespace vor {
+
+CCalculator::CCalculator(CVORDoc& doc, CSettings& settings, FormPort& form, MessagePort& messages,
+                         ProfilePort& profile, CalculatorHooks& hooks)
+    : m_doc(doc), m_settings(settings), m_form(form), m_messages(messages), m_profile(profile),
+      m_hooks(hooks) {}
+
+std::string intText(long long value) { return std::to_string(value); }
+
+std::string CCalculator::format(double value, int code) {
+    return doubleToString(value, code, m_doc.m_rounding, &m_messages);
+}
+
+bool CCalculator::recording(int commandId) {
+    if (!m_macroRecording) return false;
+    m_hooks.addToActiveMacro(commandId);
+    return true;
+}
+
+bool CCalculator::appendLine(std::string text, std::string comment, double value) {
+    if (m_recalcPending) m_hooks.recalculateAll();
+    if (m_settings.europeanMode) text = europeanExchange(std::move(text));
+    if (m_settings.autoCommentSubtotal) comment = " ;cur sub: " + formatFixed(m_doc.m_total, 6);
+    if (m_doc.m_lineCount >= kMaxLines) {
+        m_messages.show("TOO MANY LINES IN TAPE BOX");
+        return false;
+    }
+    if (m_hasPendingComment) {
+        comment = m_pendingComment;
+        m_hasPendingComment = false;
+        m_pendingComment.clear();
+    }
+    const auto index = static_cast<std::size_t>(m_doc.m_lineCount);
+    auto line = std::make_unique<CTapeLine>();
+    line->setText(text);
+    line->setComment(comment);
+    line->m_value = value;
+    const std::string row = line->row();
+    m_doc.m_lines[index] = std::move(line);
+    m_lastLineValue = value;
+    m_doc.m_states[index] = std::make_unique<CLineState>();
+    takeSnapshot(*m_doc.m_states[index]);
+    m_form.addRow(row);
+    m_form.selectRow(m_doc.m_lineCount);
+    if (m_settings.readImmediate) m_hooks.speakRow(row);
+    ++m_doc.m_lineCount;
+    if (m_settings.promptToSaveOnExit) {
+        m_doc.m_modified = true;
+        m_hooks.documentModified();
+    }
+    if (m_settings.autoCopyTotal) m_hooks.copyCurrentTotal();
+    return true;
+}
+
+void CCalculator::takeSnapshot(CLineState& state) const {
+    if (m_doc.m_lineCount == 0) return;
+    state.m_mainText = m_doc.m_mainText;
+    state.m_memoryText = m_doc.m_memoryText;
+    state.m_registers = m_doc.registers();
+    state.m_lineValue = m_lastLineValue;
+    state.m_negCount = m_doc.m_negCount;
+    state.m_itemCount = m_doc.m_itemCount;
+    state.m_lastOp = m_doc.m_lastOp;
+    state.m_precision = m_doc.m_precision;
+    state.m_rounding = m_doc.m_rounding;
+    state.m_decimalEntered = m_doc.m_decimalEntered;
+    state.m_newEntry = m_doc.m_newEntry;
+    state.m_rebuildTape = m_doc.m_rebuildTape;
+}
+
+void CCalculator::restoreSnapshot(const CLineState& state) {
+    if (m_doc.m_lineCount == 0) return;
+    m_doc.m_mainText = state.m_mainText;
+    m_doc.m_memoryText = state.m_memoryText;
+    m_doc.setRegisters(state.m_registers);
+    m_lastLineValue = state.m_lineValue;
+    m_doc.m_negCount = state.m_negCount;
+    m_doc.m_itemCount = state.m_itemCount;
+    m_doc.m_lastOp = state.m_lastOp;
+    m_doc.m_precision = state.m_precision;
+    m_doc.m_rounding = state.m_rounding;
+    m_doc.m_decimalEntered = state.m_decimalEntered;
+    m_doc.m_newEntry = state.m_newEntry;
+    m_doc.m_rebuildTape = state.m_rebuildTape;
+    m_mainLED = m_doc.m_mainText;
+    m_memoryLED = m_doc.m_memoryText;
+    writeDisplays();
+}
+
+// The LED strings are kept in internal form at all times; only what goes to
+// the controls is exchanged. Exchanging the members themselves would turn a
+// string that was already shown back into internal form the next time it is
+// written without having been read in between (the Memory LED after C).
+void CCalculator::readDisplays() {
+    m_mainLED = m_form.mainLedText();
+    m_memoryLED = m_form.memoryLedText();
+    if (m_settings.europeanMode) {
+        m_mainLED = europeanExchange(m_mainLED);
+        m_memoryLED = europeanExchange(m_memoryLED);
+    }
+}
+
+void CCalculator::writeDisplays() {
+    if (m_settings.europeanMode)
+        m_form.setLedTexts(europeanExchange(m_mainLED), europeanExchange(m_memoryLED));
+    else
+        m_form.setLedTexts(m_mainLED, m_memoryLED);
+}
+
+void CCalculator::clearTape() {
+    m_form.resetRows();
+    m_doc.destroyLines();
+}
+
+void CCalculator::clearMemory() {
+    m_doc.m_memory = 0.0;
+    m_doc.m_memoryText = zeroText();
+    m_memoryLED = m_doc.m_memoryText;
+    writeDisplays();
+}
+
+void CCalculator::selectNextLine() {
+    if (recording(cmd::SelectNext)) return;
+    const int s = m_form.selectedRow();
+    if (s < 0) {
+        if (m_form.rowCount() > 0) m_form.selectRow(0);
+        return;
+    }
+    // On the last row this names the position after it; the list refuses it.
+    m_form.selectRow(s < m_doc.m_lineCount ? s + 1 : s);
+}
+
+void CCalculator::selectPreviousLine() {
+    if (recording(cmd::SelectPrevious)) return;
+    const int s = m_form.selectedRow();
+    if (s < 0) {
+        if (m_form.rowCount() > 0) m_form.selectRow(0);
+        return;
+    }
+    m_form.selectRow(s > 0 ? s - 1 : 0);
+}
+
+void CCalculator::selectFirstLine() { m_form.selectRow(0); }
+
+void CCalculator::selectLastLine() { m_form.selectRow(m_form.rowCount() - 1); }
+
+void CCalculator::showDocument() {
+    m_mainLED = m_doc.m_mainText;
+    m_memoryLED = m_doc.m_memoryText;
+    writeDisplays();
+}
+
+void CCalculator::setLastLineFlags(int keyId, bool immediate, bool repeated) {
+    CTapeLine* line = m_doc.lastLine();
+    line->m_keyId = keyId;
+    line->m_isImmediate = immediate;
+    line->m_repeated = repeated;
+}
+
+void CCalculator::snapshotLastLine() {
+    if (m_doc.m_lineCount == 0) return;
+    takeSnapshot(*m_doc.m_states[static_cast<std::size_t>(m_doc.m_lineCount - 1)]);
+}
+
+}  // namespace vor

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <string>
+
+#include "core/ports.h"
+#include "core/settings.h"
+#include "core/vor_doc.h"
+
+namespace vor {
+
+// What the calculator needs from the layers above it: recalculation of the
+// whole tape, the macro recorder, context help and the feature ports that
+// appendLine feeds. Every member has a harmless default so that a bare
+// calculator works on its own.
+class CalculatorHooks {
+public:
+    virtual ~CalculatorHooks() = default;
+    virtual void recalculateAll() {}
+    virtual void addToActiveMacro(int /*commandId*/) {}
+    virtual bool activeMacroPlaying() const { return false; }
+    virtual bool inContextHelpMode() const { return false; }
+    virtual void leaveContextHelpMode() {}
+    virtual void winHelp(unsigned /*data*/, unsigned /*command*/) {}
+    virtual void speakRow(const std::string& /*row*/) {}
+    virtual void copyCurrentTotal() {}
+    virtual void documentModified() {}
+};
+
+// The calculator half of the form view: the LED strings, the values that
+// belong to the form, and every key of the keypad. It works on one document
+// and reaches the screen only through the ports.
+class CCalculator {
+public:
+    CCalculator(CVORDoc& doc, CSettings& settings, FormPort& form, MessagePort& messages,
+                ProfilePort& profile, CalculatorHooks& hooks);
+
+    CVORDoc& doc() { return m_doc; }
+    const CVORDoc& doc() const { return m_doc; }
+    CSettings& settings() { return m_settings; }
+    FormPort& form() { return m_form; }
+    MessagePort& messages() { return m_messages; }
+    CalculatorHooks& hooks() { return m_hooks; }
+
+    // Tape and state (the single place a line joins the tape).
+    bool appendLine(std::string text, std::string comment, double value);
+    void takeSnapshot(CLineState& state) const;
+    void restoreSnapshot(const CLineState& state);
+    void readDisplays();
+    void writeDisplays();
+    void clearTape();
+    void clearMemory();
+    void selectNextLine();
+    void selectPreviousLine();
+    void selectFirstLine();
+    void selectLastLine();
+    // Shows a new or loaded document: LED strings from the document.
+    void showDocument();
+
+    // Formatting with the document's rounding; messages go to the user.
+    std::string format(double value, int code);
+
+    // Entry keys.
+    void enterDigits(const std::string& text);
+    void onDigit(char digit);
+    void onDoubleZero();
+    void onDecimalPoint();
+    void onRightShift();
+    void onNegate();
+    void onClear();
+    void onClearAll();
+
+    // Operation keys.
+    void onOperationKey(int commandId);
+    void performOperation(int code, const std::string& comment, const std::string& secondComment);
+    void onPercent();
+    void onMemoryRecall();
+    void onMarkUpDown();
+
+    // Selectors.
+    void toggleAutoDecimal();
+    void onPrecisionButton(int commandId);
+    void onRoundingButton(int commandId);
+    void refreshRadioButtons();
+    void refreshRoundingButtons();
+
+    // Command id of the radio button that shows a precision or rounding code
+    // (0 when no button stands for it).
+    static int precisionButton(int precision);
+    static int roundingButton(int rounding);
+    // Operation code of an operation key (0 when the id is none).
+    static int operationCode(int commandId);
+
+    // View fields of the calculator.
+    std::string m_mainLED;
+    std::string m_memoryLED;
+    double m_lastLineValue = 0.0;
+    std::string m_pendingComment;
+    bool m_hasPendingComment = false;
+    bool m_recalcPending = false;
+    bool m_macroRecording = false;
+    // A displayed result was negated: the next +, -, M+= or M-= takes it as
+    // a typed value, so that a recalculation can type it back in.
+    bool m_negatedResult = false;
+
+private:
+    std::string zeroText() const { return CVORDoc::zeroText(m_settings.autoDecimal); }
+    bool recording(int commandId);
+    void setLastLineFlags(int keyId, bool immediate, bool repeated = false);
+    void snapshotLastLine();
+
+    CVORDoc& m_doc;
+    CSettings& m_settings;
+    FormPort& m_form;
+    MessagePort& m_messages;
+    ProfilePort& m_profile;
+    CalculatorHooks& m_hooks;
+};
+
+// printf("%d")-free integer text, for comments.
+std::string intText(long long value);
+
+}  // namespace vor

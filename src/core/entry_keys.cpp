@@ -1,0 +1,179 @@
+// The keys that build the entry in the Main LED: digits, 00, the decimal
+// point, Right Shift, Negate, and the two clearing keys.
+#include "core/calculator.h"
+#include "core/command_ids.h"
+#include "core/number_text.h"
+
+namespace vor {
+namespace {
+
+int digitCommand(char digit) {
+    static constexpr int ids[10] = {cmd::Digit0, cmd::Digit1, cmd::Digit2, cmd::Digit3,
+                                    cmd::Digit4, cmd::Digit5, cmd::Digit6, cmd::Digit7,
+                                    cmd::Digit8, cmd::Digit9};
+    return ids[digit - '0'];
+}
+
+void removeCommas(std::string& text) { std::erase(text, ','); }
+
+}  // namespace
+
+void CCalculator::enterDigits(const std::string& text) {
+    readDisplays();
+    std::string& entry = m_doc.m_mainText;
+    if (m_doc.m_newEntry) {
+        entry = zeroText();
+        m_mainLED = entry;
+        writeDisplays();
+    }
+    if (m_settings.autoDecimal) {
+        if (text.size() > 1) {
+            entry = text;
+        } else {
+            // Each digit enters at the right and shifts the others one place
+            // left through the point: 0.05 + 7 -> 0.57.
+            entry += text;
+            const std::string r = entry.size() >= 3 ? entry.substr(entry.size() - 3) : entry;
+            entry.erase(entry.size() >= 4 ? entry.size() - 4 : 0);
+            if (r.size() == 3) entry += std::string(1, r[0]) + "." + r.substr(1);
+            if (!entry.empty() && entry.front() == '0') entry.erase(0, 1);
+        }
+    } else if (m_doc.m_decimalEntered) {
+        entry += text;
+    } else if (!entry.empty() && entry.back() == '.') {
+        entry.pop_back();
+        if (entry == "0") entry.clear();
+        entry += text;
+        entry += '.';
+    } else {
+        entry += text;
+    }
+    addThousandsSeparators(entry);
+    m_mainLED = entry;
+    m_doc.m_newEntry = false;
+    m_hasPendingComment = false;
+    m_negatedResult = false;
+    writeDisplays();
+}
+
+void CCalculator::onDigit(char digit) {
+    if (digit < '0' || digit > '9') return;
+    if (recording(digitCommand(digit))) return;
+    enterDigits(std::string(1, digit));
+}
+
+void CCalculator::onDoubleZero() {
+    if (m_hooks.inContextHelpMode()) {
+        m_messages.show("Help Context Mode");
+        m_hooks.leaveContextHelpMode();
+        // Pop-up help for this key: top bit, the form's id high, the key low.
+        m_hooks.winHelp(0x80000000u | (101u << 16) | static_cast<unsigned>(cmd::DoubleZero), 0);
+    }
+    if (recording(cmd::DoubleZero)) return;
+    enterDigits("0");
+    enterDigits("0");
+}
+
+void CCalculator::onDecimalPoint() {
+    if (recording(cmd::DecimalPoint)) return;
+    if (!m_settings.autoDecimal) {
+        m_doc.m_decimalEntered = true;
+        return;
+    }
+    if (!m_hooks.activeMacroPlaying()) {
+        if (m_messages.show("In auto decimal mode, the decimal button is ignored.  Would you like "
+                            "to switch off auto decimal mode now?",
+                            Buttons::YesNo) == Answer::Yes) {
+            toggleAutoDecimal();
+            m_messages.show("You must re-enter this entire entry line since you switched out of "
+                            "Auto Decimal Mode in the middle of the entry.",
+                            Buttons::Ok, Icon::Information);
+        }
+        return;
+    }
+    m_messages.show("In auto decimal mode, the decimal button is ignored.  This will probably cause "
+                    "your macro to give unexpected and possibly innacurate results!  It is highly "
+                    "recommended that you switch off auto decimal mode and re-run your macro.");
+}
+
+void CCalculator::onRightShift() {
+    if (recording(cmd::RightShift)) return;
+    readDisplays();
+    std::string& t = m_doc.m_mainText;
+    t = m_mainLED;
+    const std::size_t n = t.size();
+    if (!m_settings.autoDecimal) {
+        if (n > 2 && t.back() == '.') {
+            t.erase(n - 2, 1);
+            m_doc.m_decimalEntered = false;
+        } else if (n > 2) {
+            t.pop_back();
+        } else if (n == 2) {
+            t.erase(0, 1);
+        }
+    } else if (n == 4) {
+        t.erase(3, 1);
+        t.erase(1, 1);
+        t.insert(0, "0.");
+    } else if (n > 4) {
+        t.pop_back();
+        t.erase(t.size() - 2, 1);
+        t.insert(t.size() - 2, ".");
+    }
+    removeCommas(t);
+    addThousandsSeparators(t);
+    m_mainLED = t;
+    writeDisplays();
+}
+
+void CCalculator::onNegate() {
+    if (recording(cmd::Negate)) return;
+    readDisplays();
+    m_doc.m_mainText = m_mainLED;
+    const double n = -stringToDouble(m_doc.m_mainText);
+    if (n == 0.0) {
+        m_messages.show("Enter a value first, then use the Negate key.");
+        return;
+    }
+    m_doc.m_repeatValue = n;
+    m_doc.m_mainText = format(n, kFormatLed);
+    m_mainLED = m_doc.m_mainText;
+    m_negatedResult = m_doc.m_newEntry;
+    writeDisplays();
+}
+
+void CCalculator::onClear() {
+    if (recording(cmd::Clear)) return;
+    m_doc.m_mainText = zeroText();
+    m_mainLED = m_doc.m_mainText;
+    m_doc.m_total = 0.0;
+    m_doc.m_product = 0.0;
+    m_doc.m_lastValue = 0.0;
+    m_doc.m_repeatValue = 0.0;
+    m_doc.m_decimalEntered = false;
+    m_doc.m_newEntry = false;
+    m_doc.m_itemCount = 0;
+    m_doc.m_negCount = 0;
+    m_doc.m_lastOp = 0;
+    m_negatedResult = false;
+    writeDisplays();
+    if (appendLine("    <clear>                   ", " ", 0.0)) setLastLineFlags(cmd::Clear, false);
+}
+
+void CCalculator::onClearAll() {
+    if (recording(cmd::ClearAll)) return;
+    if (m_settings.showClearAllWarning &&
+        m_messages.show("This will clear all contents from the tape box.  This operation can not "
+                        "be undone.  Continue?",
+                        Buttons::YesNo) != Answer::Yes)
+        return;
+    // Clear's own steps, without asking the recorder a second time.
+    const bool wasRecording = m_macroRecording;
+    m_macroRecording = false;
+    onClear();
+    m_macroRecording = wasRecording;
+    clearTape();
+    clearMemory();
+}
+
+}  // namespace vor

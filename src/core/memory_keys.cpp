@@ -1,0 +1,70 @@
+// Memory Recall and Mark Up or Mark Down: both leave their result where the
+// next operation key (or a replay) expects it.
+#include "core/calculator.h"
+#include "core/command_ids.h"
+#include "core/number_text.h"
+
+namespace vor {
+
+void CCalculator::onMemoryRecall() {
+    if (recording(cmd::MemoryRecall)) return;
+    readDisplays();
+    m_doc.m_mainText = m_memoryLED;
+    m_pendingComment = std::string(" ;<MR key pressed>").substr(0, 40);
+    m_hasPendingComment = true;
+    m_mainLED = m_doc.m_mainText;
+    writeDisplays();
+    m_doc.m_newEntry = false;
+    m_doc.m_decimalEntered = false;
+    m_doc.m_lastValue = m_doc.m_repeatValue = stringToDouble(m_doc.m_mainText);
+    m_negatedResult = false;
+}
+
+void CCalculator::onMarkUpDown() {
+    if (recording(cmd::MarkUpDown)) return;
+    CVORDoc& d = m_doc;
+    readDisplays();
+    d.m_mainText = m_mainLED;
+    const double r = stringToDouble(d.m_mainText);
+    if (d.m_lastOp != op::Multiplication && d.m_lastOp != op::Division) {
+        m_messages.show("This key is valid only when it follows a multiplication or division "
+                        "operation.",
+                        Buttons::Ok, Icon::Information);
+        return;
+    }
+    const bool markUp = d.m_lastOp == op::Multiplication;
+    const double c = d.m_lastValue;
+    const int prec = d.m_precision;
+    double s = 0.0;
+    double change = 0.0;
+    if (markUp) {
+        s = c / (1.0 - r * 0.01);
+        change = (r * 0.01) * s;
+    } else {
+        change = r * c / (r + 100.0);
+        s = c - change;
+    }
+    const std::string rateText = formatFixed(r, 2);
+    if (appendLine(format(r, prec) + (markUp ? "%MU" : "%MD"),
+                   (markUp ? " ;profit rate: " : " ;loss rate: ") + rateText + "%", r))
+        setLastLineFlags(cmd::MarkUpDown, true);
+    if (appendLine(format(change, prec) + (markUp ? "$MU" : "$MD"),
+                   markUp ? " ;$ Mark up" : " ;$ Mark down", change))
+        setLastLineFlags(0, false);
+    if (appendLine(format(s, prec) + "$SP", " ;Selling price: $" + formatFixed(s, 2), s))
+        setLastLineFlags(0, false);
+    d.m_mainText = format(s, kFormatLed);
+    m_mainLED = d.m_mainText;
+    writeDisplays();
+    d.m_lastValue = s;
+    d.m_repeatValue = s;
+    d.m_newEntry = true;
+    d.m_decimalEntered = false;
+    d.m_lastOp = op::None;
+    // MUD closes the pending X or ÷ like = does; a product left behind would
+    // silently become the first operand of the next multiplication.
+    d.m_product = 0.0;
+    m_negatedResult = false;
+}
+
+}  // namespace vor

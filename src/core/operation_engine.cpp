@@ -1,0 +1,237 @@
+// performOperation: the one routine behind +, -, X, ÷, =, ST, T and the
+// memory keys, plus the Percent key that prepares a value for it.
+#include "core/calculator.h"
+#include "core/command_ids.h"
+#include "core/number_text.h"
+
+namespace vor {
+namespace {
+
+bool isMulDiv(int code) { return code == op::Multiplication || code == op::Division; }
+
+bool isAddSub(int code) {
+    return code == op::Plus || code == op::Minus || code == op::MemoryPlusEquals ||
+           code == op::MemoryMinusEquals;
+}
+
+struct AddSubKey {
+    int code;
+    const char* symbol;
+    int keyId;
+    const char* misuse;
+};
+
+constexpr const char* kMustFollow =
+    "This button must follow either an intermediate multiplication/division operation or an "
+    "immediate value.\n\n";
+
+const AddSubKey& addSubKey(int code) {
+    static const AddSubKey keys[] = {
+        {op::Plus, "+  ", cmd::Plus,
+         "Tip: Use this button in place of the equals (=) button to add the result to the "
+         "current running total."},
+        {op::Minus, "-  ", cmd::Minus,
+         "Tip: Use this button in place of the equals (=) button to subtract the result from the "
+         "current running total."},
+        {op::MemoryPlusEquals, "M+ ", cmd::MemoryPlusEquals,
+         "Tip:  Use this button in place of the equals (=) button to obtain the result of an "
+         "intermediate multiplication or division operation and add the result to the current "
+         "running memory total."},
+        {op::MemoryMinusEquals, "M- ", cmd::MemoryMinusEquals,
+         "Tip:  Use this button in place of the equals (=) button to obtain the result of a "
+         "multiplication or division operation and subtract that result from the current running "
+         "memory total."},
+    };
+    for (const auto& k : keys)
+        if (k.code == code) return k;
+    return keys[0];
+}
+
+}  // namespace
+
+int CCalculator::operationCode(int commandId) {
+    switch (commandId) {
+        case cmd::Plus: return op::Plus;
+        case cmd::Minus: return op::Minus;
+        case cmd::Multiply: return op::Multiplication;
+        case cmd::Divide: return op::Division;
+        case cmd::Equals: return op::Equals;
+        case cmd::SubTotal: return op::SubTotal;
+        case cmd::Total: return op::Total;
+        case cmd::MemoryPlusEquals: return op::MemoryPlusEquals;
+        case cmd::MemoryMinusEquals: return op::MemoryMinusEquals;
+        case cmd::MemorySubTotal: return op::MemorySubTotal;
+        case cmd::MemoryTotal: return op::MemoryTotal;
+        default: return 0;
+    }
+}
+
+void CCalculator::onOperationKey(int commandId) {
+    const int code = operationCode(commandId);
+    if (code == 0 || recording(commandId)) return;
+    performOperation(code, " ", " ");
+}
+
+void CCalculator::performOperation(int code, const std::string& comment,
+                                   const std::string& secondComment) {
+    CVORDoc& d = m_doc;
+    const int prec = d.m_precision;
+    readDisplays();
+    d.m_mainText = m_mainLED;
+    d.m_memory = stringToDouble(d.m_memoryText);
+    const double v = stringToDouble(d.m_mainText);
+    bool resultReady = false;
+    bool afterEquals = false;
+
+    if (isMulDiv(d.m_lastOp)) {
+        if (d.m_newEntry && !m_hasPendingComment) {
+            m_messages.show("You must press a number key prior to pressing this key.", Buttons::Ok,
+                            Icon::Information);
+            return;
+        }
+        if (d.m_lastOp == op::Multiplication) {
+            d.m_product = v * d.m_product;
+        } else if (v != 0.0 && d.m_product != 0.0) {
+            d.m_product = d.m_product / v;
+        } else if (v == 0.0 && d.m_product != 0.0) {
+            m_messages.show("Error:  Divide by zero operations not allowed!");
+            return;
+        }
+        if (isAddSub(code)) {
+            if (appendLine(format(v, prec) + "=  ", comment, v))
+                setLastLineFlags(addSubKey(code).keyId, true);
+        }
+        d.m_lastValue = d.m_product;
+        resultReady = true;
+    } else if (d.m_lastOp == op::Equals) {
+        afterEquals = true;
+    }
+    if (isMulDiv(d.m_lastOp)) d.m_repeatValue = d.m_product;
+
+    if (isAddSub(code)) {
+        const AddSubKey& key = addSubKey(code);
+        if (afterEquals && d.m_newEntry) {
+            m_messages.show(std::string(kMustFollow) + key.misuse);
+            return;
+        }
+        double shown = 0.0;
+        int lineKey = key.keyId;
+        bool repeated = false;
+        const std::string* lineComment = &comment;
+        if (resultReady) {
+            shown = d.m_lastValue;
+            resultReady = false;
+            lineKey = 0;
+            lineComment = &secondComment;
+        } else if (d.m_newEntry && d.m_repeatValue != 0.0 && !m_hasPendingComment &&
+                   !m_negatedResult) {
+            shown = d.m_repeatValue;
+            repeated = true;
+        } else {
+            shown = v;
+            d.m_repeatValue = v;
+            resultReady = true;
+        }
+        const bool subtract = code == op::Minus || code == op::MemoryMinusEquals;
+        double& reg = (code == op::Plus || code == op::Minus) ? d.m_total : d.m_memory;
+        reg = subtract ? reg - shown : reg + shown;
+        if (appendLine(format(shown, prec) + key.symbol, *lineComment, shown))
+            setLastLineFlags(lineKey, resultReady, repeated);
+        d.m_product = 0.0;
+        d.m_factor = 0.0;
+        if (code == op::Plus || code == op::Minus) {
+            ++d.m_itemCount;
+            if ((code == op::Plus && shown < 0.0) || (code == op::Minus && shown > 0.0))
+                ++d.m_negCount;
+        }
+    } else if (isMulDiv(code)) {
+        const bool mul = code == op::Multiplication;
+        if (appendLine(format(v, prec) + (mul ? "X  " : "/  "), comment, v))
+            setLastLineFlags(mul ? cmd::Multiply : cmd::Divide, true);
+        d.m_factor = v;
+        if (d.m_product == 0.0 && !isMulDiv(d.m_lastOp)) d.m_product = v;
+    } else if (code == op::Equals) {
+        if (!isMulDiv(d.m_lastOp)) {
+            m_messages.show("The \"=\" key is only to be used for obtaining the result of a "
+                            "multiplication or division operation.",
+                            Buttons::Ok, Icon::Information);
+        } else {
+            if (appendLine(format(v, prec) + "=  ", comment, v)) setLastLineFlags(cmd::Equals, true);
+            // The result line takes the second comment, as the result lines
+            // of + and - do, so that a replay gives it back its own comment.
+            if (appendLine(format(d.m_product, prec), secondComment, d.m_product))
+                setLastLineFlags(0, false);
+            d.m_factor = 0.0;
+        }
+    } else if (code == op::SubTotal || code == op::Total) {
+        const bool total = code == op::Total;
+        std::string lineComment = comment;
+        if (m_settings.givePosNegCounts)
+            lineComment = " ;" + intText(d.m_itemCount) + " Items (" +
+                          intText(d.m_itemCount - d.m_negCount) + " Pos, " + intText(d.m_negCount) +
+                          " Neg)";
+        if (appendLine(format(d.m_total, prec) + (total ? "Ttl" : "Sub"), lineComment, d.m_total))
+            setLastLineFlags(total ? cmd::Total : cmd::SubTotal, false);
+        if (total) {
+            if (d.m_lastOp == op::Total || d.m_lastOp == op::None) {
+                d.m_mainText = zeroText();
+                m_mainLED = d.m_mainText;
+            }
+            d.m_total = 0.0;
+            d.m_repeatValue = 0.0;
+            d.m_itemCount = 0;
+            d.m_negCount = 0;
+        }
+    } else if (code == op::MemorySubTotal || code == op::MemoryTotal) {
+        const bool total = code == op::MemoryTotal;
+        d.m_mainText = format(d.m_memory, kFormatLed);
+        m_mainLED = d.m_mainText;
+        d.m_repeatValue = d.m_memory;
+        if (total) d.m_product = d.m_memory;
+        if (appendLine(format(d.m_memory, prec) + (total ? "MT " : "MS "), comment, d.m_memory))
+            setLastLineFlags(total ? cmd::MemoryTotal : cmd::MemorySubTotal, false);
+        if (total) clearMemory();
+        writeDisplays();
+    } else {
+        return;
+    }
+
+    d.m_lastValue = v;
+    d.m_newEntry = true;
+    d.m_decimalEntered = false;
+    d.m_lastOp = code;
+    m_negatedResult = false;
+    if (code != op::MemorySubTotal && code != op::Total && code != op::MemoryTotal)
+        d.m_mainText = format(d.m_total, kFormatLed);
+    d.m_memoryText = format(d.m_memory, kFormatLed);
+    if (code == op::Equals) {
+        d.m_mainText = format(d.m_product, kFormatLed);
+        d.m_product = 0.0;
+    }
+    m_mainLED = d.m_mainText;
+    m_memoryLED = d.m_memoryText;
+    writeDisplays();
+    snapshotLastLine();
+}
+
+void CCalculator::onPercent() {
+    if (recording(cmd::Percent)) return;
+    readDisplays();
+    m_doc.m_mainText = m_mainLED;
+    const double p = stringToDouble(m_doc.m_mainText);
+    const double r = p * 0.01 * m_lastLineValue;
+    m_doc.m_mainText = format(r, kFormatLed);
+    m_pendingComment =
+        (" ;<% key> (" + formatFixed(p, 2) + "% of " + formatFixed(m_lastLineValue, 2) + ")")
+            .substr(0, 40);
+    m_hasPendingComment = true;
+    m_mainLED = m_doc.m_mainText;
+    writeDisplays();
+    m_doc.m_newEntry = true;
+    m_doc.m_lastValue = r;
+    m_doc.m_repeatValue = r;
+    m_doc.m_decimalEntered = false;
+    m_negatedResult = false;
+}
+
+}  // namespace vor

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <string>
+
+// The interfaces through which the calculator reaches the outside world.
+// The window implements them with Qt widgets, batch mode with console
+// adapters, the tests with recording fakes.
+namespace vor {
+
+// The form: the two LEDs, the tape box and the controls the logic touches.
+class FormPort {
+public:
+    virtual ~FormPort() = default;
+
+    // The LED edit controls hold the shown (possibly European) text.
+    virtual std::string mainLedText() const = 0;
+    virtual std::string memoryLedText() const = 0;
+    virtual void setLedTexts(const std::string& main, const std::string& memory) = 0;
+
+    // Tape box rows (row text is the line text followed by its comment).
+    virtual void addRow(const std::string& row) = 0;
+    virtual void insertRow(int index, const std::string& row) = 0;
+    virtual void deleteRow(int index) = 0;
+    virtual void replaceRow(int index, const std::string& row) = 0;
+    virtual void resetRows() = 0;
+    virtual int rowCount() const = 0;
+    virtual std::string rowText(int index) const = 0;
+    virtual int selectedRow() const = 0;  // -1 when nothing is selected
+    // Returns false when the index is out of range; the selection then stays.
+    virtual bool selectRow(int index) = 0;
+    virtual bool reserveRows(int count) = 0;
+
+    // Radio buttons and the Auto Decimal check box, by command id.
+    virtual void setChecked(int controlId, bool checked) = 0;
+    virtual void setKeyCaption(int keyId, const std::string& caption) = 0;
+    // Show the key pressed (true) or released (false).
+    virtual void setKeyPressed(int keyId, bool pressed) = 0;
+
+    virtual void setRedraw(bool on) = 0;
+    virtual void setEnabled(bool on) = 0;
+    virtual void setWaitCursor(bool on) = 0;
+    virtual std::string statusText() const = 0;
+    virtual void setStatusText(const std::string& text) = 0;
+    virtual void setTitle(const std::string& title) = 0;
+};
+
+enum class Buttons { Ok, YesNo, OkCancel };
+enum class Icon { Exclamation, Information };
+enum class Answer { Ok, Cancel, Yes, No };
+
+// Modal message boxes; the caption is always the application title "VOR".
+class MessagePort {
+public:
+    virtual ~MessagePort() = default;
+    virtual Answer show(const std::string& text, Buttons buttons = Buttons::Ok,
+                        Icon icon = Icon::Exclamation) = 0;
+};
+
+// The per-user profile: section/value names as the settings use them.
+class ProfilePort {
+public:
+    virtual ~ProfilePort() = default;
+    virtual int getInt(const std::string& section, const std::string& name, int def) = 0;
+    virtual std::string getString(const std::string& section, const std::string& name,
+                                  const std::string& def) = 0;
+    virtual bool writeInt(const std::string& section, const std::string& name, int value) = 0;
+    virtual bool writeString(const std::string& section, const std::string& name,
+                             const std::string& value) = 0;
+};
+
+class ClipboardPort {
+public:
+    virtual ~ClipboardPort() = default;
+    virtual bool setText(const std::string& text) = 0;
+    virtual std::string text() = 0;
+};
+
+class SpeechPort {
+public:
+    virtual ~SpeechPort() = default;
+    virtual bool available() const = 0;
+    // Queue text behind whatever is being spoken.
+    virtual void speak(const std::string& text) = 0;
+};
+
+class LauncherPort {
+public:
+    virtual ~LauncherPort() = default;
+    // Opens a web address or a local page; false when nothing could open it.
+    virtual bool open(const std::string& target) = 0;
+};
+
+// Hooks the document calls when its modified state changes.
+class DocumentPort {
+public:
+    virtual ~DocumentPort() = default;
+    virtual void setModified(bool modified) = 0;
+};
+
+}  // namespace vor

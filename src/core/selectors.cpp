@@ -1,0 +1,93 @@
+// The Decimal Precision and Rounding radio buttons and the Auto Decimal
+// switch.
+#include "core/calculator.h"
+#include "core/command_ids.h"
+#include "core/number_text.h"
+
+namespace vor {
+namespace {
+
+struct PrecisionButton {
+    int id;
+    int code;
+};
+
+constexpr PrecisionButton kPrecisionButtons[] = {
+    {cmd::PrecisionF, kFormatFloating}, {cmd::Precision0, 0}, {cmd::Precision1, 1},
+    {cmd::Precision2, 2},               {cmd::Precision3, 3}, {cmd::Precision4, 4},
+    {cmd::Precision5, 5},
+};
+
+constexpr PrecisionButton kRoundingButtons[] = {
+    {cmd::RoundUp, kRoundUp}, {cmd::RoundOff, kRoundOff}, {cmd::RoundDown, kRoundDown}};
+
+}  // namespace
+
+int CCalculator::precisionButton(int precision) {
+    for (const auto& b : kPrecisionButtons)
+        if (b.code == precision) return b.id;
+    return 0;
+}
+
+int CCalculator::roundingButton(int rounding) {
+    for (const auto& b : kRoundingButtons)
+        if (b.code == rounding) return b.id;
+    return 0;
+}
+
+void CCalculator::toggleAutoDecimal() {
+    m_settings.autoDecimal = !m_settings.autoDecimal;
+    m_profile.writeInt("Settings", "Auto Decimal", m_settings.autoDecimal ? 1 : 0);
+    if (m_settings.autoDecimal) {
+        m_doc.m_precision = 2;
+        m_mainLED = "0.00";
+    } else {
+        m_mainLED = "0.";
+    }
+    m_doc.m_newEntry = true;
+    refreshRadioButtons();
+    writeDisplays();
+}
+
+void CCalculator::refreshRadioButtons() {
+    for (const auto& b : kPrecisionButtons) m_form.setChecked(b.id, false);
+    m_form.setChecked(cmd::AutoDecimalCheck, m_settings.autoDecimal);
+    if (m_settings.autoDecimal) m_doc.m_precision = 2;
+    if (const int id = precisionButton(m_doc.m_precision)) m_form.setChecked(id, true);
+}
+
+void CCalculator::refreshRoundingButtons() {
+    for (const auto& b : kRoundingButtons) m_form.setChecked(b.id, b.code == m_doc.m_rounding);
+}
+
+void CCalculator::onPrecisionButton(int commandId) {
+    int code = -1;
+    for (const auto& b : kPrecisionButtons)
+        if (b.id == commandId) code = b.code;
+    if (code < 0) return;
+    if (m_settings.autoDecimal && code != 2) {
+        refreshRadioButtons();
+        return;
+    }
+    m_doc.m_precision = code;
+    m_profile.writeInt("Settings", "Decimal Precision", code);
+    refreshRadioButtons();
+    if (m_doc.m_lineCount >= 1 &&
+        m_messages.show("Recalculate tape box?", Buttons::YesNo) == Answer::Yes)
+        m_hooks.recalculateAll();
+}
+
+void CCalculator::onRoundingButton(int commandId) {
+    int code = -1;
+    for (const auto& b : kRoundingButtons)
+        if (b.id == commandId) code = b.code;
+    if (code < 0) return;
+    m_doc.m_rounding = code;
+    m_profile.writeInt("Settings", "Rounding Method", code);
+    refreshRoundingButtons();
+    if (m_doc.m_lineCount >= 1 &&
+        m_messages.show("Recalculate tape box?", Buttons::YesNo) == Answer::Yes)
+        m_hooks.recalculateAll();
+}
+
+}  // namespace vor

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace vor {
+
+// Texts on a tape line are bounded like the buffers they are stored in:
+// 255 characters of text and 79 of comment, each plus a terminating zero.
+inline constexpr std::size_t kMaxLineText = 255;
+inline constexpr std::size_t kMaxComment = 79;
+
+// One printed line of the tape.
+class CTapeLine {
+public:
+    bool m_repeated = false;
+    std::int32_t m_keyId = 0;  // 0: a result line produced by the line before it
+    bool m_isImmediate = false;
+    std::string m_text;
+    std::string m_comment = " ;";
+    double m_value = 0.0;
+
+    // Row text of the tape box: the line text followed by its comment.
+    std::string row() const { return m_text + m_comment; }
+
+    // Long texts are cut at the buffer size rather than refused: the head of
+    // a value or comment is what matters to the reader.
+    void setText(const std::string& text) { m_text = text.substr(0, kMaxLineText); }
+    void setComment(const std::string& comment) { m_comment = comment.substr(0, kMaxComment); }
+};
+
+// The seven registers copied as one block by the snapshot operations.
+struct Registers {
+    double total = 0.0;
+    double memory = 0.0;
+    double lastValue = 0.0;
+    double factor = 0.0;
+    double repeatValue = 0.0;
+    double reservedReal5 = 0.0;
+    double product = 0.0;
+};
+
+// The calculator state after the key that made a line; undo returns to it.
+class CLineState {
+public:
+    std::string m_mainText;
+    std::string m_memoryText;
+    Registers m_registers;
+    double m_lineValue = 0.0;
+    std::int32_t m_negCount = 0;
+    std::int32_t m_itemCount = 0;
+    std::int32_t m_lastOp = 0;
+    std::int32_t m_precision = 0;
+    std::int32_t m_rounding = 0;
+    bool m_decimalEntered = false;
+    bool m_newEntry = false;
+    bool m_rebuildTape = false;
+};
+
+}  // namespace vor

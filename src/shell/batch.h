@@ -1,0 +1,21 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "core/ports.h"
+
+namespace vor {
+
+// `vorlex --batch ...`: the same view as the window's, with a form in
+// memory, messages on standard error and every setting change kept in
+// memory for this run only. `args` excludes the program name and "--batch".
+// Returns the exit status: 0, 1 for a file error, 2 for a usage error.
+int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std::ostream& out,
+             std::ostream& err);
+
+// Prints the usage text of batch mode.
+void printBatchUsage(std::ostream& out);
+
+}  // namespace vor

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "core/ports.h"
+#include "core/settings.h"
+
+namespace vor {
+
+inline constexpr const char* kSettingsSection = "Settings";
+inline constexpr const char* kCommentsSection = "Comments";
+
+// One boolean preference: where it lives in the profile, its default, and
+// the menu command that toggles it.
+struct BoolSetting {
+    const char* section;
+    const char* name;
+    bool CSettings::*member;
+    bool def;
+    int commandId;
+};
+
+// The boolean preferences in the order the form reads them (the font size,
+// an integer, is read first of all).
+std::span<const BoolSetting> boolSettings();
+const BoolSetting* boolSettingForCommand(int commandId);
+const BoolSetting* boolSettingNamed(const std::string& name);
+
+// Reads the 17 view values, in order. Any non-zero stored value counts as on.
+CSettings readViewSettings(ProfilePort& profile);
+
+// The document's values for a new tape.
+struct DocumentDefaults {
+    int precision = 2;
+    int rounding = 12;
+    bool autoDecimal = false;
+};
+DocumentDefaults readDocumentDefaults(ProfilePort& profile);
+
+void writeBool(ProfilePort& profile, const BoolSetting& setting, bool value);
+
+}  // namespace vor

@@ -1,0 +1,229 @@
+#include "shell/view.h"
+
+#include "core/command_ids.h"
+#include "shell/settings_store.h"
+
+namespace vor {
+namespace {
+
+bool isDigitKey(int id, char& digit) {
+    static constexpr int ids[10] = {cmd::Digit0, cmd::Digit1, cmd::Digit2, cmd::Digit3,
+                                    cmd::Digit4, cmd::Digit5, cmd::Digit6, cmd::Digit7,
+                                    cmd::Digit8, cmd::Digit9};
+    for (int d = 0; d < 10; ++d)
+        if (ids[d] == id) {
+            digit = static_cast<char>('0' + d);
+            return true;
+        }
+    return false;
+}
+
+bool isPrecisionButton(int id) { return id >= cmd::PrecisionF && id <= cmd::Precision4; }
+
+bool isRoundingButton(int id) {
+    return id == cmd::RoundUp || id == cmd::RoundOff || id == cmd::RoundDown;
+}
+
+}  // namespace
+
+CVORView::CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile)
+    : m_form(form), m_messages(messages), m_profile(profile),
+      m_settings(readViewSettings(profile)),
+      m_calc(m_doc, m_settings, form, messages, profile, *this), m_recalc(m_calc) {
+    m_doc.m_mainText = CVORDoc::zeroText(m_settings.autoDecimal);
+    m_doc.m_memoryText = m_doc.m_mainText;
+}
+
+CVORView::~CVORView() = default;
+
+void CVORView::newDocument() {
+    const DocumentDefaults d = readDocumentDefaults(m_profile);
+    m_settings.autoDecimal = d.autoDecimal;
+    m_doc.startNewTape(d.precision, d.rounding, d.autoDecimal);
+}
+
+void CVORView::initialUpdate() {
+    m_calc.showDocument();
+    m_calc.refreshRadioButtons();
+    m_calc.refreshRoundingButtons();
+    (m_frame ? *m_frame : m_noFrame).applyLedArrangement(m_settings.swapLEDs);
+}
+
+void CVORView::onPaint() {
+    m_calc.refreshRadioButtons();
+    (m_frame ? *m_frame : m_noFrame).applyMiddleKeys(m_settings.viewMiddleKeys);
+    if (!m_doc.m_rebuildTape) return;
+    m_form.resetRows();
+    if (m_doc.m_lineCount > 0) m_recalc.recalculate(-1);
+    m_doc.m_rebuildTape = false;
+    m_doc.m_modified = false;
+}
+
+void CVORView::recalculateAll() { m_recalc.recalculate(-1); }
+
+// The macro recorder arrives with the macros; until then nothing records.
+void CVORView::addToActiveMacro(int) {}
+
+bool CVORView::onCommand(int id) {
+    char digit = 0;
+    if (isDigitKey(id, digit)) {
+        m_calc.onDigit(digit);
+        return true;
+    }
+    if (CCalculator::operationCode(id) != 0) {
+        m_calc.onOperationKey(id);
+        return true;
+    }
+    if (isPrecisionButton(id)) {
+        m_calc.onPrecisionButton(id);
+        return true;
+    }
+    if (isRoundingButton(id)) {
+        m_calc.onRoundingButton(id);
+        return true;
+    }
+    switch (id) {
+        case cmd::DoubleZero: m_calc.onDoubleZero(); return true;
+        case cmd::DecimalPoint: m_calc.onDecimalPoint(); return true;
+        case cmd::RightShift: m_calc.onRightShift(); return true;
+        case cmd::Negate: m_calc.onNegate(); return true;
+        case cmd::Clear: m_calc.onClear(); return true;
+        case cmd::ClearAll: m_calc.onClearAll(); return true;
+        case cmd::Percent: m_calc.onPercent(); return true;
+        case cmd::MemoryRecall:
+        case cmd::HiddenMemoryRecall: m_calc.onMemoryRecall(); return true;
+        case cmd::MarkUpDown: m_calc.onMarkUpDown(); return true;
+        case cmd::SelectNext: m_calc.selectNextLine(); return true;
+        case cmd::SelectPrevious: m_calc.selectPreviousLine(); return true;
+        case cmd::SelectFirst: m_calc.selectFirstLine(); return true;
+        case cmd::SelectLast: m_calc.selectLastLine(); return true;
+        case cmd::AutoDecimalCheck:
+        case cmd::AutoDecimalMode:
+            m_calc.toggleAutoDecimal();
+            m_calc.refreshRadioButtons();
+            return true;
+        case cmd::RecalculateNow: m_recalc.recalculate(-1); return true;
+        default: return onSettingsCommand(id);
+    }
+}
+
+bool CVORView::askToUncheck(bool& value, const char* message) {
+    if (value) {
+        if (m_messages.show(message, Buttons::YesNo) == Answer::Yes) value = false;
+    } else {
+        value = true;
+    }
+    return value;
+}
+
+void CVORView::toggleAutoCommentSubtotal() {
+    const BoolSetting& s = *boolSettingForCommand(cmd::AutoCommentSubtotal);
+    if (!m_settings.autoCommentSubtotal) {
+        if (m_messages.show("Warning: These auto comments will automatically and permanently "
+                            "overwrite any user defined comments, including pre-existing ones.  "
+                            "Continue?",
+                            Buttons::YesNo) != Answer::Yes)
+            return;
+        m_settings.autoCommentSubtotal = true;
+        writeBool(m_profile, s, true);
+    } else {
+        m_settings.autoCommentSubtotal = false;
+        writeBool(m_profile, s, false);
+        for (int i = 0; i < m_doc.m_lineCount; ++i) {
+            CTapeLine& line = *m_doc.line(i);
+            if (line.m_comment.find("cur sub") != std::string::npos) line.m_comment = " ";
+        }
+    }
+    m_recalc.recalculate(-1);
+}
+
+bool CVORView::onSettingsCommand(int id) {
+    FramePort& frame = m_frame ? *m_frame : m_noFrame;
+    if (id >= cmd::FontSize4 && id <= cmd::FontSize7) {
+        m_settings.multiColumnFontPointSize = 4 + (id - cmd::FontSize4);
+        m_profile.writeInt(kSettingsSection, "Multi Column Font Point Size",
+                           m_settings.multiColumnFontPointSize);
+        return true;
+    }
+    const BoolSetting* s = boolSettingForCommand(id);
+    if (s == nullptr) return false;
+    bool& value = m_settings.*s->member;
+    switch (id) {
+        case cmd::AutoCommentSubtotal: toggleAutoCommentSubtotal(); return true;
+        case cmd::AutoCopyTotal:
+        case cmd::ReadImmediate: return false;  // arrive with the clipboard and speech
+        case cmd::PromptToSave:
+            askToUncheck(value,
+                         "By unchecking this setting, you are telling VOR to not prompt you to "
+                         "save your modified files upon exiting.  This will result in lost "
+                         "information if you should ever forget to save your work before closing "
+                         "down VOR.  Uncheck this setting?");
+            writeBool(m_profile, *s, value);
+            return true;
+        case cmd::ShowClearAllWarning:
+            askToUncheck(value,
+                         "By unchecking this setting, you are telling VOR to not warn you that you "
+                         "are about to clear all memory and all tape box contents.  This will "
+                         "result in lost information if you should ever accidentally hit the CA "
+                         "button or one of its shortcut keys because you will then no longer have "
+                         "the option of aborting the operation.  Uncheck this setting?");
+            writeBool(m_profile, *s, value);
+            return true;
+        default: break;
+    }
+    value = !value;
+    if (id == cmd::MiddleKeys) frame.setHintSuppression(!value);
+    writeBool(m_profile, *s, value);
+    switch (id) {
+        case cmd::AlwaysOnTop: frame.applyAlwaysOnTop(value); break;
+        case cmd::MiddleKeys: frame.applyMiddleKeys(value); break;
+        case cmd::SwapLEDs: frame.applyLedArrangement(value); break;
+        case cmd::EuropeanMode:
+            // The LEDs change their number style at once, even on an empty tape.
+            m_calc.writeDisplays();
+            m_recalc.recalculate(-1);
+            break;
+        default: break;
+    }
+    return true;
+}
+
+CommandState CVORView::commandState(int id) const {
+    CommandState state;
+    if (id >= cmd::FontSize4 && id <= cmd::FontSize7) {
+        state = {true, true, m_settings.multiColumnFontPointSize == 4 + (id - cmd::FontSize4)};
+        return state;
+    }
+    if (const BoolSetting* s = boolSettingForCommand(id)) {
+        const bool later = id == cmd::AutoCopyTotal || id == cmd::ReadImmediate;
+        return {!later, !later, m_settings.*s->member};
+    }
+    switch (id) {
+        case cmd::RecalculateNow:
+        case cmd::AutoDecimalCheck: return {true, true, false};
+        default: break;
+    }
+    char digit = 0;
+    if (isDigitKey(id, digit) || CCalculator::operationCode(id) != 0 || isPrecisionButton(id) ||
+        isRoundingButton(id))
+        return {true, true, false};
+    switch (id) {
+        case cmd::DoubleZero:
+        case cmd::DecimalPoint:
+        case cmd::RightShift:
+        case cmd::Negate:
+        case cmd::Clear:
+        case cmd::ClearAll:
+        case cmd::Percent:
+        case cmd::MemoryRecall:
+        case cmd::HiddenMemoryRecall:
+        case cmd::MarkUpDown:
+        case cmd::SelectNext:
+        case cmd::SelectPrevious:
+        case cmd::SelectFirst:
+        case cmd::SelectLast: return {true, true, false};
+        default: return state;
+    }
+}
+
+}  // namespace vor
