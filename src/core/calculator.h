@@ -69,6 +69,11 @@ public:
     void onClear();
     void onClearAll();
 
+    // Runs the keypad key or tape navigation command `id`; false when the
+    // id is none of them.
+    bool onKey(int id);
+    static bool isKey(int id);
+
     // Operation keys.
     void onOperationKey(int commandId);
     void performOperation(int code, const std::string& comment, const std::string& secondComment);

@@ -4,9 +4,9 @@
 #include <ostream>
 
 #include "core/command_ids.h"
-#include "shell/key_table.h"
-#include "shell/memory_form.h"
-#include "shell/memory_profile.h"
+#include "core/key_table.h"
+#include "core/memory_form.h"
+#include "core/memory_profile.h"
 #include "shell/settings_store.h"
 #include "shell/view.h"
 

@@ -4,27 +4,6 @@
 #include "shell/settings_store.h"
 
 namespace vor {
-namespace {
-
-bool isDigitKey(int id, char& digit) {
-    static constexpr int ids[10] = {cmd::Digit0, cmd::Digit1, cmd::Digit2, cmd::Digit3,
-                                    cmd::Digit4, cmd::Digit5, cmd::Digit6, cmd::Digit7,
-                                    cmd::Digit8, cmd::Digit9};
-    for (int d = 0; d < 10; ++d)
-        if (ids[d] == id) {
-            digit = static_cast<char>('0' + d);
-            return true;
-        }
-    return false;
-}
-
-bool isPrecisionButton(int id) { return id >= cmd::PrecisionF && id <= cmd::Precision4; }
-
-bool isRoundingButton(int id) {
-    return id == cmd::RoundUp || id == cmd::RoundOff || id == cmd::RoundDown;
-}
-
-}  // namespace
 
 CVORView::CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile)
     : m_form(form), m_messages(messages), m_profile(profile),
@@ -65,38 +44,8 @@ void CVORView::recalculateAll() { m_recalc.recalculate(-1); }
 void CVORView::addToActiveMacro(int) {}
 
 bool CVORView::onCommand(int id) {
-    char digit = 0;
-    if (isDigitKey(id, digit)) {
-        m_calc.onDigit(digit);
-        return true;
-    }
-    if (CCalculator::operationCode(id) != 0) {
-        m_calc.onOperationKey(id);
-        return true;
-    }
-    if (isPrecisionButton(id)) {
-        m_calc.onPrecisionButton(id);
-        return true;
-    }
-    if (isRoundingButton(id)) {
-        m_calc.onRoundingButton(id);
-        return true;
-    }
+    if (m_calc.onKey(id)) return true;
     switch (id) {
-        case cmd::DoubleZero: m_calc.onDoubleZero(); return true;
-        case cmd::DecimalPoint: m_calc.onDecimalPoint(); return true;
-        case cmd::RightShift: m_calc.onRightShift(); return true;
-        case cmd::Negate: m_calc.onNegate(); return true;
-        case cmd::Clear: m_calc.onClear(); return true;
-        case cmd::ClearAll: m_calc.onClearAll(); return true;
-        case cmd::Percent: m_calc.onPercent(); return true;
-        case cmd::MemoryRecall:
-        case cmd::HiddenMemoryRecall: m_calc.onMemoryRecall(); return true;
-        case cmd::MarkUpDown: m_calc.onMarkUpDown(); return true;
-        case cmd::SelectNext: m_calc.selectNextLine(); return true;
-        case cmd::SelectPrevious: m_calc.selectPreviousLine(); return true;
-        case cmd::SelectFirst: m_calc.selectFirstLine(); return true;
-        case cmd::SelectLast: m_calc.selectLastLine(); return true;
         case cmd::AutoDecimalCheck:
         case cmd::AutoDecimalMode:
             m_calc.toggleAutoDecimal();
@@ -203,27 +152,8 @@ CommandState CVORView::commandState(int id) const {
         case cmd::AutoDecimalCheck: return {true, true, false};
         default: break;
     }
-    char digit = 0;
-    if (isDigitKey(id, digit) || CCalculator::operationCode(id) != 0 || isPrecisionButton(id) ||
-        isRoundingButton(id))
-        return {true, true, false};
-    switch (id) {
-        case cmd::DoubleZero:
-        case cmd::DecimalPoint:
-        case cmd::RightShift:
-        case cmd::Negate:
-        case cmd::Clear:
-        case cmd::ClearAll:
-        case cmd::Percent:
-        case cmd::MemoryRecall:
-        case cmd::HiddenMemoryRecall:
-        case cmd::MarkUpDown:
-        case cmd::SelectNext:
-        case cmd::SelectPrevious:
-        case cmd::SelectFirst:
-        case cmd::SelectLast: return {true, true, false};
-        default: return state;
-    }
+    if (CCalculator::isKey(id)) return {true, true, false};
+    return state;
 }
 
 }  // namespace vor

@@ -1,4 +1,4 @@
-#include "shell/memory_form.h"
+#include "core/memory_form.h"
 
 namespace vor {
 

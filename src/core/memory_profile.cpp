@@ -1,4 +1,4 @@
-#include "shell/memory_profile.h"
+#include "core/memory_profile.h"
 
 #include <charconv>
 

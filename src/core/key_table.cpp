@@ -1,4 +1,4 @@
-#include "shell/key_table.h"
+#include "core/key_table.h"
 
 #include <array>
 
