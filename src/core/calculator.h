@@ -53,6 +53,8 @@ public:
     void selectPreviousLine();
     void selectFirstLine();
     void selectLastLine();
+    // Runs a recalculation that is waiting, keeping an entry being typed.
+    void settlePendingRecalc();
     // Shows a new or loaded document: LED strings from the document.
     void showDocument();
 

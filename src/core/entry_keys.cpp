@@ -38,15 +38,21 @@ void CCalculator::enterDigits(const std::string& text) {
             if (r.size() == 3) entry += std::string(1, r[0]) + "." + r.substr(1);
             if (!entry.empty() && entry.front() == '0') entry.erase(0, 1);
         }
-    } else if (m_doc.m_decimalEntered) {
-        entry += text;
-    } else if (!entry.empty() && entry.back() == '.') {
-        entry.pop_back();
-        if (entry == "0") entry.clear();
-        entry += text;
-        entry += '.';
     } else {
-        entry += text;
+        // A whole value text (from a replay or a macro) comes in LED format:
+        // its leading blanks and its closing point are not part of the entry.
+        std::string typed = text;
+        if (typed.size() > 1) typed.erase(0, typed.find_first_not_of(' '));
+        if (m_doc.m_decimalEntered) {
+            entry += typed;
+        } else if (!entry.empty() && entry.back() == '.') {
+            entry.pop_back();
+            if (entry == "0") entry.clear();
+            entry += typed;
+            if (typed.size() == 1 || typed.find('.') == std::string::npos) entry += '.';
+        } else {
+            entry += typed;
+        }
     }
     addThousandsSeparators(entry);
     m_mainLED = entry;
@@ -144,6 +150,7 @@ void CCalculator::onNegate() {
 
 void CCalculator::onClear() {
     if (recording(cmd::Clear)) return;
+    settlePendingRecalc();
     m_doc.m_mainText = zeroText();
     m_mainLED = m_doc.m_mainText;
     m_doc.m_total = 0.0;

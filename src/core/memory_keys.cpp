@@ -22,6 +22,7 @@ void CCalculator::onMemoryRecall() {
 
 void CCalculator::onMarkUpDown() {
     if (recording(cmd::MarkUpDown)) return;
+    settlePendingRecalc();
     CVORDoc& d = m_doc;
     readDisplays();
     d.m_mainText = m_mainLED;

@@ -74,6 +74,7 @@ void CCalculator::onOperationKey(int commandId) {
 
 void CCalculator::performOperation(int code, const std::string& comment,
                                    const std::string& secondComment) {
+    settlePendingRecalc();
     CVORDoc& d = m_doc;
     const int prec = d.m_precision;
     readDisplays();
@@ -216,6 +217,7 @@ void CCalculator::performOperation(int code, const std::string& comment,
 
 void CCalculator::onPercent() {
     if (recording(cmd::Percent)) return;
+    settlePendingRecalc();
     readDisplays();
     m_doc.m_mainText = m_mainLED;
     const double p = stringToDouble(m_doc.m_mainText);

@@ -1,0 +1,62 @@
+#include "test_support.h"
+
+#include <stdexcept>
+
+namespace vor::test {
+
+std::string squeeze(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == ' ' && (out.empty() || out.back() == ' ')) continue;
+        out += c;
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    return out;
+}
+
+void Machine::keys(std::string_view seq) {
+    std::size_t pos = 0;
+    while (pos < seq.size()) {
+        const auto start = seq.find_first_not_of(' ', pos);
+        if (start == std::string_view::npos) break;
+        auto end = seq.find(' ', start);
+        if (end == std::string_view::npos) end = seq.size();
+        const std::string token(seq.substr(start, end - start));
+        pos = end;
+        if (const auto id = keyIdForLabel(token)) {
+            calc.onKey(*id);
+            continue;
+        }
+        for (char c : token) {
+            const auto id = keyIdForLabel(std::string(1, c));
+            if (!id) throw std::invalid_argument("unknown key " + token);
+            calc.onKey(*id);
+        }
+    }
+}
+
+std::vector<std::string> Machine::lines() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < doc.m_lineCount; ++i) {
+        const CTapeLine& line = *doc.line(i);
+        std::string s = squeeze(line.m_text);
+        if (squeeze(line.m_comment) != "") s += " " + squeeze(line.m_comment);
+        out.push_back(s);
+    }
+    return out;
+}
+
+std::vector<std::string> Machine::flags() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < doc.m_lineCount; ++i) {
+        const CTapeLine& line = *doc.line(i);
+        out.push_back(std::to_string(line.m_keyId) +
+                      (line.m_isImmediate ? " I" : line.m_repeated ? " R" : " -"));
+    }
+    return out;
+}
+
+std::string Machine::mainLed() const { return squeeze(form.mainLedText()); }
+std::string Machine::memoryLed() const { return squeeze(form.memoryLedText()); }
+
+}  // namespace vor::test
