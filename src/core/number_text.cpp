@@ -6,8 +6,10 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace vor {
 namespace {
@@ -55,24 +57,23 @@ void dropLeadingSpaces(std::string& text, int count) {
 
 // --- formatting ----------------------------------------------------------
 
-// The decimal digits of a finite, non-negative value: value = 0.digits * 10^point.
+// The decimal digits of a finite, non-negative value rounded to 17
+// significant digits: value = 0.d1 d2 ... d17 * 10^point. Ties in later
+// formatting are decided on these digits, so 2.675 (2.6749999999999998)
+// stays 2.67 while 0.125 becomes 0.13.
 struct Expansion {
-    std::string digits;
+    char digits[17];
     int point = 0;
 };
 
-// The value rounded to 17 significant digits. Ties in later formatting are
-// decided on these digits, so 2.675 (2.6749999999999998) stays 2.67 while
-// 0.125 becomes 0.13.
 Expansion expand17(double magnitude) {
     char buf[40];
     const auto result =
         std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 16);
-    const std::string_view text(buf, static_cast<std::size_t>(result.ptr - buf));
-    const std::size_t e = text.find('e');  // "d.dddddddddddddddde+XX"
     Expansion x;
-    x.digits = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
-    const char* exponent = text.data() + e + 1;
+    x.digits[0] = buf[0];  // "d.dddddddddddddddde+XX"
+    std::memcpy(x.digits + 1, buf + 2, 16);
+    const char* exponent = buf + 19;
     if (*exponent == '+') ++exponent;
     int power = 0;
     std::from_chars(exponent, result.ptr, power);
@@ -81,33 +82,51 @@ Expansion expand17(double magnitude) {
 }
 
 // Fixed notation with `decimals` digits after the point, rounding half away
-// from zero. Digits beyond the seventeenth come out as zeros.
-std::string fixedDigits(double magnitude, int decimals) {
-    Expansion x = expand17(magnitude);
-    std::string& d = x.digits;
-    if (x.point < 1) {  // give the number an integer digit to carry into
-        d.insert(0, static_cast<std::size_t>(1 - x.point), '0');
-        x.point = 1;
+// from zero, padded with blanks to `width`. Digits beyond the seventeenth
+// come out as zeros. The digits are assembled in a buffer on the stack:
+// this runs several times for every key of a replayed tape.
+std::string fixedText(double magnitude, int decimals, int width, bool minus) {
+    const Expansion x = expand17(magnitude);
+    // Working digits: leading zeros so the integer part has a digit to carry
+    // into, the 17 digits, then zeros up to the last kept decimal.
+    const int lead = x.point < 1 ? 1 - x.point : 0;
+    const int point = x.point + lead;  // integer digits in `d`, at least 1
+    const int keep = point + decimals;
+    std::vector<char> heap;
+    char local[512];
+    const std::size_t need = static_cast<std::size_t>(std::max(keep, lead + 17)) + 1;
+    char* d = local + 1;  // one spare slot in front for a carry out of the top
+    if (need + 1 > sizeof local) {
+        heap.resize(need + 1);
+        d = heap.data() + 1;
     }
-    const std::size_t keep = static_cast<std::size_t>(x.point) + static_cast<std::size_t>(decimals);
-    if (keep >= d.size()) {
-        d.append(keep - d.size(), '0');
-    } else {
-        const bool up = d[keep] >= '5';
-        d.resize(keep);
-        std::size_t i = keep;
-        while (up && i > 0 && d[i - 1] == '9') d[--i] = '0';
-        if (up && i == 0) {
-            d.insert(0, 1, '1');
-            ++x.point;
-        } else if (up) {
+    std::memset(d, '0', static_cast<std::size_t>(lead));
+    std::memcpy(d + lead, x.digits, 17);
+    const int count = lead + 17;
+    if (keep > count) std::memset(d + count, '0', static_cast<std::size_t>(keep - count));
+    int first = 0;
+    if (keep < count && d[keep] >= '5') {
+        int i = keep;
+        while (i > 0 && d[i - 1] == '9') d[--i] = '0';
+        if (i == 0) {
+            d[-1] = '1';
+            first = -1;
+        } else {
             ++d[i - 1];
         }
     }
-    std::size_t lead = 0;  // leading zeros of the integer part, keeping one
-    while (lead + 1 < static_cast<std::size_t>(x.point) && d[lead] == '0') ++lead;
-    std::string text = d.substr(lead, static_cast<std::size_t>(x.point) - lead);
-    if (decimals > 0) text += "." + d.substr(static_cast<std::size_t>(x.point));
+    while (first + 1 < point && d[first] == '0') ++first;  // keep one integer digit
+    const int integerDigits = point - first;
+    const int length = integerDigits + (decimals > 0 ? decimals + 1 : 0) + (minus ? 1 : 0);
+    std::string text;
+    text.reserve(static_cast<std::size_t>(std::max(length, width)));
+    if (width > length) text.append(static_cast<std::size_t>(width - length), ' ');
+    if (minus) text += '-';
+    text.append(d + first, static_cast<std::size_t>(integerDigits));
+    if (decimals > 0) {
+        text += '.';
+        text.append(d + point, static_cast<std::size_t>(decimals));
+    }
     return text;
 }
 
@@ -234,19 +253,17 @@ double parseNumberPrefix(std::string_view s) {
 
 std::string formatFixed(double value, int decimals, int width) {
     if (decimals < 0) decimals = 6;  // printf's reading of a negative precision
-    std::string text = std::signbit(value) ? "-" : "";
-    if (std::isnan(value))
-        text += "nan";
-    else if (std::isinf(value))
-        text += "inf";
-    else
-        text += fixedDigits(std::fabs(value), decimals);
+    const bool minus = std::signbit(value);
+    if (std::isfinite(value)) return fixedText(std::fabs(value), decimals, width, minus);
+    std::string text = minus ? "-" : "";
+    text += std::isnan(value) ? "nan" : "inf";
     if (static_cast<int>(text.size()) < width)
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     return text;
 }
 
 double stringToDouble(std::string_view text) {
+    if (text.find(',') == std::string_view::npos) return parseNumberPrefix(text);
     std::string plain;
     plain.reserve(text.size());
     for (const char c : text)
