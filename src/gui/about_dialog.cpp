@@ -1,0 +1,90 @@
+#include "gui/about_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "gui/launcher.h"
+
+namespace vor {
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The program icon: the one the application set for its windows, else the
+// installed theme icon, else a neutral stock icon so the box never has a hole.
+QIcon programIcon(const QWidget& w) {
+    QIcon icon = QGuiApplication::windowIcon();
+    if (icon.isNull()) icon = QIcon::fromTheme(QStringLiteral("vorlex"));
+    if (icon.isNull()) icon = w.style()->standardIcon(QStyle::SP_ComputerIcon);
+    return icon;
+}
+
+}  // namespace
+
+AboutDialog::AboutDialog(LauncherPort& launcher, MessagePort& messages, QWidget* parent)
+    : QDialog(parent), m_launcher(launcher), m_messages(messages) {
+    setWindowTitle(QStringLiteral("About VOR"));
+    setModal(true);
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("programIcon"));
+    const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize) * 3 / 2;
+    icon->setPixmap(programIcon(*this).pixmap(side, side));
+    icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    auto* version = new QLabel(qs(kVersionLine), this);
+    version->setObjectName(QStringLiteral("versionLine"));
+    auto* owner = new QLabel(qs(kOwnerNotice), this);
+    owner->setObjectName(QStringLiteral("ownerNotice"));
+    auto* blurb = new QLabel(QStringLiteral("A desk adding machine with a live paper tape."), this);
+    blurb->setWordWrap(true);
+    for (QLabel* label : {version, owner, blurb})
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    m_webButton = new QPushButton(qs(kWebAddress), this);
+    m_webButton->setObjectName(QStringLiteral("webButton"));
+    m_webButton->setAutoDefault(false);
+    m_webButton->setToolTip(QStringLiteral("Open the product's web page in your browser"));
+    connect(m_webButton, &QPushButton::clicked, this, &AboutDialog::openWebPage);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, Qt::Vertical, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(version);
+    texts->addWidget(owner);
+    texts->addSpacing(fontMetrics().height() / 2);
+    texts->addWidget(blurb);
+    texts->addSpacing(fontMetrics().height());
+    texts->addWidget(m_webButton, 0, Qt::AlignLeft);
+    texts->addStretch(1);
+
+    auto* top = new QHBoxLayout(this);
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addSpacing(fontMetrics().averageCharWidth() * 2);
+    top->addLayout(texts, 1);
+    top->addWidget(buttons, 0, Qt::AlignTop);
+
+    // The box is 228 by 145 dialog units: a quarter of the average character
+    // width and an eighth of the line height of the dialog's font. A font
+    // whose texts need more room wins; the layout keeps that as its minimum.
+    const QFontMetrics fm = fontMetrics();
+    resize(sizeHint().expandedTo(QSize(228 * fm.averageCharWidth() / 4, 145 * fm.height() / 8)));
+}
+
+void AboutDialog::openWebPage() {
+    if (m_launcher.open(std::string(kWebAddress))) return;
+    const int error = launchFailureNumber();
+    m_messages.show(error == kLaunchNotFound ? processErrorMessage(error)
+                                             : plainErrorMessage(error));
+}
+
+}  // namespace vor

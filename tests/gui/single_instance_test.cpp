@@ -1,0 +1,208 @@
+#include "gui/single_instance.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <future>
+
+// The sender blocks until the receiver answers, and both live in this one
+// process: every sender runs on a thread of its own while this thread keeps
+// the receiver's event loop turning.
+namespace vor {
+namespace {
+
+template <class F>
+auto runAside(F work) {
+    auto result = std::async(std::launch::async, work);
+    while (result.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return result.get();
+}
+
+// A Unix socket left on disk the way a crashed or frozen instance leaves it.
+class RawSocket {
+public:
+    RawSocket(const QString& path, bool accepting) : m_fd(::socket(AF_UNIX, SOCK_STREAM, 0)) {
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        std::strncpy(addr.sun_path, name.constData(), sizeof(addr.sun_path) - 1);
+        m_ok = m_fd >= 0 && ::bind(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+        // Listening but never accepting: connections queue up and nobody
+        // answers, like a window that hangs.
+        if (m_ok && accepting) m_ok = ::listen(m_fd, 4) == 0;
+        // Not listening: the file stays behind and refuses every connection.
+        if (!accepting) close();
+    }
+    ~RawSocket() { close(); }
+    bool ok() const { return m_ok; }
+
+private:
+    void close() {
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = -1;
+    }
+    int m_fd;
+    bool m_ok = false;
+};
+
+class SingleInstanceTest : public ::testing::Test {
+protected:
+    // A socket of its own per test, in a folder that vanishes with it.
+    QString name() const { return m_dir.filePath("vorlex.sock"); }
+
+    // Sends `path` from another thread; returns whether it was confirmed,
+    // and the paths the receiver announced meanwhile.
+    bool send(SingleInstance& receiver, const QString& path, QStringList* received) {
+        QSignalSpy spy(&receiver, &SingleInstance::openRequested);
+        const QString server = name();
+        const bool sent = runAside([&] { return SingleInstance::sendToRunning(server, path); });
+        // The answer goes out before the signal; let the signal land too.
+        if (sent && spy.isEmpty()) spy.wait(2000);
+        for (const auto& args : spy) received->append(args.at(0).toString());
+        return sent;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(SingleInstanceTest, PathReachesTheRunningInstanceUnchanged) {
+    SingleInstance running(name());
+    ASSERT_TRUE(running.listen());
+    QStringList received;
+    const QString path = "/home/someone/Tapes 2026/März; \"budget\" #1.vor";
+    EXPECT_TRUE(send(running, path, &received));
+    EXPECT_EQ(received, QStringList{path});
+}
+
+TEST_F(SingleInstanceTest, RelativePathIsResolvedWhereTheSenderStarted) {
+    SingleInstance running(name());
+    ASSERT_TRUE(running.listen());
+    QStringList received;
+    EXPECT_TRUE(send(running, "sub/../tape.vor", &received));
+    EXPECT_EQ(received, QStringList{QDir::current().absoluteFilePath("tape.vor")});
+}
+
+TEST_F(SingleInstanceTest, SeveralFilesInARowEachArrive) {
+    SingleInstance running(name());
+    ASSERT_TRUE(running.listen());
+    QStringList received;
+    EXPECT_TRUE(send(running, "/a.vor", &received));
+    EXPECT_TRUE(send(running, "/b.vor", &received));
+    EXPECT_EQ(received, (QStringList{"/a.vor", "/b.vor"}));
+}
+
+TEST_F(SingleInstanceTest, SenderIsAnsweredBeforeTheWindowActsOnTheFile) {
+    SingleInstance running(name());
+    ASSERT_TRUE(running.listen());
+    // Opening may first ask the user something ("Save changes?"); a nested
+    // event loop that outlasts the sender's patience stands for that.
+    QObject::connect(&running, &SingleInstance::openRequested, [] {
+        QEventLoop question;
+        QTimer::singleShot(800, &question, &QEventLoop::quit);
+        question.exec();
+    });
+    const QString server = name();
+    EXPECT_TRUE(runAside([&] { return SingleInstance::sendToRunning(server, "/a.vor", 300); }));
+}
+
+TEST_F(SingleInstanceTest, NobodyListeningMeansStartNormallyAtOnce) {
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_FALSE(SingleInstance::sendToRunning(name(), "/a.vor", 5000));
+    EXPECT_LT(timer.elapsed(), 1000);
+}
+
+TEST_F(SingleInstanceTest, SocketLeftByACrashIsReplaced) {
+    RawSocket stale(name(), false);
+    ASSERT_TRUE(stale.ok());
+    ASSERT_TRUE(QFile::exists(name()));
+    EXPECT_FALSE(SingleInstance::sendToRunning(name(), "/a.vor", 1000));
+
+    SingleInstance running(name());
+    ASSERT_TRUE(running.listen());
+    QStringList received;
+    EXPECT_TRUE(send(running, "/a.vor", &received));
+    EXPECT_EQ(received, QStringList{"/a.vor"});
+}
+
+TEST_F(SingleInstanceTest, HungInstanceTimesOutAndIsLeftAlone) {
+    RawSocket hung(name(), true);
+    ASSERT_TRUE(hung.ok());
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_FALSE(SingleInstance::sendToRunning(name(), "/a.vor", 300));
+    EXPECT_LT(timer.elapsed(), 3000);
+
+    // It still owns the name: the newcomer runs without receiving and must
+    // not delete the socket from under it.
+    SingleInstance newcomer(name());
+    EXPECT_FALSE(newcomer.listen());
+    EXPECT_TRUE(QFile::exists(name()));
+}
+
+TEST_F(SingleInstanceTest, SecondInstanceNeverTakesOverALiveOne) {
+    SingleInstance first(name());
+    ASSERT_TRUE(first.listen());
+    {
+        SingleInstance second(name());
+        EXPECT_FALSE(second.listen());
+        EXPECT_FALSE(second.isListening());
+    }
+    QStringList received;
+    EXPECT_TRUE(send(first, "/a.vor", &received));
+    EXPECT_EQ(received, QStringList{"/a.vor"});
+}
+
+TEST_F(SingleInstanceTest, ForeignRequestIsDroppedAndServiceGoesOn) {
+    SingleInstance running(name());
+    ASSERT_TRUE(running.listen());
+    QSignalSpy spy(&running, &SingleInstance::openRequested);
+    const QString server = name();
+    const bool dropped = runAside([&] {
+        QLocalSocket socket;
+        socket.connectToServer(server);
+        if (!socket.waitForConnected(2000)) return false;
+        socket.write("\xff\xff\xff\xff" "junk");  // claims 4 GiB
+        socket.waitForBytesWritten(2000);
+        return socket.waitForDisconnected(2000);
+    });
+    EXPECT_TRUE(dropped);
+    EXPECT_TRUE(spy.isEmpty());
+
+    QStringList received;
+    EXPECT_TRUE(send(running, "/a.vor", &received));
+    EXPECT_EQ(received, QStringList{"/a.vor"});
+}
+
+TEST_F(SingleInstanceTest, ClosingRemovesTheSocketSoTheNextRunStartsClean) {
+    {
+        SingleInstance running(name());
+        ASSERT_TRUE(running.listen());
+    }
+    EXPECT_FALSE(QFile::exists(name()));
+}
+
+TEST(SingleInstanceName, IsPerUserAndFitsASocketAddress) {
+    const QString name = SingleInstance::defaultServerName();
+    EXPECT_TRUE(name.endsWith(QStringLiteral("vorlex-%1").arg(::getuid())));
+    EXPECT_LT(QFile::encodeName(name).size(), static_cast<qsizetype>(sizeof(sockaddr_un::sun_path)));
+}
+
+}  // namespace
+}  // namespace vor
