@@ -1,0 +1,133 @@
+// Where the form's controls go: the dialog-unit template, the middle-keys
+// layout, the LED arrangement and the resize rule.
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QResizeEvent>
+
+#include "core/command_ids.h"
+#include "core/key_table.h"
+#include "gui/keypad_form.h"
+
+namespace vor {
+namespace {
+
+// Rounds half away from zero like the platform's MulDiv, so a unit edge
+// lands on the same pixel the classic form put it on.
+int mulDiv(int value, int numerator, int denominator) {
+    const long long product = static_cast<long long>(value) * numerator;
+    const long long half = denominator / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / denominator
+                                         : (product - half) / denominator);
+}
+
+// Below the tape box and the enclosing group box the form keeps these
+// margins (pixels) whatever its height.
+constexpr int kTapeBottomMargin = 30;
+constexpr int kGroupBottomMargin = 25;
+constexpr int kTapeGap = 5;
+
+// Exclusive bottom edge, as the layout rules count it.
+int bottomEdge(const QRect& r) {
+    return r.y() + r.height();
+}
+
+}  // namespace
+
+QRect KeypadForm::fromDialogUnits(int x, int y, int w, int h) const {
+    // Each edge is converted on its own, so neighbouring keys keep equal
+    // gaps instead of accumulating rounding.
+    const int left = mulDiv(x, m_unitX, 4), right = mulDiv(x + w, m_unitX, 4);
+    const int top = mulDiv(y, m_unitY, 8), bottom = mulDiv(y + h, m_unitY, 8);
+    return {left, top, right - left, bottom - top};
+}
+
+QPointF KeypadForm::toDialogUnits(QPointF pixels) const {
+    return {pixels.x() * 4.0 / m_unitX, pixels.y() * 8.0 / m_unitY};
+}
+
+QSize KeypadForm::templateSize() const {
+    return fromDialogUnits(0, 0, 319, 203).size();
+}
+
+void KeypadForm::placeAll() {
+    for (auto it = m_dialogRects.cbegin(); it != m_dialogRects.cend(); ++it) {
+        QWidget* w = control(it.key());
+        const QRect& d = it.value();
+        QRect r = fromDialogUnits(d.x(), d.y(), d.width(), d.height());
+        // An 8-unit radio button or check box can be a pixel or two smaller
+        // than the style's indicator: grow it around the same centre rather
+        // than clip the circle.
+        if (qobject_cast<QAbstractButton*>(w) && !qobject_cast<QPushButton*>(w)) {
+            const QSize s = r.size().expandedTo(w->sizeHint());
+            r = QRect(QPoint(0, 0), s);
+            r.moveCenter(fromDialogUnits(d.x(), d.y(), d.width(), d.height()).center());
+        }
+        w->setGeometry(r);
+    }
+    m_tapeReference = m_tape->geometry();
+}
+
+bool KeypadForm::captureTapeReference() {
+    m_tapeReference = m_tape->geometry();
+    return m_tapeReference.isValid();
+}
+
+void KeypadForm::applyMiddleKeys(bool shown) {
+    for (const KeyDesc& k : keypad())
+        if (QWidget* w = control(k.id)) w->setVisible(shown);
+    for (int id : {formid::PrecisionBox, formid::RoundingBox, formid::PrecisionLabel,
+                   formid::RoundingLabel, formid::AutoDecimalLabel, cmd::AutoDecimalCheck})
+        control(id)->setVisible(shown);
+    for (QButtonGroup* g : {m_precision, m_rounding})
+        for (QAbstractButton* b : g->buttons()) b->setVisible(shown);
+
+    QRect tape = shown ? m_tapeReference : m_tape->geometry();
+    if (shown) {
+        // Under the selectors: the template's check box, not the widget,
+        // which may have grown to fit the style's indicator.
+        const QRect& d = m_dialogRects[cmd::AutoDecimalCheck];
+        tape.setTop(bottomEdge(fromDialogUnits(d.x(), d.y(), d.width(), d.height())) + kTapeGap);
+    } else {
+        tape.setTop(bottomEdge(m_mainLed->geometry()) + kTapeGap);
+    }
+    m_tape->setGeometry(tape);
+    fitBottoms(height());
+}
+
+void KeypadForm::applyLedArrangement(bool swapped) {
+    QWidget* mainLabel = control(formid::MainLabel);
+    QWidget* memoryLabel = control(formid::MemoryLabel);
+    const int main = mainLabel->x(), mem = memoryLabel->x();
+    // Swapped puts the Main LED on the left; applying twice changes nothing.
+    if ((swapped && main > mem) || (!swapped && main < mem)) {
+        const QRect labelRect = mainLabel->geometry();
+        mainLabel->setGeometry(memoryLabel->geometry());
+        memoryLabel->setGeometry(labelRect);
+        const QRect ledRect = m_mainLed->geometry();
+        m_mainLed->setGeometry(m_memoryLed->geometry());
+        m_memoryLed->setGeometry(ledRect);
+    }
+}
+
+void KeypadForm::fitBottoms(int formHeight) {
+    // Only the tape box and the enclosing frame follow the height; every
+    // width, and the keypad, stays where it is.
+    QRect tape = m_tape->geometry();
+    tape.setBottom(formHeight - kTapeBottomMargin - 1);
+    m_tape->setGeometry(tape);
+    QRect frame = m_frameBox->geometry();
+    frame.setBottom(formHeight - kGroupBottomMargin - 1);
+    m_frameBox->setGeometry(frame);
+}
+
+void KeypadForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitBottoms(event->size().height());
+}
+
+}  // namespace vor

@@ -1,0 +1,219 @@
+#include "gui/keypad_form.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "core/command_ids.h"
+#include "core/key_table.h"
+#include "gui/form_fonts.h"
+#include "shell/hint_table.h"
+
+namespace vor {
+namespace {
+
+using namespace formid;
+
+struct Selector {
+    int id;
+    int x;
+};
+
+// In label order "F 0 1 2 3 4 5": 4 and 5 keep their historic, swapped ids.
+constexpr Selector kPrecisionRadios[] = {
+    {cmd::PrecisionF, 24}, {cmd::Precision0, 32}, {cmd::Precision1, 40}, {cmd::Precision2, 48},
+    {cmd::Precision3, 56}, {cmd::Precision4, 64}, {cmd::Precision5, 72}};
+constexpr Selector kRoundingRadios[] = {
+    {cmd::RoundUp, 98}, {cmd::RoundOff, 114}, {cmd::RoundDown, 129}};
+
+}  // namespace
+
+KeypadForm::KeypadForm(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("form"));
+    const QFont font = formFont();
+    setFont(font);
+    const QFontMetrics fm(font);
+    m_unitX = qMax(1, fm.averageCharWidth());
+    m_unitY = qMax(1, fm.height());
+    buildControls();
+    applyStyle();
+    placeAll();
+}
+
+void KeypadForm::applyStyle() {
+    // The classic look at the classic sizes: group box frames run through
+    // the middle of their captions, and the selectors' indicators fit the
+    // 8-unit cells they stand in, so they line up under "F 0 1 2 3 4 5".
+    const int cell = fromDialogUnits(0, 0, 8, 8).width();
+    const int indicator = qMax(7, cell - 3);
+    setStyleSheet(
+        QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px;"
+            " margin-top: %1px; }"
+            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+            " left: %2px; padding: 0 1px; }"
+            "QGroupBox#frameBox::title { subcontrol-position: top center; left: 0; }"
+            "QRadioButton::indicator, QCheckBox::indicator { width: %3px; height: %3px; }")
+            .arg(m_unitY / 2)
+            .arg(m_unitX / 2)
+            .arg(indicator));
+}
+
+QAbstractButton* KeypadForm::button(int id) const {
+    return qobject_cast<QAbstractButton*>(control(id));
+}
+
+QPushButton* KeypadForm::key(int id) const {
+    return qobject_cast<QPushButton*>(control(id));
+}
+
+int KeypadForm::mnemonicKey(QChar letter) const {
+    for (const KeyDesc& k : keypad()) {
+        QPushButton* b = key(k.id);
+        if (b == nullptr || !b->isVisible() || !b->isEnabled()) continue;
+        const QString text = b->text();
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != QLatin1Char('&')) continue;
+            if (text[i + 1] == QLatin1Char('&')) {  // "&&" is a literal ampersand
+                ++i;
+                continue;
+            }
+            if (text[i + 1].toUpper() == letter.toUpper()) return k.id;
+            break;
+        }
+    }
+    return 0;
+}
+
+QPushButton* KeypadForm::addKey(int id, const char* caption) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), this);
+    b->setObjectName(QStringLiteral("key%1").arg(id));
+    // The window handles mnemonics itself (keypad first, then the menu bar),
+    // so the button must not grab Alt+letter as a competing shortcut.
+    b->setShortcut(QKeySequence());
+    // Clicking a key must not steal the focus from the tape box; Tab still
+    // reaches the keys.
+    b->setFocusPolicy(Qt::TabFocus);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, id] {
+        if (m_onCommand) m_onCommand(id);
+    });
+    m_controls.insert(id, b);
+    return b;
+}
+
+QLabel* KeypadForm::addLabel(int id, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QStringLiteral("label%1").arg(id));
+    m_controls.insert(id, label);
+    return label;
+}
+
+void KeypadForm::buildControls() {
+    // Creation order is stacking order: the group boxes first, under
+    // everything they enclose.
+    m_frameBox = new QGroupBox(QString::fromStdString(formCaption()), this);
+    m_frameBox->setObjectName(QStringLiteral("frameBox"));
+    m_frameBox->setAlignment(Qt::AlignHCenter);
+    m_controls.insert(cmd::GroupBox, m_frameBox);
+    auto* precisionBox = new QGroupBox(QStringLiteral("Decimal Precision"), this);
+    m_controls.insert(PrecisionBox, precisionBox);
+    auto* roundingBox = new QGroupBox(QStringLiteral("Rounding"), this);
+    m_controls.insert(RoundingBox, roundingBox);
+
+    addLabel(MemoryLabel, QStringLiteral("Memory LED:"));
+    addLabel(MainLabel, QStringLiteral("Main LED:"));
+    for (int id : {cmd::MemoryLED, cmd::MainLED}) {
+        auto* led = new QLineEdit(this);
+        led->setObjectName(id == cmd::MainLED ? QStringLiteral("mainLed")
+                                              : QStringLiteral("memoryLed"));
+        led->setReadOnly(true);
+        led->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        led->setFont(ledFont());
+        led->setFocusPolicy(Qt::ClickFocus);
+        // A calculator display whatever the desktop theme: pale face, dark
+        // figures.
+        QPalette face = led->palette();
+        face.setColor(QPalette::Base, QColor(0xee, 0xf2, 0xe4));
+        face.setColor(QPalette::Text, QColor(0x1a, 0x1a, 0x1a));
+        led->setPalette(face);
+        m_controls.insert(id, led);
+        (id == cmd::MainLED ? m_mainLed : m_memoryLed) = led;
+    }
+
+    for (const KeyDesc& k : keypad())
+        if (k.w > 0) addKey(k.id, k.caption);
+
+    addLabel(AutoDecimalLabel, QStringLiteral("A"));
+    addLabel(PrecisionLabel, QStringLiteral("F 0 1 2 3 4 5"));
+    addLabel(RoundingLabel, QStringLiteral("Up Off Down"));
+
+    auto* autoDecimal = new QCheckBox(this);
+    autoDecimal->setObjectName(QStringLiteral("autoDecimal"));
+    autoDecimal->setFocusPolicy(Qt::TabFocus);
+    connect(autoDecimal, &QCheckBox::clicked, this, [this] {
+        if (m_onCommand) m_onCommand(cmd::AutoDecimalCheck);
+    });
+    m_controls.insert(cmd::AutoDecimalCheck, autoDecimal);
+
+    // Each selector is one exclusive group so a click moves the check the
+    // usual way; the calculator then confirms or corrects it.
+    auto addRadios = [this](QButtonGroup*& group, const auto& radios) {
+        group = new QButtonGroup(this);
+        for (const Selector& s : radios) {
+            auto* r = new QRadioButton(this);
+            r->setObjectName(QStringLiteral("radio%1").arg(s.id));
+            r->setFocusPolicy(Qt::TabFocus);
+            group->addButton(r, s.id);
+            m_controls.insert(s.id, r);
+        }
+        connect(group, &QButtonGroup::idClicked, this, [this](int id) {
+            if (m_onCommand) m_onCommand(id);
+        });
+    };
+    addRadios(m_precision, kPrecisionRadios);
+    addRadios(m_rounding, kRoundingRadios);
+
+    m_tape = new QListWidget(this);
+    m_tape->setObjectName(QStringLiteral("tapeBox"));
+    m_tape->setFont(tapeFont());
+    // Every row is one line of the same fixed-pitch font: uniform heights
+    // keep a 1000-line replay fast, and the columns the core pads with
+    // spaces line up.
+    m_tape->setUniformItemSizes(true);
+    m_tape->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tape->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_tape->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_tape->setFocusPolicy(Qt::StrongFocus);
+    // The paper roll: cream paper, black print, in any theme.
+    QPalette paper = m_tape->palette();
+    paper.setColor(QPalette::Base, QColor(0xff, 0xfe, 0xf5));
+    paper.setColor(QPalette::Text, Qt::black);
+    m_tape->setPalette(paper);
+    m_controls.insert(cmd::TapeBox, m_tape);
+
+    // Template rectangles in dialog units.
+    m_dialogRects.insert(cmd::GroupBox, {2, 2, 313, 199});
+    m_dialogRects.insert(MemoryLabel, {9, 11, 45, 8});
+    m_dialogRects.insert(MainLabel, {169, 11, 45, 8});
+    m_dialogRects.insert(cmd::MemoryLED, {8, 19, 143, 18});
+    m_dialogRects.insert(cmd::MainLED, {168, 19, 143, 18});
+    for (const KeyDesc& k : keypad())
+        if (k.w > 0) m_dialogRects.insert(k.id, {k.x, k.y, k.w, k.h});
+    m_dialogRects.insert(PrecisionBox, {7, 70, 77, 24});
+    m_dialogRects.insert(AutoDecimalLabel, {13, 77, 8, 8});
+    m_dialogRects.insert(PrecisionLabel, {26, 77, 53, 8});
+    m_dialogRects.insert(cmd::AutoDecimalCheck, {12, 85, 8, 8});
+    for (const Selector& s : kPrecisionRadios) m_dialogRects.insert(s.id, {s.x, 85, 8, 8});
+    m_dialogRects.insert(RoundingBox, {94, 70, 50, 24});
+    m_dialogRects.insert(RoundingLabel, {98, 77, 45, 8});
+    for (const Selector& s : kRoundingRadios) m_dialogRects.insert(s.id, {s.x, 85, 8, 8});
+    m_dialogRects.insert(cmd::TapeBox, {4, 94, 308, 106});
+}
+
+}  // namespace vor

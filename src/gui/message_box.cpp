@@ -1,0 +1,42 @@
+#include "gui/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace vor {
+
+Answer QtMessagePort::show(const std::string& text, Buttons buttons, Icon icon) {
+    QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::Warning,
+                    QStringLiteral("VOR"), QString::fromStdString(text), QMessageBox::NoButton,
+                    m_parent);
+    switch (buttons) {
+        case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        case Buttons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Ok);
+            break;
+    }
+    // A long command may have set the wait cursor; the question needs the
+    // normal one while it waits for an answer.
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int result = box.exec();
+    if (waiting) QApplication::restoreOverrideCursor();
+    switch (result) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Ok: return Answer::Ok;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        // Closed without a button: the cautious answer.
+        default:
+            return buttons == Buttons::Ok      ? Answer::Ok
+                   : buttons == Buttons::YesNo ? Answer::No
+                                               : Answer::Cancel;
+    }
+}
+
+}  // namespace vor

@@ -1,0 +1,150 @@
+#include "gui/qt_form.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "gui/keypad_form.h"
+
+namespace vor {
+namespace {
+
+QString qt(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+QtFormPort::~QtFormPort() {
+    while (m_waitCursors > 0) setWaitCursor(false);
+}
+
+std::string QtFormPort::mainLedText() const {
+    return m_form.mainLed()->text().toStdString();
+}
+
+std::string QtFormPort::memoryLedText() const {
+    return m_form.memoryLed()->text().toStdString();
+}
+
+void QtFormPort::setLedTexts(const std::string& main, const std::string& memory) {
+    m_form.mainLed()->setText(qt(main));
+    m_form.memoryLed()->setText(qt(memory));
+}
+
+void QtFormPort::addRow(const std::string& row) {
+    m_form.tapeBox()->addItem(qt(row));
+}
+
+void QtFormPort::insertRow(int index, const std::string& row) {
+    m_form.tapeBox()->insertItem(index, qt(row));
+}
+
+void QtFormPort::deleteRow(int index) {
+    QListWidget* tape = m_form.tapeBox();
+    if (index < 0 || index >= tape->count()) return;
+    // Deleting the selected row leaves nothing selected, as a list box
+    // does; Qt would otherwise carry the selection to a neighbour.
+    const bool wasSelected = selectedRow() == index;
+    delete tape->takeItem(index);
+    if (wasSelected) tape->clearSelection();
+}
+
+void QtFormPort::replaceRow(int index, const std::string& row) {
+    if (QListWidgetItem* item = m_form.tapeBox()->item(index)) item->setText(qt(row));
+}
+
+void QtFormPort::resetRows() {
+    m_form.tapeBox()->clear();
+}
+
+int QtFormPort::rowCount() const {
+    return m_form.tapeBox()->count();
+}
+
+std::string QtFormPort::rowText(int index) const {
+    const QListWidgetItem* item = m_form.tapeBox()->item(index);
+    return item ? item->text().toStdString() : std::string();
+}
+
+int QtFormPort::selectedRow() const {
+    const QList<QListWidgetItem*> items = m_form.tapeBox()->selectedItems();
+    return items.isEmpty() ? -1 : m_form.tapeBox()->row(items.front());
+}
+
+bool QtFormPort::selectRow(int index) {
+    QListWidget* tape = m_form.tapeBox();
+    if (index < 0 || index >= tape->count()) return false;
+    tape->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+    tape->scrollToItem(tape->item(index));
+    return true;
+}
+
+// QListWidget grows on demand; there is nothing to reserve.
+bool QtFormPort::reserveRows(int) {
+    return true;
+}
+
+void QtFormPort::setChecked(int controlId, bool checked) {
+    QAbstractButton* b = m_form.button(controlId);
+    if (b == nullptr) return;
+    // An exclusive group refuses to uncheck its checked button, but the
+    // calculator clears every button before checking one, and an unknown
+    // precision code must leave none checked.
+    QButtonGroup* group = b->group();
+    const bool exclusive = group && group->exclusive();
+    if (exclusive && !checked) group->setExclusive(false);
+    b->setChecked(checked);
+    if (exclusive && !checked) group->setExclusive(true);
+}
+
+void QtFormPort::setKeyCaption(int keyId, const std::string& caption) {
+    if (QPushButton* k = m_form.key(keyId)) {
+        k->setText(qt(caption));
+        k->setShortcut(QKeySequence());  // mnemonics stay the window's business
+    }
+}
+
+void QtFormPort::setKeyPressed(int keyId, bool pressed) {
+    if (QPushButton* k = m_form.key(keyId)) k->setDown(pressed);
+}
+
+void QtFormPort::setRedraw(bool on) {
+    m_form.setUpdatesEnabled(on);
+    if (on) m_form.update();
+}
+
+void QtFormPort::setEnabled(bool on) {
+    m_form.setEnabled(on);
+}
+
+void QtFormPort::setWaitCursor(bool on) {
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++m_waitCursors;
+    } else if (m_waitCursors > 0) {
+        QApplication::restoreOverrideCursor();
+        --m_waitCursors;
+    }
+}
+
+std::string QtFormPort::statusText() const {
+    return m_pane ? m_pane->text().toStdString() : std::string();
+}
+
+void QtFormPort::setStatusText(const std::string& text) {
+    if (m_pane == nullptr) return;
+    m_pane->setText(qt(text));
+    // A please-wait text is set just before a long command runs without
+    // returning to the event loop: paint it now or it is never seen.
+    m_pane->repaint();
+}
+
+void QtFormPort::setTitle(const std::string& title) {
+    m_form.window()->setWindowTitle(qt(title));
+}
+
+}  // namespace vor

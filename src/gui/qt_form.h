@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/ports.h"
+
+class QLabel;
+
+namespace vor {
+
+class KeypadForm;
+
+// The calculator's view of the keypad window: LEDs, tape box rows and
+// selection, check marks, key captions and press feedback, and the
+// window-wide effects (redraw, enabling, wait cursor, status text, title).
+class QtFormPort : public FormPort {
+   public:
+    explicit QtFormPort(KeypadForm& form) : m_form(form) {}
+    ~QtFormPort() override;
+
+    // The status bar pane that statusText/setStatusText read and write.
+    void setStatusPane(QLabel* pane) { m_pane = pane; }
+
+    std::string mainLedText() const override;
+    std::string memoryLedText() const override;
+    void setLedTexts(const std::string& main, const std::string& memory) override;
+
+    void addRow(const std::string& row) override;
+    void insertRow(int index, const std::string& row) override;
+    void deleteRow(int index) override;
+    void replaceRow(int index, const std::string& row) override;
+    void resetRows() override;
+    int rowCount() const override;
+    std::string rowText(int index) const override;
+    int selectedRow() const override;
+    bool selectRow(int index) override;
+    bool reserveRows(int count) override;
+
+    void setChecked(int controlId, bool checked) override;
+    void setKeyCaption(int keyId, const std::string& caption) override;
+    void setKeyPressed(int keyId, bool pressed) override;
+
+    void setRedraw(bool on) override;
+    void setEnabled(bool on) override;
+    void setWaitCursor(bool on) override;
+    std::string statusText() const override;
+    void setStatusText(const std::string& text) override;
+    void setTitle(const std::string& title) override;
+
+   private:
+    KeypadForm& m_form;
+    QLabel* m_pane = nullptr;
+    int m_waitCursors = 0;
+};
+
+}  // namespace vor

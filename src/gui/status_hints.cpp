@@ -1,0 +1,48 @@
+#include "gui/status_hints.h"
+
+#include <QGroupBox>
+#include <QMouseEvent>
+
+#include "gui/keypad_form.h"
+#include "shell/hint_table.h"
+
+namespace vor {
+
+StatusHints::StatusHints(KeypadForm& form, std::function<void(const QString&)> show)
+    : QObject(&form), m_form(form), m_show(std::move(show)) {
+    // Hints follow the pointer without a button held, so every control
+    // reports plain moves; the filter hears them on their way in.
+    m_form.setMouseTracking(true);
+    m_form.installEventFilter(this);
+    for (QWidget* w : m_form.findChildren<QWidget*>()) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
+}
+
+std::optional<QString> StatusHints::hintAt(QPoint formPos) const {
+    QWidget* under = m_form.childAt(formPos);
+    while (under != nullptr && under->parentWidget() != &m_form) under = under->parentWidget();
+    // Over a control, its centre decides, so all of a key shows its hint
+    // even where our key is a little larger than the classic one. Group
+    // boxes enclose other things: there the pointer itself decides.
+    QPointF point = formPos;
+    if (under != nullptr && !qobject_cast<QGroupBox*>(under))
+        point = QRectF(under->geometry()).center();
+    const QPointF units = m_form.toDialogUnits(point);
+    const auto text = hintForDialogPoint(units.x(), units.y());
+    if (!text) return std::nullopt;
+    return QString::fromStdString(*text);
+}
+
+bool StatusHints::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && !m_suppressed && watched->isWidgetType()) {
+        const auto* w = static_cast<QWidget*>(watched);
+        const auto* move = static_cast<QMouseEvent*>(event);
+        const QPoint pos = w->mapTo(&m_form, move->position().toPoint());
+        if (const auto text = hintAt(pos)) m_show(*text);
+    }
+    return false;
+}
+
+}  // namespace vor

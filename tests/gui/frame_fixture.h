@@ -1,0 +1,80 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/ports.h"
+#include "gui/main_frame.h"
+#include "gui/qsettings_profile.h"
+
+namespace vor::test {
+
+// Message boxes answered from a script. A box nobody scripted fails the
+// test: a GUI test must know every message its steps raise.
+class ScriptedMessages : public MessagePort {
+   public:
+    struct Shown {
+        std::string text;
+        Buttons buttons;
+    };
+
+    void answer(Answer a) { m_script.push_back(a); }
+    Answer show(const std::string& text, Buttons buttons, Icon) override;
+
+    std::vector<Shown> shown;
+
+   private:
+    std::deque<Answer> m_script;
+};
+
+class RecordingLauncher : public LauncherPort {
+   public:
+    bool open(const std::string& target) override {
+        opened.push_back(target);
+        return true;
+    }
+    std::vector<std::string> opened;
+};
+
+// Each test gets a window on a fresh, empty profile of its own, shown and
+// past its first paint, and fails if any real modal dialog opens.
+class FrameTest : public ::testing::Test {
+   protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A new window on the same profile (the old one is closed first, so
+    // its placement is saved).
+    void reopen();
+    // Lets queued keys and the paint step run; false on timeout.
+    bool settle(int timeoutMs = 10000);
+
+    QString profileFile() const { return m_profile->fileName(); }
+    std::vector<std::string> tapeRows() const;
+    QAction* action(int commandId) const;
+    void click(int controlId);
+    // Triggers a menu command the way the user does: the menu opens (its
+    // checks refresh) and the action fires.
+    void choose(int commandId);
+
+    ScriptedMessages messages;
+    RecordingLauncher launcher;
+    std::unique_ptr<QSettingsProfile> m_profile;
+    std::unique_ptr<CMainFrame> frame;
+
+   private:
+    void openFrame();
+
+    QTemporaryDir m_home;
+    QByteArray m_oldHome;
+    QTimer m_watchdog;
+};
+
+}  // namespace vor::test
