@@ -65,6 +65,10 @@ inline constexpr int SelectFirst = 1119;
 inline constexpr int SelectLast = 1120;
 inline constexpr int AutoDecimalCheck = 1144;
 
+// The digit keys, indexed by their digit.
+inline constexpr int kDigitKeys[10] = {Digit0, Digit1, Digit2, Digit3, Digit4,
+                                       Digit5, Digit6, Digit7, Digit8, Digit9};
+
 // Key id of a blank comment line on the tape.
 inline constexpr int CommentLine = 16;
 
@@ -164,6 +168,7 @@ inline constexpr int EditPaste = 57637;
 inline constexpr int UndoLastLine = 57643;
 inline constexpr int AppAbout = 57664;
 inline constexpr int AppExit = 57665;
+inline constexpr int ContextHelp = 57669;
 inline constexpr int Help = 57670;
 inline constexpr int PrevPane = 57681;
 inline constexpr int ViewStatusBar = 59393;

@@ -7,13 +7,6 @@
 namespace vor {
 namespace {
 
-int digitCommand(char digit) {
-    static constexpr int ids[10] = {cmd::Digit0, cmd::Digit1, cmd::Digit2, cmd::Digit3,
-                                    cmd::Digit4, cmd::Digit5, cmd::Digit6, cmd::Digit7,
-                                    cmd::Digit8, cmd::Digit9};
-    return ids[digit - '0'];
-}
-
 void removeCommas(std::string& text) { std::erase(text, ','); }
 
 }  // namespace
@@ -64,7 +57,7 @@ void CCalculator::enterDigits(const std::string& text) {
 
 void CCalculator::onDigit(char digit) {
     if (digit < '0' || digit > '9') return;
-    if (recording(digitCommand(digit))) return;
+    if (recording(cmd::kDigitKeys[digit - '0'])) return;
     enterDigits(std::string(1, digit));
 }
 

@@ -6,11 +6,8 @@ namespace vor {
 namespace {
 
 int digitOf(int id) {
-    static constexpr int ids[10] = {cmd::Digit0, cmd::Digit1, cmd::Digit2, cmd::Digit3,
-                                    cmd::Digit4, cmd::Digit5, cmd::Digit6, cmd::Digit7,
-                                    cmd::Digit8, cmd::Digit9};
     for (int d = 0; d < 10; ++d)
-        if (ids[d] == id) return d;
+        if (cmd::kDigitKeys[d] == id) return d;
     return -1;
 }
 

@@ -45,6 +45,8 @@ bool KeyboardDispatcher::eventFilter(QObject* watched, QEvent* event) {
     int mnemonic = 0;
     if (const auto id = matchKeystroke(stroke)) {
         command = *id;
+    } else if (const auto help = matchHelpKey(stroke)) {
+        command = *help;
     } else if (stroke.modifiers == ModAlt && key->key() >= Qt::Key_0 && key->key() <= Qt::Key_Z) {
         // A key's mnemonic wins over the menu bar's (Alt+S is the ST key,
         // not the Settings menu), as on a dialog; hidden keys have none.

@@ -1,5 +1,6 @@
 #include "gui/main_frame.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -213,6 +214,19 @@ void CMainFrame::applyLedArrangement(bool swapped) {
 
 void CMainFrame::setHintSuppression(bool suppressed) {
     m_hints->setSuppressed(suppressed);
+}
+
+void CMainFrame::showContextHelpCursor(bool on) {
+    if (on)
+        QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+    else if (QApplication::overrideCursor() != nullptr)
+        QApplication::restoreOverrideCursor();
+}
+
+// The help pages have one topic for the whole calculator; every key's help
+// request opens it.
+void CMainFrame::openHelpTopic(unsigned, unsigned) {
+    openHelpPage(QStringLiteral("index.html"), *m_launcher, *m_messages);
 }
 
 }  // namespace vor

@@ -64,6 +64,8 @@ class CMainFrame : public QMainWindow, private FramePort {
     void applyMiddleKeys(bool shown) override;
     void applyLedArrangement(bool swapped) override;
     void setHintSuppression(bool suppressed) override;
+    void showContextHelpCursor(bool on) override;
+    void openHelpTopic(unsigned topic, unsigned data) override;
 
     void initialUpdate();
     void schedulePaint();

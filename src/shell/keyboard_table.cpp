@@ -183,6 +183,13 @@ std::optional<int> matchKeystroke(const Keystroke& keystroke) {
     return std::nullopt;
 }
 
+std::optional<int> matchHelpKey(const Keystroke& keystroke) {
+    if (keystroke.vk != VK_F1) return std::nullopt;
+    if (keystroke.modifiers == ModNone) return cmd::Help;
+    if (keystroke.modifiers == ModShift) return cmd::ContextHelp;
+    return std::nullopt;
+}
+
 std::optional<KeyPress> resolveKeyboardCommand(int commandId, bool remapKeypad) {
     for (const Plain& p : kPlain) {
         if (p.commandId == commandId) return same(p.keyId);

@@ -91,6 +91,9 @@ std::optional<int> matchCharacter(char32_t ch);
 // Enter never becomes the carriage-return row). nullopt: no row, the
 // keystroke goes on to the form as usual.
 std::optional<int> matchKeystroke(const Keystroke& keystroke);
+// The window's standard help keys, tried after the table: F1 opens the help
+// pages, Shift+F1 enters context help mode.
+std::optional<int> matchHelpKey(const Keystroke& keystroke);
 
 // What a keyboard-only command does: show `pressKeyId` pressed for the
 // press feedback, then run the handler of `handlerId` `repeat` times.

@@ -25,12 +25,12 @@ void CVORView::initialUpdate() {
     m_calc.showDocument();
     m_calc.refreshRadioButtons();
     m_calc.refreshRoundingButtons();
-    (m_frame ? *m_frame : m_noFrame).applyLedArrangement(m_settings.swapLEDs);
+    frame().applyLedArrangement(m_settings.swapLEDs);
 }
 
 void CVORView::onPaint() {
     m_calc.refreshRadioButtons();
-    (m_frame ? *m_frame : m_noFrame).applyMiddleKeys(m_settings.viewMiddleKeys);
+    frame().applyMiddleKeys(m_settings.viewMiddleKeys);
     if (!m_doc.m_rebuildTape) return;
     m_form.resetRows();
     if (m_doc.m_lineCount > 0) m_recalc.recalculate(-1);
@@ -43,7 +43,31 @@ void CVORView::recalculateAll() { m_recalc.recalculate(-1); }
 // The macro recorder arrives with the macros; until then nothing records.
 void CVORView::addToActiveMacro(int) {}
 
+void CVORView::leaveContextHelpMode() {
+    m_contextHelp = false;
+    frame().showContextHelpCursor(false);
+}
+
+// Every help request of the form ends here: the message, then the help
+// pages at the calculator's topic.
+void CVORView::winHelp(unsigned data, unsigned) {
+    m_messages.show("CVORView::WinHelp() called");
+    frame().openHelpTopic(1011, data);
+}
+
 bool CVORView::onCommand(int id) {
+    if (id == cmd::ContextHelp) {
+        m_contextHelp = true;
+        frame().showContextHelpCursor(true);
+        return true;
+    }
+    // In context help mode a click asks for the key's help instead of
+    // pressing it; the 00 key handles the mode itself and then types.
+    if (m_contextHelp && id != cmd::DoubleZero && CCalculator::isKey(id)) {
+        leaveContextHelpMode();
+        winHelp(0x80000000u | (101u << 16) | static_cast<unsigned>(id), 0);
+        return true;
+    }
     if (m_calc.onKey(id)) return true;
     switch (id) {
         case cmd::AutoDecimalCheck:
@@ -87,7 +111,6 @@ void CVORView::toggleAutoCommentSubtotal() {
 }
 
 bool CVORView::onSettingsCommand(int id) {
-    FramePort& frame = m_frame ? *m_frame : m_noFrame;
     if (id >= cmd::FontSize4 && id <= cmd::FontSize7) {
         m_settings.multiColumnFontPointSize = 4 + (id - cmd::FontSize4);
         m_profile.writeInt(kSettingsSection, "Multi Column Font Point Size",
@@ -121,12 +144,12 @@ bool CVORView::onSettingsCommand(int id) {
         default: break;
     }
     value = !value;
-    if (id == cmd::MiddleKeys) frame.setHintSuppression(!value);
+    if (id == cmd::MiddleKeys) frame().setHintSuppression(!value);
     writeBool(m_profile, *s, value);
     switch (id) {
-        case cmd::AlwaysOnTop: frame.applyAlwaysOnTop(value); break;
-        case cmd::MiddleKeys: frame.applyMiddleKeys(value); break;
-        case cmd::SwapLEDs: frame.applyLedArrangement(value); break;
+        case cmd::AlwaysOnTop: frame().applyAlwaysOnTop(value); break;
+        case cmd::MiddleKeys: frame().applyMiddleKeys(value); break;
+        case cmd::SwapLEDs: frame().applyLedArrangement(value); break;
         case cmd::EuropeanMode:
             // The LEDs change their number style at once, even on an empty tape.
             m_calc.writeDisplays();
@@ -149,6 +172,7 @@ CommandState CVORView::commandState(int id) const {
     }
     switch (id) {
         case cmd::RecalculateNow:
+        case cmd::ContextHelp:
         case cmd::AutoDecimalCheck: return {true, true, false};
         default: break;
     }

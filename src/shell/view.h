@@ -19,6 +19,9 @@ public:
     virtual void applyMiddleKeys(bool /*shown*/) {}
     virtual void applyLedArrangement(bool /*swapped*/) {}
     virtual void setHintSuppression(bool /*suppressed*/) {}
+    // Context help: the pointer shows the help cursor while the mode is on.
+    virtual void showContextHelpCursor(bool /*on*/) {}
+    virtual void openHelpTopic(unsigned /*topic*/, unsigned /*data*/) {}
 };
 
 struct CommandState {
@@ -59,6 +62,10 @@ private:
     void recalculateAll() override;
     void addToActiveMacro(int commandId) override;
     void documentModified() override {}
+    bool inContextHelpMode() const override { return m_contextHelp; }
+    void leaveContextHelpMode() override;
+    void winHelp(unsigned data, unsigned command) override;
+    FramePort& frame() { return m_frame ? *m_frame : m_noFrame; }
 
     bool onSettingsCommand(int id);
     void toggleAutoCommentSubtotal();
@@ -70,6 +77,7 @@ private:
     FramePort* m_frame = nullptr;
     FramePort m_noFrame;
     CSettings m_settings;
+    bool m_contextHelp = false;
     CVORDoc m_doc;
     CCalculator m_calc;
     CRecalculator m_recalc;

@@ -55,10 +55,7 @@ struct ViewFixture : ::testing::Test {
         // Digits and operation keys through the same command ids the form uses.
         for (const char* k = keys; *k; ++k) {
             if (*k >= '0' && *k <= '9') {
-                static const int ids[] = {cmd::Digit0, cmd::Digit1, cmd::Digit2, cmd::Digit3,
-                                          cmd::Digit4, cmd::Digit5, cmd::Digit6, cmd::Digit7,
-                                          cmd::Digit8, cmd::Digit9};
-                view->onCommand(ids[*k - '0']);
+                view->onCommand(cmd::kDigitKeys[*k - '0']);
             } else if (*k == '+') {
                 view->onCommand(cmd::Plus);
             }
@@ -158,6 +155,23 @@ TEST_F(ViewFixture, AutoCommentSubtotalRewritesAndRestoresComments) {
     EXPECT_EQ(form.rowText(1), "                 7.00  +   ;cur sub: 12.000000");
     view->onCommand(cmd::AutoCommentSubtotal);
     EXPECT_EQ(form.rowText(1), "                 7.00  +   ");
+}
+
+TEST_F(ViewFixture, ContextHelpAnswersInsteadOfPressing) {
+    open();
+    view->onCommand(cmd::ContextHelp);
+    view->onCommand(cmd::Digit5);
+    EXPECT_EQ(answers.shown, (std::vector<std::string>{"CVORView::WinHelp() called"}));
+    EXPECT_EQ(form.mainLedText(), "0.") << "the key was not pressed";
+    view->onCommand(cmd::Digit5);
+    EXPECT_EQ(form.mainLedText(), "5.") << "help mode ends after one request";
+
+    answers.shown.clear();
+    view->onCommand(cmd::ContextHelp);
+    view->onCommand(cmd::DoubleZero);
+    EXPECT_EQ(answers.shown,
+              (std::vector<std::string>{"Help Context Mode", "CVORView::WinHelp() called"}));
+    EXPECT_EQ(form.mainLedText(), "500.") << "00 still types after its help";
 }
 
 TEST(Batch, NeverWritesTheUserProfileAndReportsUsageErrors) {
