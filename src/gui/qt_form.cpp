@@ -23,16 +23,32 @@ QtFormPort::~QtFormPort() {
 }
 
 std::string QtFormPort::mainLedText() const {
+    if (m_deferredLeds) return m_deferredMain;
     return m_form.mainLed()->text().toStdString();
 }
 
 std::string QtFormPort::memoryLedText() const {
+    if (m_deferredLeds) return m_deferredMemory;
     return m_form.memoryLed()->text().toStdString();
 }
 
 void QtFormPort::setLedTexts(const std::string& main, const std::string& memory) {
-    m_form.mainLed()->setText(qt(main));
-    m_form.memoryLed()->setText(qt(memory));
+    if (!m_redraw) {
+        // Laying out and shaping the LED text is the costliest thing a key
+        // does on screen; while drawing is off only the last texts count.
+        m_deferredLeds = true;
+        m_deferredMain = main;
+        m_deferredMemory = memory;
+        return;
+    }
+    showLeds(main, memory);
+}
+
+void QtFormPort::showLeds(const std::string& main, const std::string& memory) {
+    const QString mainText = qt(main);
+    const QString memoryText = qt(memory);
+    if (m_form.mainLed()->text() != mainText) m_form.mainLed()->setText(mainText);
+    if (m_form.memoryLed()->text() != memoryText) m_form.memoryLed()->setText(memoryText);
 }
 
 void QtFormPort::addRow(const std::string& row) {
@@ -40,10 +56,12 @@ void QtFormPort::addRow(const std::string& row) {
 }
 
 void QtFormPort::insertRow(int index, const std::string& row) {
+    flushSelection();
     m_form.tapeBox()->insertItem(index, qt(row));
 }
 
 void QtFormPort::deleteRow(int index) {
+    flushSelection();
     QListWidget* tape = m_form.tapeBox();
     if (index < 0 || index >= tape->count()) return;
     // Deleting the selected row leaves nothing selected, as a list box
@@ -58,6 +76,7 @@ void QtFormPort::replaceRow(int index, const std::string& row) {
 }
 
 void QtFormPort::resetRows() {
+    m_deferredSelection = -1;
     m_form.tapeBox()->clear();
 }
 
@@ -71,16 +90,31 @@ std::string QtFormPort::rowText(int index) const {
 }
 
 int QtFormPort::selectedRow() const {
+    if (m_deferredSelection >= 0) return m_deferredSelection;
     const QList<QListWidgetItem*> items = m_form.tapeBox()->selectedItems();
     return items.isEmpty() ? -1 : m_form.tapeBox()->row(items.front());
 }
 
 bool QtFormPort::selectRow(int index) {
+    if (index < 0 || index >= m_form.tapeBox()->count()) return false;
+    if (m_redraw)
+        applySelection(index);
+    else
+        m_deferredSelection = index;
+    return true;
+}
+
+void QtFormPort::applySelection(int index) {
     QListWidget* tape = m_form.tapeBox();
-    if (index < 0 || index >= tape->count()) return false;
     tape->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
     tape->scrollToItem(tape->item(index));
-    return true;
+}
+
+void QtFormPort::flushSelection() {
+    if (m_deferredSelection < 0) return;
+    const int index = m_deferredSelection;
+    m_deferredSelection = -1;
+    if (index < m_form.tapeBox()->count()) applySelection(index);
 }
 
 // QListWidget grows on demand; there is nothing to reserve.
@@ -113,6 +147,14 @@ void QtFormPort::setKeyPressed(int keyId, bool pressed) {
 }
 
 void QtFormPort::setRedraw(bool on) {
+    m_redraw = on;
+    if (on) {
+        flushSelection();
+        if (m_deferredLeds) {
+            m_deferredLeds = false;
+            showLeds(m_deferredMain, m_deferredMemory);
+        }
+    }
     m_form.setUpdatesEnabled(on);
     if (on) m_form.update();
 }

@@ -46,8 +46,20 @@ class QtFormPort : public FormPort {
     void setTitle(const std::string& title) override;
 
    private:
+    void applySelection(int index);
+    void showLeds(const std::string& main, const std::string& memory);
+    void flushSelection();
+
     KeypadForm& m_form;
     QLabel* m_pane = nullptr;
+    bool m_redraw = true;
+    // While drawing is off (a replay), the selection is only remembered:
+    // selecting a row makes the list lay out every row again, and doing
+    // that for each appended line would make a replay quadratic.
+    int m_deferredSelection = -1;
+    bool m_deferredLeds = false;
+    std::string m_deferredMain;
+    std::string m_deferredMemory;
     int m_waitCursors = 0;
 };
 

@@ -40,7 +40,11 @@ std::vector<std::string> Machine::lines() const {
     for (int i = 0; i < doc.m_lineCount; ++i) {
         const CTapeLine& line = *doc.line(i);
         std::string s = squeeze(line.m_text);
-        if (squeeze(line.m_comment) != "") s += " " + squeeze(line.m_comment);
+        const std::string comment = squeeze(line.m_comment);
+        if (!comment.empty()) {
+            s += ' ';
+            s += comment;
+        }
         out.push_back(s);
     }
     return out;

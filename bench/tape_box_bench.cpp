@@ -1,0 +1,99 @@
+// The tape box as the window shows it: refilling 1000 rows, appending one,
+// and a whole replay of a 1000-line tape through the Qt form.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QListWidget>
+
+#include "core/calculator.h"
+#include "core/command_ids.h"
+#include "core/memory_profile.h"
+#include "gui/keypad_form.h"
+#include "gui/qt_form.h"
+#include "tape/recalculation.h"
+
+namespace {
+
+class NoMessages : public vor::MessagePort {
+public:
+    vor::Answer show(const std::string&, vor::Buttons, vor::Icon) override {
+        return vor::Answer::Yes;
+    }
+};
+
+const std::string kRow = "             1,234.50  +   ;a comment";
+
+struct Window {
+    vor::KeypadForm form;
+    vor::QtFormPort port{form};
+    Window() {
+        form.resize(640, 480);
+        form.show();
+        QApplication::processEvents();
+    }
+    // Lets the list lay out and paint what changed, as the next frame would.
+    void settle() { QApplication::processEvents(); }
+};
+
+void BM_RefillThousandRows(benchmark::State& state) {
+    Window w;
+    for (auto _ : state) {
+        w.port.setRedraw(false);
+        w.port.resetRows();
+        for (int i = 0; i < vor::kMaxLines; ++i) w.port.addRow(kRow);
+        w.port.selectRow(vor::kMaxLines - 1);
+        w.port.setRedraw(true);
+        w.settle();
+    }
+}
+BENCHMARK(BM_RefillThousandRows)->Unit(benchmark::kMillisecond);
+
+void BM_AppendOneRow(benchmark::State& state) {
+    Window w;
+    for (int i = 0; i < vor::kMaxLines - 1; ++i) w.port.addRow(kRow);
+    w.settle();
+    for (auto _ : state) {
+        w.port.addRow(kRow);
+        w.port.selectRow(w.port.rowCount() - 1);
+        w.settle();
+        state.PauseTiming();
+        w.port.deleteRow(w.port.rowCount() - 1);
+        w.settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AppendOneRow)->Unit(benchmark::kMicrosecond);
+
+void BM_ReplayThousandLinesOnScreen(benchmark::State& state) {
+    Window w;
+    vor::CSettings settings;
+    NoMessages messages;
+    vor::MemoryProfile profile;
+    vor::CalculatorHooks hooks;
+    vor::CVORDoc doc;
+    vor::CCalculator calc(doc, settings, w.port, messages, profile, hooks);
+    vor::CRecalculator recalc(calc);
+    doc.startNewTape(2, 12, false);
+    using namespace vor::cmd;
+    while (doc.m_lineCount < vor::kMaxLines)
+        for (int key : {Digit1, Digit2, DecimalPoint, Digit5, Plus, Digit3, Multiply, Digit4, Plus})
+            calc.onKey(key);
+    w.settle();
+    for (auto _ : state) {
+        recalc.recalculate();
+        w.settle();
+    }
+}
+BENCHMARK(BM_ReplayThousandLinesOnScreen)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                   : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
