@@ -1,6 +1,7 @@
 // The same keys clicked on the keypad, typed on the keyboard and run in
 // batch mode must give the same tape: the three paths share one view.
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <sstream>
@@ -75,6 +76,31 @@ TEST_F(FrameTest, TypedKeysPressTheirKeysOneAtATimeInOrder) {
     ASSERT_TRUE(settle());
     EXPECT_FALSE(frame->form().key(cmd::Plus)->isDown());
     EXPECT_EQ(tapeRows(), batchRows(*m_profile, "12 +"));
+}
+
+}  // namespace
+}  // namespace vor::test
+
+namespace vor::test {
+namespace {
+
+// A replay draws nothing until it ends; then the window must show exactly
+// what the calculator holds: the last row selected, the final LED texts.
+TEST_F(FrameTest, RecalculationEndsWithTheLastRowSelectedAndTheLedsShown) {
+    QTest::keyClicks(frame.get(), "12x3+5");
+    QTest::keyClick(frame.get(), Qt::Key_PageDown);  // M+=
+    ASSERT_TRUE(settle());
+    frame->form().tapeBox()->setCurrentRow(0);
+    frame->runCommand(cmd::RecalculateNow);
+    ASSERT_TRUE(settle());
+    QListWidget* tape = frame->form().tapeBox();
+    ASSERT_EQ(tape->count(), 4);
+    EXPECT_EQ(tape->currentRow(), 3);
+    ASSERT_EQ(tape->selectedItems().size(), 1);
+    EXPECT_EQ(tape->row(tape->selectedItems().front()), 3);
+    EXPECT_EQ(frame->form().mainLed()->text().trimmed(), "36.");
+    EXPECT_EQ(frame->form().memoryLed()->text().trimmed(), "5.");
+    EXPECT_TRUE(frame->form().isEnabled());
 }
 
 }  // namespace
