@@ -59,25 +59,10 @@ bool CCalculator::appendLine(std::string text, std::string comment, double value
 
 // A key that is about to change the registers must see the registers of the
 // recalculated tape; recalculating inside appendLine would come too late,
-// after the key had already worked on the stale ones. The entry the user
-// is typing survives the replay.
+// after the key had already worked on the stale ones. (The replay keeps an
+// entry that is being typed.)
 void CCalculator::settlePendingRecalc() {
-    if (!m_recalcPending) return;
-    readDisplays();
-    const bool typing = !m_doc.m_newEntry;
-    const std::string entry = m_mainLED;
-    const bool decimalEntered = m_doc.m_decimalEntered;
-    const bool hasPending = m_hasPendingComment;
-    const std::string pending = m_pendingComment;
-    m_hooks.recalculateAll();
-    m_recalcPending = false;
-    if (!typing) return;
-    m_doc.m_mainText = m_mainLED = entry;
-    m_doc.m_newEntry = false;
-    m_doc.m_decimalEntered = decimalEntered;
-    m_hasPendingComment = hasPending;
-    m_pendingComment = pending;
-    writeDisplays();
+    if (m_recalcPending) m_hooks.recalculateAll();
 }
 
 void CCalculator::takeSnapshot(CLineState& state) const {

@@ -167,11 +167,7 @@ void CCalculator::onClearAll() {
                         "be undone.  Continue?",
                         Buttons::YesNo) != Answer::Yes)
         return;
-    // Clear's own steps, without asking the recorder a second time.
-    const bool wasRecording = m_macroRecording;
-    m_macroRecording = false;
     onClear();
-    m_macroRecording = wasRecording;
     clearTape();
     clearMemory();
 }

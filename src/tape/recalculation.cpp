@@ -24,8 +24,27 @@ public:
         form.setStatusText(kRecalcStatus);
         form.setRedraw(false);
         form.setEnabled(false);
+        // A number being typed when the replay starts is still the user's
+        // next entry afterwards: a replay that dropped it would let the next
+        // + repeat an older value instead.
+        calc.readDisplays();
+        CVORDoc& doc = calc.doc();
+        m_typing = !doc.m_newEntry;
+        m_entry = calc.m_mainLED;
+        m_decimalEntered = doc.m_decimalEntered;
+        m_hasPendingComment = calc.m_hasPendingComment;
+        m_pendingComment = calc.m_pendingComment;
     }
     ~ReplayScope() {
+        if (m_typing) {
+            CVORDoc& doc = m_calc.doc();
+            doc.m_mainText = m_calc.m_mainLED = m_entry;
+            doc.m_newEntry = false;
+            doc.m_decimalEntered = m_decimalEntered;
+            m_calc.m_hasPendingComment = m_hasPendingComment;
+            m_calc.m_pendingComment = m_pendingComment;
+            m_calc.writeDisplays();
+        }
         FormPort& form = m_calc.form();
         form.setRedraw(true);
         form.setEnabled(true);
@@ -42,6 +61,11 @@ private:
     bool m_readImmediate;
     bool m_recording;
     std::string m_status;
+    bool m_typing = false;
+    std::string m_entry;
+    bool m_decimalEntered = false;
+    bool m_hasPendingComment = false;
+    std::string m_pendingComment;
 };
 
 // The keys whose typed value is entered again before they are replayed.

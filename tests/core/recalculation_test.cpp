@@ -169,3 +169,24 @@ TEST(Recalculation, EuropeanModeRewritesEveryLine) {
 
 }  // namespace
 }  // namespace vor::test
+
+namespace vor::test {
+namespace {
+
+TEST(Recalculation, EntryBeingTypedSurvivesTheReplay) {
+    Machine m;
+    m.keys("5 + 1 2 .");
+    m.messages.answers = {Answer::Yes};
+    m.calc.onPrecisionButton(cmd::Precision3);
+    EXPECT_EQ(m.mainLed(), "12.");
+    m.keys("7 +");
+    EXPECT_EQ(m.lines(), (Lines{"5.000 +", "12.700 +"}));
+
+    m.keys("MR");
+    m.recalc.recalculate();
+    m.keys("+");
+    EXPECT_EQ(m.lines().back(), "0.000 + ;<MR key pressed>");
+}
+
+}  // namespace
+}  // namespace vor::test
