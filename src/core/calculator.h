@@ -12,6 +12,9 @@ namespace vor {
 // whole tape, the macro recorder, context help and the feature ports that
 // appendLine feeds. Every member has a harmless default so that a bare
 // calculator works on its own.
+// Ends the comment of a % or MR line whose value was negated before use.
+inline constexpr const char* kNegatedMark = " Neg";
+
 class CalculatorHooks {
 public:
     virtual ~CalculatorHooks() = default;
@@ -68,6 +71,9 @@ public:
     void onDecimalPoint();
     void onRightShift();
     void onNegate();
+    // Negate's work without the recorder; `quiet` skips the message on a
+    // zero entry. Returns whether the entry was negated.
+    bool negateEntry(bool quiet);
     void onClear();
     void onClearAll();
 

@@ -1,5 +1,7 @@
 // The keys that build the entry in the Main LED: digits, 00, the decimal
 // point, Right Shift, Negate, and the two clearing keys.
+#include <string_view>
+
 #include "core/calculator.h"
 #include "core/command_ids.h"
 #include "core/number_text.h"
@@ -127,18 +129,31 @@ void CCalculator::onRightShift() {
 
 void CCalculator::onNegate() {
     if (recording(cmd::Negate)) return;
+    negateEntry(false);
+}
+
+bool CCalculator::negateEntry(bool quiet) {
     readDisplays();
     m_doc.m_mainText = m_mainLED;
     const double n = -stringToDouble(m_doc.m_mainText);
     if (n == 0.0) {
-        m_messages.show("Enter a value first, then use the Negate key.");
-        return;
+        if (!quiet) m_messages.show("Enter a value first, then use the Negate key.");
+        return false;
     }
     m_doc.m_repeatValue = n;
     m_doc.m_mainText = format(n, kFormatLed);
     m_mainLED = m_doc.m_mainText;
     m_negatedResult = m_doc.m_newEntry;
+    // A negated % or MR value keeps its comment, marked, so that a replay
+    // negates the recalled value again instead of dropping the sign.
+    if (m_hasPendingComment) {
+        if (m_pendingComment.ends_with(kNegatedMark))
+            m_pendingComment.erase(m_pendingComment.size() - std::string_view(kNegatedMark).size());
+        else
+            m_pendingComment += kNegatedMark;
+    }
     writeDisplays();
+    return true;
 }
 
 void CCalculator::onClear() {

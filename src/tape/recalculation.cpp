@@ -150,13 +150,16 @@ void CRecalculator::replay(std::vector<CReplayStep>& steps, bool convertedToMulD
 void CRecalculator::replayStep(std::vector<CReplayStep>& steps, std::size_t i,
                                bool& convertedToMulDiv, int editIndex) {
     CReplayStep& step = steps[i];
+    const bool negated = step.m_comment.ends_with(kNegatedMark);
     if (step.m_isPercent) {
         m_calc.enterDigits(step.m_valueText);
         m_calc.onPercent();
+        if (negated) m_calc.negateEntry(true);
         step.m_isImmediate = false;
     }
     if (step.m_isMemoryRecall) {
         m_calc.onMemoryRecall();
+        if (negated) m_calc.negateEntry(true);
         step.m_valueText = m_calc.doc().m_memoryText;
     }
     // Memory Recall has already put the value in the entry; typing it a

@@ -72,8 +72,19 @@ INSTANTIATE_TEST_SUITE_P(
                       "7 M+= 1 / 3 M+= MR + MT", "5 + Neg +", "5 + 3 + Neg + Ttl",
                       "10 X 5 % =", "20 M+= 10 X MR =", "80 X 20 % MUD", "25 M+= 80 X MR MUD",
                       "1.5 M+= 2 + MR + Ttl", "12.345 X 3 M+= MR - Sub 50 % - Ttl",
-                      "5 X 4 - 100 / 4 M-= MST Ttl"),
+                      "5 X 4 - 100 / 4 M-= MST Ttl", "200 + 15 % Neg + Ttl",
+                      "9 M+= MR Neg - 4 X MR Neg =", "80 X 20 % Neg Neg MUD"),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+TEST(Recalculation, NegatedPercentFollowsAnEditedBase) {
+    Machine m;
+    m.keys("200 + 15 % Neg +");
+    EXPECT_EQ(m.lines().back(), "-30.00 + ;<% key> (15.00% of 200.00) Neg");
+    m.doc.line(0)->m_value = 100.0;
+    m.recalc.recalculate();
+    EXPECT_EQ(m.lines().back(), "-15.00 + ;<% key> (15.00% of 100.00) Neg");
+    EXPECT_DOUBLE_EQ(m.doc.m_total, 85.0);
+}
 
 TEST(Recalculation, EmptyTapeChangesNothing) {
     Machine m;
