@@ -111,9 +111,10 @@ public:
     bool m_hasPendingComment = false;
     bool m_recalcPending = false;
     bool m_macroRecording = false;
-    // A displayed result was negated: the next +, -, M+= or M-= takes it as
-    // a typed value, so that a recalculation can type it back in.
-    bool m_negatedResult = false;
+    // The repeat value was last set by Negate. The tape does not show that
+    // key, so a +, -, M+= or M-= that repeats this value prints it as a
+    // typed value, which a recalculation can type back in.
+    bool m_negatedRepeat = false;
 
 private:
     std::string zeroText() const { return CVORDoc::zeroText(m_settings.autoDecimal); }

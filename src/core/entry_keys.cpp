@@ -53,7 +53,6 @@ void CCalculator::enterDigits(const std::string& text) {
     m_mainLED = entry;
     m_doc.m_newEntry = false;
     m_hasPendingComment = false;
-    m_negatedResult = false;
     writeDisplays();
 }
 
@@ -143,7 +142,7 @@ bool CCalculator::negateEntry(bool quiet) {
     m_doc.m_repeatValue = n;
     m_doc.m_mainText = format(n, kFormatLed);
     m_mainLED = m_doc.m_mainText;
-    m_negatedResult = m_doc.m_newEntry;
+    m_negatedRepeat = true;
     // A negated % or MR value keeps its comment, marked, so that a replay
     // negates the recalled value again instead of dropping the sign.
     if (m_hasPendingComment) {
@@ -170,7 +169,7 @@ void CCalculator::onClear() {
     m_doc.m_itemCount = 0;
     m_doc.m_negCount = 0;
     m_doc.m_lastOp = 0;
-    m_negatedResult = false;
+    m_negatedRepeat = false;
     writeDisplays();
     if (appendLine("    <clear>                   ", " ", 0.0)) setLastLineFlags(cmd::Clear, false);
 }

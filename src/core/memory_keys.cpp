@@ -17,7 +17,7 @@ void CCalculator::onMemoryRecall() {
     m_doc.m_newEntry = false;
     m_doc.m_decimalEntered = false;
     m_doc.m_lastValue = m_doc.m_repeatValue = stringToDouble(m_doc.m_mainText);
-    m_negatedResult = false;
+    m_negatedRepeat = false;
 }
 
 void CCalculator::onMarkUpDown() {
@@ -65,7 +65,7 @@ void CCalculator::onMarkUpDown() {
     // MUD closes the pending X or ÷ like = does; a product left behind would
     // silently become the first operand of the next multiplication.
     d.m_product = 0.0;
-    m_negatedResult = false;
+    m_negatedRepeat = false;
 }
 
 }  // namespace vor

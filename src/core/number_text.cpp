@@ -262,6 +262,13 @@ std::string formatFixed(double value, int decimals, int width) {
     return text;
 }
 
+std::string exactText(double value) {
+    if (!std::isfinite(value)) return "0";
+    char buf[400];  // the longest fixed double is 309 digits plus sign and point
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    return std::string(buf, r.ptr);
+}
+
 double stringToDouble(std::string_view text) {
     if (text.find(',') == std::string_view::npos) return parseNumberPrefix(text);
     std::string plain;

@@ -107,7 +107,10 @@ void CCalculator::performOperation(int code, const std::string& comment,
     } else if (d.m_lastOp == op::Equals) {
         afterEquals = true;
     }
-    if (isMulDiv(d.m_lastOp)) d.m_repeatValue = d.m_product;
+    if (isMulDiv(d.m_lastOp)) {
+        d.m_repeatValue = d.m_product;
+        m_negatedRepeat = false;
+    }
 
     if (isAddSub(code)) {
         const AddSubKey& key = addSubKey(code);
@@ -124,14 +127,16 @@ void CCalculator::performOperation(int code, const std::string& comment,
             resultReady = false;
             lineKey = 0;
             lineComment = &secondComment;
-        } else if (d.m_newEntry && d.m_repeatValue != 0.0 && !m_hasPendingComment &&
-                   !m_negatedResult) {
+        } else if (d.m_newEntry && d.m_repeatValue != 0.0 && !m_hasPendingComment) {
             shown = d.m_repeatValue;
-            repeated = true;
+            repeated = !m_negatedRepeat;
+            resultReady = m_negatedRepeat;
+            m_negatedRepeat = false;
         } else {
             shown = v;
             d.m_repeatValue = v;
             resultReady = true;
+            m_negatedRepeat = false;
         }
         const bool subtract = code == op::Minus || code == op::MemoryMinusEquals;
         double& reg = (code == op::Plus || code == op::Minus) ? d.m_total : d.m_memory;
@@ -180,6 +185,7 @@ void CCalculator::performOperation(int code, const std::string& comment,
             }
             d.m_total = 0.0;
             d.m_repeatValue = 0.0;
+            m_negatedRepeat = false;
             d.m_itemCount = 0;
             d.m_negCount = 0;
         }
@@ -188,6 +194,7 @@ void CCalculator::performOperation(int code, const std::string& comment,
         d.m_mainText = format(d.m_memory, kFormatLed);
         m_mainLED = d.m_mainText;
         d.m_repeatValue = d.m_memory;
+        m_negatedRepeat = false;
         if (total) d.m_product = d.m_memory;
         if (appendLine(format(d.m_memory, prec) + (total ? "MT " : "MS "), comment, d.m_memory))
             setLastLineFlags(total ? cmd::MemoryTotal : cmd::MemorySubTotal, false);
@@ -201,7 +208,6 @@ void CCalculator::performOperation(int code, const std::string& comment,
     d.m_newEntry = true;
     d.m_decimalEntered = false;
     d.m_lastOp = code;
-    m_negatedResult = false;
     if (code != op::MemorySubTotal && code != op::Total && code != op::MemoryTotal)
         d.m_mainText = format(d.m_total, kFormatLed);
     d.m_memoryText = format(d.m_memory, kFormatLed);
@@ -233,7 +239,7 @@ void CCalculator::onPercent() {
     m_doc.m_lastValue = r;
     m_doc.m_repeatValue = r;
     m_doc.m_decimalEntered = false;
-    m_negatedResult = false;
+    m_negatedRepeat = false;
 }
 
 }  // namespace vor

@@ -87,11 +87,11 @@ std::vector<CReplayStep> CRecalculator::buildSteps() {
         CReplayStep step;
         step.m_keyId = line.m_keyId;
         step.m_afterMulDiv = afterMulDiv;
-        // Values are formatted from the stored number, never read back from
-        // the text, so a new precision or number style applies to them.
-        step.m_valueText = line.m_keyId == cmd::CommentLine
-                               ? line.m_text
-                               : doubleToString(line.m_value, kFormatLed, doc.m_rounding, nullptr);
+        // Values come from the stored number, never from the line's text, so
+        // a new precision or number style applies to them; and every digit
+        // of it, so that a value typed with more decimals than the LEDs show
+        // gives the same results again.
+        step.m_valueText = line.m_keyId == cmd::CommentLine ? line.m_text : exactText(line.m_value);
         if (line.m_comment.find("<% key>") != std::string::npos) {
             step.m_isPercent = true;
             line.m_isImmediate = true;

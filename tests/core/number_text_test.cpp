@@ -143,3 +143,21 @@ TEST(NumberTextTest, GermanLocaleChangesNothing) {
 
 }  // namespace
 }  // namespace vor
+
+namespace vor {
+namespace {
+
+TEST(ExactText, ParsesBackToTheSameDouble) {
+    for (double v : {0.009175, -12.0, 1.234567, 1234567890123456.0, 0.1 + 0.2, -0.0, 1e-7}) {
+        const std::string t = exactText(v);
+        EXPECT_EQ(t.find_first_of("eE,"), std::string::npos) << t;
+        const double back = stringToDouble(t);
+        EXPECT_EQ(back, v) << t;
+        EXPECT_EQ(std::signbit(back), std::signbit(v)) << t;
+    }
+    EXPECT_EQ(exactText(-12.0), "-12");
+    EXPECT_EQ(exactText(std::numeric_limits<double>::infinity()), "0");
+}
+
+}  // namespace
+}  // namespace vor
