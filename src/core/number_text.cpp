@@ -263,10 +263,14 @@ std::string formatFixed(double value, int decimals, int width) {
 }
 
 std::string exactText(double value) {
-    if (!std::isfinite(value)) return "0";
+    if (!std::isfinite(value)) return "0.";
     char buf[400];  // the longest fixed double is 309 digits plus sign and point
     const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-    return std::string(buf, r.ptr);
+    std::string text(buf, r.ptr);
+    // Always with a point, as an entry text is: a lone "2" would be taken
+    // for a single key by Auto Decimal entry.
+    if (text.find('.') == std::string::npos) text += '.';
+    return text;
 }
 
 double stringToDouble(std::string_view text) {

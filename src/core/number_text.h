@@ -37,8 +37,9 @@ void addThousandsSeparators(std::string& text);
 void warnDigitLimit(std::string& buffer, int available, int requested, bool showMessage,
                     MessagePort* messages);
 
-// The shortest fixed-point text that parses back to exactly `value`
-// ("0.009175", "-12", "-0"); "0" for a value that is not finite. This is
+// The shortest fixed-point text that parses back to exactly `value`, always
+// with a point ("0.009175", "-12.", "-0."); "0." for a value that is not
+// finite. This is
 // what a replay types back in: the LED format would round to 5 decimals.
 std::string exactText(double value);
 

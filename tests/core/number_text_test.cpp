@@ -155,8 +155,9 @@ TEST(ExactText, ParsesBackToTheSameDouble) {
         EXPECT_EQ(back, v) << t;
         EXPECT_EQ(std::signbit(back), std::signbit(v)) << t;
     }
-    EXPECT_EQ(exactText(-12.0), "-12");
-    EXPECT_EQ(exactText(std::numeric_limits<double>::infinity()), "0");
+    EXPECT_EQ(exactText(-12.0), "-12.");
+    EXPECT_EQ(exactText(0.5), "0.5");
+    EXPECT_EQ(exactText(std::numeric_limits<double>::infinity()), "0.");
 }
 
 }  // namespace

@@ -108,6 +108,17 @@ TEST(Recalculation, NegatedPercentFollowsAnEditedBase) {
     EXPECT_DOUBLE_EQ(m.doc.m_total, 85.0);
 }
 
+TEST(Recalculation, AutoDecimalTapeReplaysWholeValues) {
+    CSettings s;
+    s.autoDecimal = true;
+    Machine m(s);
+    m.keys("2 0 0 + 5 X 3 0 0 M+= MR -");
+    const std::vector<std::string> keyed = m.lines();
+    m.recalc.recalculate();
+    EXPECT_EQ(m.lines(), keyed);
+    EXPECT_EQ(keyed.front(), "2.00 +");
+}
+
 TEST(Recalculation, EmptyTapeChangesNothing) {
     Machine m;
     m.form.setStatusText("Ready");
