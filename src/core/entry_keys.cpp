@@ -123,6 +123,10 @@ void CCalculator::onRightShift() {
     removeCommas(t);
     addThousandsSeparators(t);
     m_mainLED = t;
+    // An edited entry is the user's own number, as with a typed digit: the
+    // waiting % or MR comment no longer describes it, and a replay must
+    // type it rather than recompute the % or recall the memory.
+    m_hasPendingComment = false;
     writeDisplays();
 }
 

@@ -74,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "1.5 M+= 2 + MR + Ttl", "12.345 X 3 M+= MR - Sub 50 % - Ttl",
                       "5 X 4 - 100 / 4 M-= MST Ttl", "200 + 15 % Neg + Ttl",
                       "9 M+= MR Neg - 4 X MR Neg =", "80 X 20 % Neg Neg MUD",
-                      "1.234567 X 1000000 = 0.009175 M+= MR +", "7 Neg Sub M+= Ttl +"),
+                      "1.234567 X 1000000 = 0.009175 M+= MR +", "7 Neg Sub M+= Ttl +",
+                      "123 M+= MR <- -"),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 // A number typed but never printed (left in the LED by T, or negated on
@@ -95,7 +96,7 @@ TEST_P(RowsRoundTrip, RecalculatingReproducesThePrintedLines) {
 
 INSTANTIATE_TEST_SUITE_P(Sequences, RowsRoundTrip,
                          ::testing::Values("7 Neg Sub M+= 5 Neg 2 Ttl +", "12 X 1.5 Neg M-= MST",
-                                           "1234567890123456 + 1 + Ttl"),
+                                           "1234567890123456 + 1 + Ttl", "55 + 31 % <- X 2 ="),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(Recalculation, NegatedPercentFollowsAnEditedBase) {
