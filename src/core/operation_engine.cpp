@@ -229,9 +229,15 @@ void CCalculator::onPercent() {
     const double p = stringToDouble(m_doc.m_mainText);
     const double r = p * 0.01 * m_lastLineValue;
     m_doc.m_mainText = format(r, kFormatLed);
+    // The comment is what a replay reads the percentage back from, so a
+    // rate with more decimals than two (8.875%) keeps all of them.
+    std::string rate = formatFixed(p, 2);
+    if (stringToDouble(rate) != p) {
+        rate = exactText(p);
+        if (rate.back() == '.') rate.pop_back();
+    }
     m_pendingComment =
-        (" ;<% key> (" + formatFixed(p, 2) + "% of " + formatFixed(m_lastLineValue, 2) + ")")
-            .substr(0, 40);
+        (" ;<% key> (" + rate + "% of " + formatFixed(m_lastLineValue, 2) + ")").substr(0, 40);
     m_hasPendingComment = true;
     m_mainLED = m_doc.m_mainText;
     writeDisplays();

@@ -120,6 +120,15 @@ TEST(Recalculation, AutoDecimalTapeReplaysWholeValues) {
     EXPECT_EQ(keyed.front(), "2.00 +");
 }
 
+TEST(Recalculation, PercentKeepsEveryDecimalOfTheRate) {
+    Machine m;
+    m.keys("100 + 8.875 % + Ttl");
+    EXPECT_EQ(m.lines()[1], "8.88 + ;<% key> (8.875% of 100.00)");
+    m.recalc.recalculate();
+    EXPECT_DOUBLE_EQ(m.doc.line(1)->m_value, 8.875);
+    EXPECT_EQ(m.lines()[2], "108.88 Ttl ;2 Items (2 Pos, 0 Neg)");
+}
+
 TEST(Recalculation, EmptyTapeChangesNothing) {
     Machine m;
     m.form.setStatusText("Ready");
