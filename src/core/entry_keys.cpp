@@ -118,7 +118,7 @@ void CCalculator::onRightShift() {
     } else if (n > 4) {
         t.pop_back();
         t.erase(t.size() - 2, 1);
-        t.insert(t.size() - 2, ".");
+        t.insert(t.end() - 2, '.');
     }
     removeCommas(t);
     addThousandsSeparators(t);
