@@ -106,7 +106,12 @@ private:
     }
 
     void key(const std::string& token) {
-        if (const auto id = keyIdForLabel(token)) return command(*id);
+        if (const auto id = keyIdForLabel(token)) {
+            // Keys whose feature is not built yet are refused rather than
+            // silently skipped, so a script never runs half its keys.
+            if (!m_view.commandState(*id).handled) throw UsageError{token + ": not available yet"};
+            return command(*id);
+        }
         if (isNumberToken(token)) {
             for (char c : token) command(*keyIdForLabel(std::string(1, c)));
             return;
