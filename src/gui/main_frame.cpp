@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QStatusBar>
 
 #include "core/command_ids.h"
+#include "core/key_table.h"
 #include "gui/about_dialog.h"
 #include "gui/frame_menus.h"
 #include "gui/keyboard_dispatch.h"
@@ -60,6 +62,11 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
                 [this] { return m_view->settings().remapKeypad; },
                 [this](QChar letter) { return m_form->mnemonicKey(letter); }});
     m_form->setCommandHandler([this](int id) { m_keyboard->postCommand(id); });
+    // Keys whose feature is not built yet are shown, but greyed out.
+    for (const KeyDesc& k : keypad()) {
+        QPushButton* button = m_form->key(k.id);
+        if (button != nullptr && !m_view->commandState(k.id).handled) button->setEnabled(false);
+    }
 
     setAcceptDrops(true);
     setWindowTitle(QString::fromLatin1(kAppTitle));
