@@ -96,10 +96,12 @@ public:
     void refreshRadioButtons();
     void refreshRoundingButtons();
 
-    // Command id of the radio button that shows a precision or rounding code
-    // (0 when no button stands for it).
+    // Command id of the radio button that shows a precision code (0 when no
+    // button stands for it), and the codes the radio buttons set (-1 when
+    // the id is no such button).
     static int precisionButton(int precision);
-    static int roundingButton(int rounding);
+    static int precisionCode(int commandId);
+    static int roundingCode(int commandId);
     // Operation code of an operation key (0 when the id is none).
     static int operationCode(int commandId);
 
@@ -119,6 +121,7 @@ public:
 private:
     std::string zeroText() const { return CVORDoc::zeroText(m_settings.autoDecimal); }
     bool recording(int commandId);
+    void askToRecalculate();
     void setLastLineFlags(int keyId, bool immediate, bool repeated = false);
     void snapshotLastLine();
 

@@ -11,71 +11,56 @@ int digitOf(int id) {
     return -1;
 }
 
-bool isPrecisionButton(int id) { return id >= cmd::PrecisionF && id <= cmd::Precision4; }
+// Keys whose handler takes no argument.
+struct PlainKey {
+    int id;
+    void (CCalculator::*handler)();
+};
 
-bool isRoundingButton(int id) {
-    return id == cmd::RoundUp || id == cmd::RoundOff || id == cmd::RoundDown;
+constexpr PlainKey kPlainKeys[] = {
+    {cmd::DoubleZero, &CCalculator::onDoubleZero},
+    {cmd::DecimalPoint, &CCalculator::onDecimalPoint},
+    {cmd::RightShift, &CCalculator::onRightShift},
+    {cmd::Negate, &CCalculator::onNegate},
+    {cmd::Clear, &CCalculator::onClear},
+    {cmd::ClearAll, &CCalculator::onClearAll},
+    {cmd::Percent, &CCalculator::onPercent},
+    {cmd::MemoryRecall, &CCalculator::onMemoryRecall},
+    {cmd::HiddenMemoryRecall, &CCalculator::onMemoryRecall},
+    {cmd::MarkUpDown, &CCalculator::onMarkUpDown},
+    {cmd::SelectNext, &CCalculator::selectNextLine},
+    {cmd::SelectPrevious, &CCalculator::selectPreviousLine},
+    {cmd::SelectFirst, &CCalculator::selectFirstLine},
+    {cmd::SelectLast, &CCalculator::selectLastLine},
+};
+
+const PlainKey* plainKey(int id) {
+    for (const auto& k : kPlainKeys)
+        if (k.id == id) return &k;
+    return nullptr;
 }
 
 }  // namespace
 
 bool CCalculator::isKey(int id) {
-    if (digitOf(id) >= 0 || operationCode(id) != 0 || isPrecisionButton(id) ||
-        isRoundingButton(id))
-        return true;
-    switch (id) {
-        case cmd::DoubleZero:
-        case cmd::DecimalPoint:
-        case cmd::RightShift:
-        case cmd::Negate:
-        case cmd::Clear:
-        case cmd::ClearAll:
-        case cmd::Percent:
-        case cmd::MemoryRecall:
-        case cmd::HiddenMemoryRecall:
-        case cmd::MarkUpDown:
-        case cmd::SelectNext:
-        case cmd::SelectPrevious:
-        case cmd::SelectFirst:
-        case cmd::SelectLast: return true;
-        default: return false;
-    }
+    return digitOf(id) >= 0 || operationCode(id) != 0 || precisionCode(id) >= 0 ||
+           roundingCode(id) >= 0 || plainKey(id) != nullptr;
 }
 
 bool CCalculator::onKey(int id) {
-    if (const int d = digitOf(id); d >= 0) {
+    if (const int d = digitOf(id); d >= 0)
         onDigit(static_cast<char>('0' + d));
-        return true;
-    }
-    if (operationCode(id) != 0) {
+    else if (operationCode(id) != 0)
         onOperationKey(id);
-        return true;
-    }
-    if (isPrecisionButton(id)) {
+    else if (precisionCode(id) >= 0)
         onPrecisionButton(id);
-        return true;
-    }
-    if (isRoundingButton(id)) {
+    else if (roundingCode(id) >= 0)
         onRoundingButton(id);
-        return true;
-    }
-    switch (id) {
-        case cmd::DoubleZero: onDoubleZero(); return true;
-        case cmd::DecimalPoint: onDecimalPoint(); return true;
-        case cmd::RightShift: onRightShift(); return true;
-        case cmd::Negate: onNegate(); return true;
-        case cmd::Clear: onClear(); return true;
-        case cmd::ClearAll: onClearAll(); return true;
-        case cmd::Percent: onPercent(); return true;
-        case cmd::MemoryRecall:
-        case cmd::HiddenMemoryRecall: onMemoryRecall(); return true;
-        case cmd::MarkUpDown: onMarkUpDown(); return true;
-        case cmd::SelectNext: selectNextLine(); return true;
-        case cmd::SelectPrevious: selectPreviousLine(); return true;
-        case cmd::SelectFirst: selectFirstLine(); return true;
-        case cmd::SelectLast: selectLastLine(); return true;
-        default: return false;
-    }
+    else if (const PlainKey* k = plainKey(id))
+        (this->*k->handler)();
+    else
+        return false;
+    return true;
 }
 
 }  // namespace vor

@@ -7,19 +7,26 @@
 namespace vor {
 namespace {
 
-struct PrecisionButton {
+struct ButtonCode {
     int id;
     int code;
 };
 
-constexpr PrecisionButton kPrecisionButtons[] = {
+constexpr ButtonCode kPrecisionButtons[] = {
     {cmd::PrecisionF, kFormatFloating}, {cmd::Precision0, 0}, {cmd::Precision1, 1},
     {cmd::Precision2, 2},               {cmd::Precision3, 3}, {cmd::Precision4, 4},
     {cmd::Precision5, 5},
 };
 
-constexpr PrecisionButton kRoundingButtons[] = {
+constexpr ButtonCode kRoundingButtons[] = {
     {cmd::RoundUp, kRoundUp}, {cmd::RoundOff, kRoundOff}, {cmd::RoundDown, kRoundDown}};
+
+template <std::size_t N>
+int codeOf(const ButtonCode (&buttons)[N], int id) {
+    for (const auto& b : buttons)
+        if (b.id == id) return b.code;
+    return -1;
+}
 
 }  // namespace
 
@@ -29,11 +36,9 @@ int CCalculator::precisionButton(int precision) {
     return 0;
 }
 
-int CCalculator::roundingButton(int rounding) {
-    for (const auto& b : kRoundingButtons)
-        if (b.code == rounding) return b.id;
-    return 0;
-}
+int CCalculator::precisionCode(int id) { return codeOf(kPrecisionButtons, id); }
+
+int CCalculator::roundingCode(int id) { return codeOf(kRoundingButtons, id); }
 
 void CCalculator::toggleAutoDecimal() {
     m_settings.autoDecimal = !m_settings.autoDecimal;
@@ -60,10 +65,14 @@ void CCalculator::refreshRoundingButtons() {
     for (const auto& b : kRoundingButtons) m_form.setChecked(b.id, b.code == m_doc.m_rounding);
 }
 
+void CCalculator::askToRecalculate() {
+    if (m_doc.m_lineCount >= 1 &&
+        m_messages.show("Recalculate tape box?", Buttons::YesNo) == Answer::Yes)
+        m_hooks.recalculateAll();
+}
+
 void CCalculator::onPrecisionButton(int commandId) {
-    int code = -1;
-    for (const auto& b : kPrecisionButtons)
-        if (b.id == commandId) code = b.code;
+    const int code = precisionCode(commandId);
     if (code < 0) return;
     if (m_settings.autoDecimal && code != 2) {
         refreshRadioButtons();
@@ -72,22 +81,16 @@ void CCalculator::onPrecisionButton(int commandId) {
     m_doc.m_precision = code;
     m_profile.writeInt("Settings", "Decimal Precision", code);
     refreshRadioButtons();
-    if (m_doc.m_lineCount >= 1 &&
-        m_messages.show("Recalculate tape box?", Buttons::YesNo) == Answer::Yes)
-        m_hooks.recalculateAll();
+    askToRecalculate();
 }
 
 void CCalculator::onRoundingButton(int commandId) {
-    int code = -1;
-    for (const auto& b : kRoundingButtons)
-        if (b.id == commandId) code = b.code;
+    const int code = roundingCode(commandId);
     if (code < 0) return;
     m_doc.m_rounding = code;
     m_profile.writeInt("Settings", "Rounding Method", code);
     refreshRoundingButtons();
-    if (m_doc.m_lineCount >= 1 &&
-        m_messages.show("Recalculate tape box?", Buttons::YesNo) == Answer::Yes)
-        m_hooks.recalculateAll();
+    askToRecalculate();
 }
 
 }  // namespace vor

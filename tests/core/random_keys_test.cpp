@@ -26,19 +26,33 @@ void expectFormMatchesDocument(const Machine& m) {
     }
 }
 
+// Runs vary the entry mode, the number style and the precision.
+CSettings settingsForRun(int run) {
+    CSettings s;
+    s.autoDecimal = run % 5 == 0;
+    s.europeanMode = run % 7 == 0;
+    return s;
+}
+
+int precisionForRun(int run) { return run % 3 == 0 ? 99 : 2; }
+
+// Presses `count` keys drawn from `keys`; returns their ids for the trace.
+template <std::size_t N>
+std::string pressRandomKeys(Machine& m, std::mt19937& rng, const int (&keys)[N], int count) {
+    std::string pressed;
+    for (int k = 0; k < count; ++k) {
+        const int key = keys[rng() % N];
+        pressed += std::to_string(key) + " ";
+        m.calc.onKey(key);
+    }
+    return pressed;
+}
+
 TEST(RandomKeys, TapeStaysConsistentAndReplaysToItself) {
     std::mt19937 rng(20261207);
     for (int run = 0; run < 300; ++run) {
-        CSettings s;
-        s.autoDecimal = run % 5 == 0;
-        s.europeanMode = run % 7 == 0;
-        Machine m(s, run % 3 == 0 ? 99 : 2);
-        std::string pressed;
-        for (int k = 0; k < 40; ++k) {
-            const int key = kKeys[rng() % std::size(kKeys)];
-            pressed += std::to_string(key) + " ";
-            m.calc.onKey(key);
-        }
+        Machine m(settingsForRun(run), precisionForRun(run));
+        const std::string pressed = pressRandomKeys(m, rng, kKeys, 40);
         SCOPED_TRACE("run " + std::to_string(run) + " keys " + pressed);
         expectFormMatchesDocument(m);
         m.recalc.recalculate();
@@ -62,16 +76,8 @@ constexpr int kPrintedKeys[] = {
 TEST(RandomKeys, ReplayGivesBackTheKeyedLines) {
     std::mt19937 rng(7);
     for (int run = 0; run < 1000; ++run) {
-        CSettings s;
-        s.autoDecimal = run % 5 == 0;
-        s.europeanMode = run % 7 == 0;
-        Machine m(s, run % 3 == 0 ? 99 : 2);
-        std::string pressed;
-        for (int k = 0; k < 30; ++k) {
-            const int key = kPrintedKeys[rng() % std::size(kPrintedKeys)];
-            pressed += std::to_string(key) + " ";
-            m.calc.onKey(key);
-        }
+        Machine m(settingsForRun(run), precisionForRun(run));
+        const std::string pressed = pressRandomKeys(m, rng, kPrintedKeys, 30);
         const std::vector<std::string> keyed = m.form.rows();
         const std::vector<std::string> flags = m.flags();
         m.recalc.recalculate();
