@@ -12,7 +12,7 @@
 namespace {
 
 class NoMessages : public vor::MessagePort {
-public:
+   public:
     vor::Answer show(const std::string&, vor::Buttons, vor::Icon) override {
         return vor::Answer::Yes;
     }

@@ -15,7 +15,7 @@
 namespace {
 
 class NoMessages : public vor::MessagePort {
-public:
+   public:
     vor::Answer show(const std::string&, vor::Buttons, vor::Icon) override {
         return vor::Answer::Yes;
     }
@@ -89,8 +89,8 @@ BENCHMARK(BM_ReplayThousandLinesOnScreen)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                   : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -27,7 +27,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
-
 #include <cstdio>
 #include <ctime>
 
@@ -49,10 +48,10 @@ double elapsedMs() {
 // Reports the first paint of any widget, once the whole paint pass (and the
 // flush to the window system that ends it) is over.
 class FirstPaintProbe : public QObject {
-public:
+   public:
     explicit FirstPaintProbe(int lingerMs) : m_lingerMs(lingerMs) {}
 
-protected:
+   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!m_seen && event->type() == QEvent::Paint) {
             m_seen = true;
@@ -65,7 +64,7 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+   private:
     int m_lingerMs;
     bool m_seen = false;
 };
@@ -80,8 +79,8 @@ void addMenus(QMainWindow& w) {
         {"&Settings", "&Show Clear All Warning", "&Give Pos/Neg Counts", "&Multiple Column",
          "Immediate &Read", "Pr&int Negative in Red", "Auto &Decimal", "&European Mode",
          "ReMap &Keypad"},
-        {"&Macros", "&Start Recording", "S&top Recording", "&Clear All", "&Edit Macros",
-         "&Import", "E&xport"},
+        {"&Macros", "&Start Recording", "S&top Recording", "&Clear All", "&Edit Macros", "&Import",
+         "E&xport"},
         {"&Links", "Home page", "News"},
         {"S&peech", "&Read Tape", "&Pause", "Resu&me", "St&op", "Read &Clipboard"},
         {"&Help", "&Help Topics", "&About..."},
@@ -97,12 +96,22 @@ void addMenus(QMainWindow& w) {
 void addToolBar(QMainWindow& w) {
     QToolBar* bar = w.addToolBar(QStringLiteral("Standard"));
     const QStyle::StandardPixmap icons[] = {
-        QStyle::SP_FileIcon,          QStyle::SP_DialogOpenButton, QStyle::SP_DialogSaveButton,
-        QStyle::SP_TrashIcon,         QStyle::SP_FileDialogDetailedView,
-        QStyle::SP_DialogApplyButton, QStyle::SP_FileDialogInfoView,
-        QStyle::SP_FileDialogContentsView, QStyle::SP_ComputerIcon, QStyle::SP_ArrowUp,
-        QStyle::SP_ArrowDown,         QStyle::SP_DialogResetButton, QStyle::SP_MediaPlay,
-        QStyle::SP_MediaStop,         QStyle::SP_DialogDiscardButton, QStyle::SP_MediaVolume,
+        QStyle::SP_FileIcon,
+        QStyle::SP_DialogOpenButton,
+        QStyle::SP_DialogSaveButton,
+        QStyle::SP_TrashIcon,
+        QStyle::SP_FileDialogDetailedView,
+        QStyle::SP_DialogApplyButton,
+        QStyle::SP_FileDialogInfoView,
+        QStyle::SP_FileDialogContentsView,
+        QStyle::SP_ComputerIcon,
+        QStyle::SP_ArrowUp,
+        QStyle::SP_ArrowDown,
+        QStyle::SP_DialogResetButton,
+        QStyle::SP_MediaPlay,
+        QStyle::SP_MediaStop,
+        QStyle::SP_DialogDiscardButton,
+        QStyle::SP_MediaVolume,
         QStyle::SP_MessageBoxInformation,
     };
     int i = 0;
@@ -129,9 +138,9 @@ QWidget* makeForm() {
 
     auto* keys = new QGridLayout;
     const char* const captions[] = {
-        "M0", "M1", "&V",  "&Neg", "^",  "&C",  "MUD", "MST", "M-=", "7", "8",  "9", "-",  "#",
-        "M2", "M3", "&QR", "&MR",  "->", "C&A", "Del", "MT",  "M+=", "4", "5",  "6", "+",  "&ST",
-        "=",  "%",  "1",   "2",    "3",  "&T",  "÷",   "X",   "0",   "00", ".",
+        "M0", "M1",  "&V", "&Neg", "^",   "&C", "MUD", "MST", "M-=", "7",   "8", "9",  "-",
+        "#",  "M2",  "M3", "&QR",  "&MR", "->", "C&A", "Del", "MT",  "M+=", "4", "5",  "6",
+        "+",  "&ST", "=",  "%",    "1",   "2",  "3",   "&T",  "÷",   "X",   "0", "00", ".",
     };
     int n = 0;
     for (const char* caption : captions) {

@@ -7,10 +7,16 @@ namespace vor {
 
 CCalculator::CCalculator(CVORDoc& doc, CSettings& settings, FormPort& form, MessagePort& messages,
                          ProfilePort& profile, CalculatorHooks& hooks)
-    : m_doc(doc), m_settings(settings), m_form(form), m_messages(messages), m_profile(profile),
+    : m_doc(doc),
+      m_settings(settings),
+      m_form(form),
+      m_messages(messages),
+      m_profile(profile),
       m_hooks(hooks) {}
 
-std::string intText(long long value) { return std::to_string(value); }
+std::string intText(long long value) {
+    return std::to_string(value);
+}
 
 std::string CCalculator::format(double value, int code) {
     return doubleToString(value, code, m_doc.m_rounding, &m_messages);
@@ -153,9 +159,13 @@ void CCalculator::selectPreviousLine() {
     m_form.selectRow(s > 0 ? s - 1 : 0);
 }
 
-void CCalculator::selectFirstLine() { m_form.selectRow(0); }
+void CCalculator::selectFirstLine() {
+    m_form.selectRow(0);
+}
 
-void CCalculator::selectLastLine() { m_form.selectRow(m_form.rowCount() - 1); }
+void CCalculator::selectLastLine() {
+    m_form.selectRow(m_form.rowCount() - 1);
+}
 
 void CCalculator::showDocument() {
     m_mainLED = m_doc.m_mainText;

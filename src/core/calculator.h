@@ -16,7 +16,7 @@ namespace vor {
 inline constexpr const char* kNegatedMark = " Neg";
 
 class CalculatorHooks {
-public:
+   public:
     virtual ~CalculatorHooks() = default;
     virtual void recalculateAll() {}
     virtual void addToActiveMacro(int /*commandId*/) {}
@@ -33,7 +33,7 @@ public:
 // belong to the form, and every key of the keypad. It works on one document
 // and reaches the screen only through the ports.
 class CCalculator {
-public:
+   public:
     CCalculator(CVORDoc& doc, CSettings& settings, FormPort& form, MessagePort& messages,
                 ProfilePort& profile, CalculatorHooks& hooks);
 
@@ -118,7 +118,7 @@ public:
     // typed value, which a recalculation can type back in.
     bool m_negatedRepeat = false;
 
-private:
+   private:
     std::string zeroText() const { return CVORDoc::zeroText(m_settings.autoDecimal); }
     bool recording(int commandId);
     void askToRecalculate();

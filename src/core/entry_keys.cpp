@@ -9,7 +9,9 @@
 namespace vor {
 namespace {
 
-void removeCommas(std::string& text) { std::erase(text, ','); }
+void removeCommas(std::string& text) {
+    std::erase(text, ',');
+}
 
 }  // namespace
 
@@ -85,15 +87,17 @@ void CCalculator::onDecimalPoint() {
                             "to switch off auto decimal mode now?",
                             Buttons::YesNo) == Answer::Yes) {
             toggleAutoDecimal();
-            m_messages.show("You must re-enter this entire entry line since you switched out of "
-                            "Auto Decimal Mode in the middle of the entry.",
-                            Buttons::Ok, Icon::Information);
+            m_messages.show(
+                "You must re-enter this entire entry line since you switched out of "
+                "Auto Decimal Mode in the middle of the entry.",
+                Buttons::Ok, Icon::Information);
         }
         return;
     }
-    m_messages.show("In auto decimal mode, the decimal button is ignored.  This will probably cause "
-                    "your macro to give unexpected and possibly innacurate results!  It is highly "
-                    "recommended that you switch off auto decimal mode and re-run your macro.");
+    m_messages.show(
+        "In auto decimal mode, the decimal button is ignored.  This will probably cause "
+        "your macro to give unexpected and possibly innacurate results!  It is highly "
+        "recommended that you switch off auto decimal mode and re-run your macro.");
 }
 
 void CCalculator::onRightShift() {

@@ -65,7 +65,9 @@ constexpr std::array<KeyDesc, 44> kKeys{{
 
 }  // namespace
 
-std::span<const KeyDesc> keypad() { return kKeys; }
+std::span<const KeyDesc> keypad() {
+    return kKeys;
+}
 
 const KeyDesc* findKey(int id) {
     for (const auto& k : kKeys)

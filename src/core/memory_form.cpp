@@ -11,8 +11,10 @@ void MemoryForm::insertRow(int index, const std::string& row) {
 void MemoryForm::deleteRow(int index) {
     if (index < 0 || index >= rowCount()) return;
     m_rows.erase(m_rows.begin() + index);
-    if (m_selected == index) m_selected = -1;
-    else if (m_selected > index) --m_selected;
+    if (m_selected == index)
+        m_selected = -1;
+    else if (m_selected > index)
+        --m_selected;
 }
 
 void MemoryForm::replaceRow(int index, const std::string& row) {

@@ -12,7 +12,7 @@ namespace vor {
 // behaves as the window's does (rows, selection, check marks) without
 // drawing anything.
 class MemoryForm : public FormPort {
-public:
+   public:
     std::string mainLedText() const override { return m_main; }
     std::string memoryLedText() const override { return m_memory; }
     void setLedTexts(const std::string& main, const std::string& memory) override {
@@ -50,7 +50,7 @@ public:
     const std::string& title() const { return m_title; }
     std::string caption(int id) const;
 
-private:
+   private:
     std::string m_main;
     std::string m_memory;
     std::vector<std::string> m_rows;

@@ -28,9 +28,10 @@ void CCalculator::onMarkUpDown() {
     d.m_mainText = m_mainLED;
     const double r = stringToDouble(d.m_mainText);
     if (d.m_lastOp != op::Multiplication && d.m_lastOp != op::Division) {
-        m_messages.show("This key is valid only when it follows a multiplication or division "
-                        "operation.",
-                        Buttons::Ok, Icon::Information);
+        m_messages.show(
+            "This key is valid only when it follows a multiplication or division "
+            "operation.",
+            Buttons::Ok, Icon::Information);
         return;
     }
     const bool markUp = d.m_lastOp == op::Multiplication;

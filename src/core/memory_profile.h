@@ -11,7 +11,7 @@ namespace vor {
 // A profile that lives in memory: the tests' profile, and the layer batch
 // mode writes to so that a batch run never changes the user's settings.
 class MemoryProfile : public ProfilePort {
-public:
+   public:
     int getInt(const std::string& section, const std::string& name, int def) override;
     std::string getString(const std::string& section, const std::string& name,
                           const std::string& def) override;
@@ -24,14 +24,14 @@ public:
         return m_values;
     }
 
-private:
+   private:
     std::map<std::pair<std::string, std::string>, std::string> m_values;
 };
 
 // Reads through to a base profile unless a value was written in this run;
 // writes stay in memory.
 class OverlayProfile : public ProfilePort {
-public:
+   public:
     explicit OverlayProfile(ProfilePort* base) : m_base(base) {}
     int getInt(const std::string& section, const std::string& name, int def) override;
     std::string getString(const std::string& section, const std::string& name,
@@ -40,7 +40,7 @@ public:
     bool writeString(const std::string& section, const std::string& name,
                      const std::string& value) override;
 
-private:
+   private:
     ProfilePort* m_base;
     MemoryProfile m_layer;
 };

@@ -1,7 +1,5 @@
 #include "core/number_text.h"
 
-#include "core/ports.h"
-
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -10,6 +8,8 @@
 #include <string>
 #include <system_error>
 #include <vector>
+
+#include "core/ports.h"
 
 namespace vor {
 namespace {
@@ -40,8 +40,12 @@ constexpr const char* kDigitLimitMessage =
     "The x's show which digits have been affected: \n\n";
 
 // Our own character classes: <cctype> answers by the current locale.
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 void tell(MessagePort* messages, const std::string& text) {
     if (messages != nullptr) messages->show(text, Buttons::Ok, Icon::Exclamation);

@@ -7,7 +7,9 @@
 namespace vor {
 namespace {
 
-bool isMulDiv(int code) { return code == op::Multiplication || code == op::Division; }
+bool isMulDiv(int code) {
+    return code == op::Multiplication || code == op::Division;
+}
 
 bool isAddSub(int code) {
     return code == op::Plus || code == op::Minus || code == op::MemoryPlusEquals ||
@@ -158,11 +160,13 @@ void CCalculator::performOperation(int code, const std::string& comment,
         if (d.m_product == 0.0 && !isMulDiv(d.m_lastOp)) d.m_product = v;
     } else if (code == op::Equals) {
         if (!isMulDiv(d.m_lastOp)) {
-            m_messages.show("The \"=\" key is only to be used for obtaining the result of a "
-                            "multiplication or division operation.",
-                            Buttons::Ok, Icon::Information);
+            m_messages.show(
+                "The \"=\" key is only to be used for obtaining the result of a "
+                "multiplication or division operation.",
+                Buttons::Ok, Icon::Information);
         } else {
-            if (appendLine(format(v, prec) + "=  ", comment, v)) setLastLineFlags(cmd::Equals, true);
+            if (appendLine(format(v, prec) + "=  ", comment, v))
+                setLastLineFlags(cmd::Equals, true);
             // The result line takes the second comment, as the result lines
             // of + and - do, so that a replay gives it back its own comment.
             if (appendLine(format(d.m_product, prec), secondComment, d.m_product))

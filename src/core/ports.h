@@ -9,7 +9,7 @@ namespace vor {
 
 // The form: the two LEDs, the tape box and the controls the logic touches.
 class FormPort {
-public:
+   public:
     virtual ~FormPort() = default;
 
     // The LED edit controls hold the shown (possibly European) text.
@@ -50,7 +50,7 @@ enum class Answer { Ok, Cancel, Yes, No };
 
 // Modal message boxes; the caption is always the application title "VOR".
 class MessagePort {
-public:
+   public:
     virtual ~MessagePort() = default;
     virtual Answer show(const std::string& text, Buttons buttons = Buttons::Ok,
                         Icon icon = Icon::Exclamation) = 0;
@@ -58,7 +58,7 @@ public:
 
 // The per-user profile: section/value names as the settings use them.
 class ProfilePort {
-public:
+   public:
     virtual ~ProfilePort() = default;
     virtual int getInt(const std::string& section, const std::string& name, int def) = 0;
     virtual std::string getString(const std::string& section, const std::string& name,
@@ -69,14 +69,14 @@ public:
 };
 
 class ClipboardPort {
-public:
+   public:
     virtual ~ClipboardPort() = default;
     virtual bool setText(const std::string& text) = 0;
     virtual std::string text() = 0;
 };
 
 class SpeechPort {
-public:
+   public:
     virtual ~SpeechPort() = default;
     virtual bool available() const = 0;
     // Queue text behind whatever is being spoken.
@@ -84,7 +84,7 @@ public:
 };
 
 class LauncherPort {
-public:
+   public:
     virtual ~LauncherPort() = default;
     // Opens a web address or a local page; false when nothing could open it.
     virtual bool open(const std::string& target) = 0;
@@ -92,7 +92,7 @@ public:
 
 // Hooks the document calls when its modified state changes.
 class DocumentPort {
-public:
+   public:
     virtual ~DocumentPort() = default;
     virtual void setModified(bool modified) = 0;
 };

@@ -13,8 +13,12 @@ struct ButtonCode {
 };
 
 constexpr ButtonCode kPrecisionButtons[] = {
-    {cmd::PrecisionF, kFormatFloating}, {cmd::Precision0, 0}, {cmd::Precision1, 1},
-    {cmd::Precision2, 2},               {cmd::Precision3, 3}, {cmd::Precision4, 4},
+    {cmd::PrecisionF, kFormatFloating},
+    {cmd::Precision0, 0},
+    {cmd::Precision1, 1},
+    {cmd::Precision2, 2},
+    {cmd::Precision3, 3},
+    {cmd::Precision4, 4},
     {cmd::Precision5, 5},
 };
 
@@ -36,9 +40,13 @@ int CCalculator::precisionButton(int precision) {
     return 0;
 }
 
-int CCalculator::precisionCode(int id) { return codeOf(kPrecisionButtons, id); }
+int CCalculator::precisionCode(int id) {
+    return codeOf(kPrecisionButtons, id);
+}
 
-int CCalculator::roundingCode(int id) { return codeOf(kRoundingButtons, id); }
+int CCalculator::roundingCode(int id) {
+    return codeOf(kRoundingButtons, id);
+}
 
 void CCalculator::toggleAutoDecimal() {
     m_settings.autoDecimal = !m_settings.autoDecimal;

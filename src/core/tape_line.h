@@ -13,7 +13,7 @@ inline constexpr std::size_t kMaxComment = 79;
 
 // One printed line of the tape.
 class CTapeLine {
-public:
+   public:
     bool m_repeated = false;
     std::int32_t m_keyId = 0;  // 0: a result line produced by the line before it
     bool m_isImmediate = false;
@@ -43,7 +43,7 @@ struct Registers {
 
 // The calculator state after the key that made a line; undo returns to it.
 class CLineState {
-public:
+   public:
     std::string m_mainText;
     std::string m_memoryText;
     Registers m_registers;

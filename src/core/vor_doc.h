@@ -29,7 +29,7 @@ inline constexpr int MemoryTotal = 14;
 
 // One tape of calculations: the lines, their snapshots and every register.
 class CVORDoc {
-public:
+   public:
     CVORDoc();
 
     // Starts a new, empty tape. Precision and rounding come from the

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <string_view>
 
 #include "core/ports.h"
@@ -14,7 +13,7 @@ namespace vor {
 // button that opens the product's web page, and OK. Run it with exec().
 class AboutDialog : public QDialog {
     Q_OBJECT
-public:
+   public:
     static constexpr std::string_view kVersionLine = "Vorlex v1.31 (Beta) ";
     static constexpr std::string_view kOwnerNotice =
         "Copyright (C) 2026 Quillaby. All rights reserved.";
@@ -33,7 +32,7 @@ public:
     // an opener that refused gives "Error 1".
     void openWebPage();
 
-private:
+   private:
     LauncherPort& m_launcher;
     MessagePort& m_messages;
     QPushButton* m_webButton = nullptr;

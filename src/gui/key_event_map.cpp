@@ -8,14 +8,14 @@ namespace {
 int keypadKey(int qtKey) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return VK_NUMPAD0 + (qtKey - Qt::Key_0);
     switch (qtKey) {
-    case Qt::Key_Plus: return VK_ADD;
-    case Qt::Key_Minus: return VK_SUBTRACT;
-    case Qt::Key_Asterisk: return VK_MULTIPLY;
-    case Qt::Key_Slash: return VK_DIVIDE;
-    // Layouts with a decimal comma put a comma on the keypad point key.
-    case Qt::Key_Period:
-    case Qt::Key_Comma: return VK_DECIMAL;
-    default: return VK_NONE;
+        case Qt::Key_Plus: return VK_ADD;
+        case Qt::Key_Minus: return VK_SUBTRACT;
+        case Qt::Key_Asterisk: return VK_MULTIPLY;
+        case Qt::Key_Slash: return VK_DIVIDE;
+        // Layouts with a decimal comma put a comma on the keypad point key.
+        case Qt::Key_Period:
+        case Qt::Key_Comma: return VK_DECIMAL;
+        default: return VK_NONE;
     }
 }
 
@@ -29,24 +29,24 @@ int virtualKey(int qtKey, bool keypad) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return VK_0 + (qtKey - Qt::Key_0);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return VK_F1 + (qtKey - Qt::Key_F1);
     switch (qtKey) {
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Tab: return VK_TAB;
-    case Qt::Key_Clear: return VK_CLEAR;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    default: return VK_NONE;
+        case Qt::Key_Backspace: return VK_BACK;
+        case Qt::Key_Tab: return VK_TAB;
+        case Qt::Key_Clear: return VK_CLEAR;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return VK_RETURN;
+        case Qt::Key_Escape: return VK_ESCAPE;
+        case Qt::Key_Space: return VK_SPACE;
+        case Qt::Key_PageUp: return VK_PRIOR;
+        case Qt::Key_PageDown: return VK_NEXT;
+        case Qt::Key_End: return VK_END;
+        case Qt::Key_Home: return VK_HOME;
+        case Qt::Key_Left: return VK_LEFT;
+        case Qt::Key_Up: return VK_UP;
+        case Qt::Key_Right: return VK_RIGHT;
+        case Qt::Key_Down: return VK_DOWN;
+        case Qt::Key_Insert: return VK_INSERT;
+        case Qt::Key_Delete: return VK_DELETE;
+        default: return VK_NONE;
     }
 }
 

@@ -12,7 +12,9 @@ std::string processErrorMessage(int errorNumber) {
     return "Internal error creating process:  Error Number: " + std::to_string(errorNumber);
 }
 
-std::string plainErrorMessage(int errorNumber) { return "Error " + std::to_string(errorNumber); }
+std::string plainErrorMessage(int errorNumber) {
+    return "Error " + std::to_string(errorNumber);
+}
 
 bool QtLauncher::open(const std::string& target) {
     // fromUserInput turns an absolute path into a file URL and leaves real

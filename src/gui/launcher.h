@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
-
 #include <string>
 
 #include "core/ports.h"
@@ -28,7 +27,7 @@ std::string plainErrorMessage(int errorNumber);
 // Opens web addresses ("https://...") and local files (an absolute path or a
 // "file:" URL) with the user's preferred application. Never waits for it.
 class QtLauncher final : public LauncherPort {
-public:
+   public:
     bool open(const std::string& target) override;
 };
 

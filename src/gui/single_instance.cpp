@@ -1,5 +1,7 @@
 #include "gui/single_instance.h"
 
+#include <unistd.h>
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -9,8 +11,6 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QtEndian>
-
-#include <unistd.h>
 
 namespace vor {
 namespace {
@@ -89,7 +89,9 @@ bool SingleInstance::listen() {
     return m_server->listen(m_name);
 }
 
-bool SingleInstance::isListening() const { return m_server->isListening(); }
+bool SingleInstance::isListening() const {
+    return m_server->isListening();
+}
 
 void SingleInstance::acceptConnections() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {

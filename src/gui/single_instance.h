@@ -23,7 +23,7 @@ namespace vor {
 // the sender never waits on whatever the window then does with the file.
 class SingleInstance : public QObject {
     Q_OBJECT
-public:
+   public:
     // `serverName` is the local socket's name or absolute path.
     explicit SingleInstance(QString serverName = defaultServerName(), QObject* parent = nullptr);
     ~SingleInstance() override;
@@ -49,13 +49,13 @@ public:
     // The longest path accepted from a sender; anything longer is dropped.
     static constexpr quint32 kMaxPathBytes = 64 * 1024;
 
-signals:
+   signals:
     // A second `vorlex FILE` asked this window to open `path` (absolute).
     // Delivered from the event loop after the sender has been answered, so
     // the slot may ask the user questions; it should also raise the window.
     void openRequested(const QString& path);
 
-private:
+   private:
     void acceptConnections();
     void readRequest(QLocalSocket* socket);
 

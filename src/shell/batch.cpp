@@ -16,7 +16,7 @@ namespace {
 // Messages go to standard error on one line each; questions get the answer
 // chosen on the command line.
 class ConsoleMessages : public MessagePort {
-public:
+   public:
     ConsoleMessages(std::ostream& err, bool yes) : m_err(err), m_yes(yes) {}
     Answer show(const std::string& text, Buttons buttons, Icon) override {
         std::string line;
@@ -30,7 +30,7 @@ public:
     }
     void setYes(bool yes) { m_yes = yes; }
 
-private:
+   private:
     std::ostream& m_err;
     bool m_yes;
 };
@@ -42,16 +42,21 @@ struct UsageError {
 bool isNumberToken(const std::string& token) {
     bool digit = false;
     for (char c : token) {
-        if (std::isdigit(static_cast<unsigned char>(c))) digit = true;
-        else if (c != '.') return false;
+        if (std::isdigit(static_cast<unsigned char>(c)))
+            digit = true;
+        else if (c != '.')
+            return false;
     }
     return digit;
 }
 
 class BatchRun {
-public:
+   public:
     BatchRun(ProfilePort* user, std::ostream& out, std::ostream& err)
-        : m_profile(user), m_messages(err, true), m_view(m_form, m_messages, m_profile), m_out(out) {
+        : m_profile(user),
+          m_messages(err, true),
+          m_view(m_form, m_messages, m_profile),
+          m_out(out) {
         m_view.newDocument();
         m_view.initialUpdate();
         m_view.onPaint();
@@ -99,7 +104,7 @@ public:
         m_out << "Memory LED: " << m_form.memoryLedText() << '\n';
     }
 
-private:
+   private:
     void command(int id) {
         m_keyed = true;
         m_view.onCommand(id);
@@ -168,15 +173,21 @@ int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std
                 if (i + 1 >= args.size()) throw UsageError{opt + " needs a value"};
                 return args[++i];
             };
-            if (opt == "--keys") run.keys(value());
-            else if (opt == "--set") run.set(value());
-            else if (opt == "--answer") run.answer(value());
-            else if (opt == "--tape") run.printTape(), printed = true;
-            else if (opt == "--leds") run.printLeds(), printed = true;
+            if (opt == "--keys")
+                run.keys(value());
+            else if (opt == "--set")
+                run.set(value());
+            else if (opt == "--answer")
+                run.answer(value());
+            else if (opt == "--tape")
+                run.printTape(), printed = true;
+            else if (opt == "--leds")
+                run.printLeds(), printed = true;
             else if (opt == "--open" || opt == "--save" || opt == "--export" ||
                      opt == "--print-pdf")
                 throw UsageError{opt + ": not available yet"};
-            else throw UsageError{"unknown option: " + opt};
+            else
+                throw UsageError{"unknown option: " + opt};
         }
         if (!printed) run.printTape();
         return 0;

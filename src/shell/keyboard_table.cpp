@@ -19,87 +19,87 @@ constexpr KeyBinding onKey(int vk, unsigned modifiers, int commandId) {
 // character rows so that the main keyboard and the keypad (Num Lock on) both
 // reach them, whatever the layout needs to type them.
 constexpr std::array<KeyBinding, 81> kTable = {{
-    onChar('#', cmd::KbPound),                       // 1
-    onChar('%', cmd::KbPercent),                     // 2
-    onChar('*', cmd::KbMultiply),                    // 3
-    onChar('+', cmd::KbPlus),                        // 4
-    onChar(',', cmd::KbDecimalPoint),                // 5: the point in any mode
-    onChar('-', cmd::KbMinus),                       // 6
-    onChar('.', cmd::KbDecimalPoint),                // 7
-    onChar('/', cmd::KbDivide),                      // 8
-    onChar('0', cmd::KbDigit0),                      // 9
-    onKey(VK_0, ModCtrl, cmd::KbMacro0),             // 10
-    onChar('1', cmd::KbDigit1),                      // 11
-    onKey(VK_1, ModCtrl, cmd::KbMacro0 + 1),         // 12
-    onChar('2', cmd::KbDigit1 + 1),                  // 13
-    onKey(VK_2, ModCtrl, cmd::KbMacro0 + 2),         // 14
-    onChar('3', cmd::KbDigit1 + 2),                  // 15
-    onKey(VK_3, ModCtrl, cmd::KbMacro3),             // 16
-    onChar('4', cmd::KbDigit1 + 3),                  // 17
-    onChar('5', cmd::KbDigit1 + 4),                  // 18
-    onChar('6', cmd::KbDigit1 + 5),                  // 19
-    onKey(VK_6, ModShift, cmd::KbUpShift),           // 20: '^' on the US layout
-    onChar('7', cmd::KbDigit1 + 6),                  // 21
-    onChar('8', cmd::KbDigit1 + 7),                  // 22
-    onChar('9', cmd::KbDigit9),                      // 23
-    onChar(';', cmd::KbPound),                       // 24
-    onChar('=', cmd::KbEquals),                      // 25
-    onKey(VK_A, ModNone, cmd::KbClearAll),           // 26
-    onKey(VK_B, ModNone, cmd::KbUpShift),            // 27
-    onKey(VK_C, ModNone, cmd::KbClear),              // 28
-    onKey(VK_C, ModCtrl, cmd::CopySheet),            // 29
-    onKey(VK_C, ModCtrl, cmd::CopySheet),            // 30: never reached
-    onKey(VK_D, ModNone, cmd::KbMacro0 + 2),         // 31: M2
-    onKey(VK_E, ModNone, cmd::KbMacro0),             // 32: M0
-    onKey(VK_F, ModNone, cmd::KbMacro3),             // 33: M3
-    onKey(VK_M, ModNone, cmd::HiddenMemoryRecall),   // 34
-    onKey(VK_N, ModNone, cmd::KbNegate),             // 35
-    onKey(VK_N, ModCtrl, cmd::FileNew),              // 36
-    onKey(VK_O, ModCtrl, cmd::FileOpen),             // 37
-    onKey(VK_P, ModNone, cmd::KbPercent),            // 38
-    onKey(VK_P, ModCtrl, cmd::FilePrint),            // 39
-    onKey(VK_Q, ModNone, cmd::KbQuickRecord),        // 40
-    onKey(VK_R, ModNone, cmd::KbMacro0 + 1),         // 41: M1
-    onKey(VK_S, ModNone, cmd::KbSubTotal),           // 42
-    onKey(VK_S, ModCtrl, cmd::FileSave),             // 43
-    onKey(VK_T, ModNone, cmd::KbTotal),              // 44
-    onKey(VK_V, ModNone, cmd::KbVariable),           // 45
-    onKey(VK_V, ModCtrl, cmd::EditPaste),            // 46: no handler
-    onKey(VK_ADD, ModNone, cmd::RemapKeypadPlus),    // 47
-    onKey(VK_BACK, ModNone, cmd::KbRightShift),      // 48
-    onKey(VK_BACK, ModCtrl, cmd::KbClearAll),        // 49
-    onKey(VK_BACK, ModAlt, cmd::UndoLastLine),       // 50
-    onKey(VK_DECIMAL, ModCtrl, cmd::AutoDecimalCheck),  // 51
-    onKey(VK_DELETE, ModNone, cmd::KbDelete),        // 52
-    onKey(VK_DELETE, ModNone, cmd::NoHandlerDelete),  // 53: never reached
-    onKey(VK_DOWN, ModNone, cmd::SelectNext),        // 54
-    onKey(VK_END, ModNone, cmd::KbMemoryTotal),      // 55
-    onKey(VK_END, ModCtrl, cmd::SelectLast),         // 56
-    onKey(VK_ESCAPE, ModNone, cmd::KbClear),         // 57
-    onKey(VK_F11, ModNone, cmd::HiddenMemoryRecall),  // 58
-    onKey(VK_F12, ModNone, cmd::KbPercent),          // 59
-    onKey(VK_F4, ModNone, cmd::StopReading),         // 60
-    onKey(VK_F5, ModNone, cmd::RecalculateNow),      // 61
-    onKey(VK_F6, ModNone, cmd::ResumeReading),       // 62
-    onKey(VK_F6, ModShift, cmd::PrevPane),           // 63: nothing to act on
-    onKey(VK_F7, ModNone, cmd::PauseReading),        // 64
-    onKey(VK_F8, ModNone, cmd::ReadTape),            // 65
-    onKey(VK_F9, ModNone, cmd::KbPound),             // 66
-    onKey(VK_HOME, ModNone, cmd::KbMemorySubTotal),  // 67
-    onKey(VK_HOME, ModCtrl, cmd::SelectFirst),       // 68
-    onKey(VK_INSERT, ModNone, cmd::KbMarkUpDown),    // 69
-    onKey(VK_NEXT, ModNone, cmd::KbMemoryPlusEquals),  // 70
+    onChar('#', cmd::KbPound),                           // 1
+    onChar('%', cmd::KbPercent),                         // 2
+    onChar('*', cmd::KbMultiply),                        // 3
+    onChar('+', cmd::KbPlus),                            // 4
+    onChar(',', cmd::KbDecimalPoint),                    // 5: the point in any mode
+    onChar('-', cmd::KbMinus),                           // 6
+    onChar('.', cmd::KbDecimalPoint),                    // 7
+    onChar('/', cmd::KbDivide),                          // 8
+    onChar('0', cmd::KbDigit0),                          // 9
+    onKey(VK_0, ModCtrl, cmd::KbMacro0),                 // 10
+    onChar('1', cmd::KbDigit1),                          // 11
+    onKey(VK_1, ModCtrl, cmd::KbMacro0 + 1),             // 12
+    onChar('2', cmd::KbDigit1 + 1),                      // 13
+    onKey(VK_2, ModCtrl, cmd::KbMacro0 + 2),             // 14
+    onChar('3', cmd::KbDigit1 + 2),                      // 15
+    onKey(VK_3, ModCtrl, cmd::KbMacro3),                 // 16
+    onChar('4', cmd::KbDigit1 + 3),                      // 17
+    onChar('5', cmd::KbDigit1 + 4),                      // 18
+    onChar('6', cmd::KbDigit1 + 5),                      // 19
+    onKey(VK_6, ModShift, cmd::KbUpShift),               // 20: '^' on the US layout
+    onChar('7', cmd::KbDigit1 + 6),                      // 21
+    onChar('8', cmd::KbDigit1 + 7),                      // 22
+    onChar('9', cmd::KbDigit9),                          // 23
+    onChar(';', cmd::KbPound),                           // 24
+    onChar('=', cmd::KbEquals),                          // 25
+    onKey(VK_A, ModNone, cmd::KbClearAll),               // 26
+    onKey(VK_B, ModNone, cmd::KbUpShift),                // 27
+    onKey(VK_C, ModNone, cmd::KbClear),                  // 28
+    onKey(VK_C, ModCtrl, cmd::CopySheet),                // 29
+    onKey(VK_C, ModCtrl, cmd::CopySheet),                // 30: never reached
+    onKey(VK_D, ModNone, cmd::KbMacro0 + 2),             // 31: M2
+    onKey(VK_E, ModNone, cmd::KbMacro0),                 // 32: M0
+    onKey(VK_F, ModNone, cmd::KbMacro3),                 // 33: M3
+    onKey(VK_M, ModNone, cmd::HiddenMemoryRecall),       // 34
+    onKey(VK_N, ModNone, cmd::KbNegate),                 // 35
+    onKey(VK_N, ModCtrl, cmd::FileNew),                  // 36
+    onKey(VK_O, ModCtrl, cmd::FileOpen),                 // 37
+    onKey(VK_P, ModNone, cmd::KbPercent),                // 38
+    onKey(VK_P, ModCtrl, cmd::FilePrint),                // 39
+    onKey(VK_Q, ModNone, cmd::KbQuickRecord),            // 40
+    onKey(VK_R, ModNone, cmd::KbMacro0 + 1),             // 41: M1
+    onKey(VK_S, ModNone, cmd::KbSubTotal),               // 42
+    onKey(VK_S, ModCtrl, cmd::FileSave),                 // 43
+    onKey(VK_T, ModNone, cmd::KbTotal),                  // 44
+    onKey(VK_V, ModNone, cmd::KbVariable),               // 45
+    onKey(VK_V, ModCtrl, cmd::EditPaste),                // 46: no handler
+    onKey(VK_ADD, ModNone, cmd::RemapKeypadPlus),        // 47
+    onKey(VK_BACK, ModNone, cmd::KbRightShift),          // 48
+    onKey(VK_BACK, ModCtrl, cmd::KbClearAll),            // 49
+    onKey(VK_BACK, ModAlt, cmd::UndoLastLine),           // 50
+    onKey(VK_DECIMAL, ModCtrl, cmd::AutoDecimalCheck),   // 51
+    onKey(VK_DELETE, ModNone, cmd::KbDelete),            // 52
+    onKey(VK_DELETE, ModNone, cmd::NoHandlerDelete),     // 53: never reached
+    onKey(VK_DOWN, ModNone, cmd::SelectNext),            // 54
+    onKey(VK_END, ModNone, cmd::KbMemoryTotal),          // 55
+    onKey(VK_END, ModCtrl, cmd::SelectLast),             // 56
+    onKey(VK_ESCAPE, ModNone, cmd::KbClear),             // 57
+    onKey(VK_F11, ModNone, cmd::HiddenMemoryRecall),     // 58
+    onKey(VK_F12, ModNone, cmd::KbPercent),              // 59
+    onKey(VK_F4, ModNone, cmd::StopReading),             // 60
+    onKey(VK_F5, ModNone, cmd::RecalculateNow),          // 61
+    onKey(VK_F6, ModNone, cmd::ResumeReading),           // 62
+    onKey(VK_F6, ModShift, cmd::PrevPane),               // 63: nothing to act on
+    onKey(VK_F7, ModNone, cmd::PauseReading),            // 64
+    onKey(VK_F8, ModNone, cmd::ReadTape),                // 65
+    onKey(VK_F9, ModNone, cmd::KbPound),                 // 66
+    onKey(VK_HOME, ModNone, cmd::KbMemorySubTotal),      // 67
+    onKey(VK_HOME, ModCtrl, cmd::SelectFirst),           // 68
+    onKey(VK_INSERT, ModNone, cmd::KbMarkUpDown),        // 69
+    onKey(VK_NEXT, ModNone, cmd::KbMemoryPlusEquals),    // 70
     onKey(VK_PRIOR, ModNone, cmd::KbMemoryMinusEquals),  // 71
-    onKey(VK_RETURN, ModNone, cmd::RemapEnter),      // 72
-    onKey(VK_RETURN, ModCtrl, cmd::KbEquals),        // 73
-    onKey(VK_SPACE, ModNone, cmd::EditTapeEntry),    // 74
+    onKey(VK_RETURN, ModNone, cmd::RemapEnter),          // 72
+    onKey(VK_RETURN, ModCtrl, cmd::KbEquals),            // 73
+    onKey(VK_SPACE, ModNone, cmd::EditTapeEntry),        // 74
     onKey(VK_SUBTRACT, ModNone, cmd::RemapKeypadMinus),  // 75
-    onKey(VK_UP, ModNone, cmd::SelectPrevious),      // 76
-    onKey(VK_W, ModCtrl, cmd::CopyText),             // 77
-    onKey(VK_X, ModNone, cmd::KbMultiply),           // 78
-    onKey(VK_X, ModCtrl, cmd::EditCut),              // 79: no handler
-    onKey(VK_Z, ModCtrl, cmd::UndoLastLine),         // 80
-    onChar('\r', cmd::KbTotalReturn),                // 81: only Shift+Enter gets here
+    onKey(VK_UP, ModNone, cmd::SelectPrevious),          // 76
+    onKey(VK_W, ModCtrl, cmd::CopyText),                 // 77
+    onKey(VK_X, ModNone, cmd::KbMultiply),               // 78
+    onKey(VK_X, ModCtrl, cmd::EditCut),                  // 79: no handler
+    onKey(VK_Z, ModCtrl, cmd::UndoLastLine),             // 80
+    onChar('\r', cmd::KbTotalReturn),                    // 81: only Shift+Enter gets here
 }};
 // Too few initialisers would leave zero rows at the end without a warning.
 static_assert(kTable.back().kind == BindingKind::Char && kTable.back().key == '\r');
@@ -153,11 +153,15 @@ constexpr Plain kPlain[] = {
     {cmd::KbQuickRecord, cmd::QuickRecord},
 };
 
-constexpr KeyPress same(int keyId) { return {keyId, keyId}; }
+constexpr KeyPress same(int keyId) {
+    return {keyId, keyId};
+}
 
 }  // namespace
 
-std::span<const KeyBinding> keyboardTable() { return kTable; }
+std::span<const KeyBinding> keyboardTable() {
+    return kTable;
+}
 
 std::optional<int> matchKeyDown(int vk, unsigned modifiers) {
     for (const KeyBinding& row : kTable) {
@@ -195,19 +199,14 @@ std::optional<KeyPress> resolveKeyboardCommand(int commandId, bool remapKeypad) 
         if (p.commandId == commandId) return same(p.keyId);
     }
     switch (commandId) {
-    // "00" shows its own key but is entered as two zeros, so each zero goes
-    // through the digit rules (leading zeros, digit limit) on its own.
-    case cmd::KbDoubleZero:
-        return KeyPress{cmd::DoubleZero, cmd::Digit0, 2};
-    // ReMap Keypad: enter=plus, plus=minus, minus=total. Read per keystroke.
-    case cmd::RemapKeypadPlus:
-        return same(remapKeypad ? cmd::Minus : cmd::Plus);
-    case cmd::RemapKeypadMinus:
-        return same(remapKeypad ? cmd::Total : cmd::Minus);
-    case cmd::RemapEnter:
-        return same(remapKeypad ? cmd::Plus : cmd::Total);
-    default:
-        return std::nullopt;
+        // "00" shows its own key but is entered as two zeros, so each zero goes
+        // through the digit rules (leading zeros, digit limit) on its own.
+        case cmd::KbDoubleZero: return KeyPress{cmd::DoubleZero, cmd::Digit0, 2};
+        // ReMap Keypad: enter=plus, plus=minus, minus=total. Read per keystroke.
+        case cmd::RemapKeypadPlus: return same(remapKeypad ? cmd::Minus : cmd::Plus);
+        case cmd::RemapKeypadMinus: return same(remapKeypad ? cmd::Total : cmd::Minus);
+        case cmd::RemapEnter: return same(remapKeypad ? cmd::Plus : cmd::Total);
+        default: return std::nullopt;
     }
 }
 

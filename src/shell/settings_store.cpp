@@ -33,7 +33,9 @@ const std::array<BoolSetting, 16> kBoolSettings{{
 
 }  // namespace
 
-std::span<const BoolSetting> boolSettings() { return kBoolSettings; }
+std::span<const BoolSetting> boolSettings() {
+    return kBoolSettings;
+}
 
 const BoolSetting* boolSettingForCommand(int commandId) {
     for (const auto& s : kBoolSettings)

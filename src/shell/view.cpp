@@ -6,9 +6,12 @@
 namespace vor {
 
 CVORView::CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile)
-    : m_form(form), m_messages(messages), m_profile(profile),
+    : m_form(form),
+      m_messages(messages),
+      m_profile(profile),
       m_settings(readViewSettings(profile)),
-      m_calc(m_doc, m_settings, form, messages, profile, *this), m_recalc(m_calc) {
+      m_calc(m_doc, m_settings, form, messages, profile, *this),
+      m_recalc(m_calc) {
     m_doc.m_mainText = CVORDoc::zeroText(m_settings.autoDecimal);
     m_doc.m_memoryText = m_doc.m_mainText;
 }
@@ -38,7 +41,9 @@ void CVORView::onPaint() {
     m_doc.m_modified = false;
 }
 
-void CVORView::recalculateAll() { m_recalc.recalculate(-1); }
+void CVORView::recalculateAll() {
+    m_recalc.recalculate(-1);
+}
 
 // The macro recorder arrives with the macros; until then nothing records.
 void CVORView::addToActiveMacro(int) {}

@@ -13,7 +13,7 @@ namespace vor {
 
 // What the view asks of the main window when a setting changes its look.
 class FramePort {
-public:
+   public:
     virtual ~FramePort() = default;
     virtual void applyAlwaysOnTop(bool /*on*/) {}
     virtual void applyMiddleKeys(bool /*shown*/) {}
@@ -33,7 +33,7 @@ struct CommandState {
 // The form view: owns the document, the settings and the calculator, and
 // routes every command id to its handler.
 class CVORView : private CalculatorHooks {
-public:
+   public:
     CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile);
     ~CVORView() override;
 
@@ -57,7 +57,7 @@ public:
     bool onCommand(int id);
     CommandState commandState(int id) const;
 
-private:
+   private:
     // CalculatorHooks
     void recalculateAll() override;
     void addToActiveMacro(int commandId) override;

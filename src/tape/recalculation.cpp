@@ -9,9 +9,10 @@ namespace {
 // Everything a replay switches off for its duration, put back in one place
 // whichever way the replay ends.
 class ReplayScope {
-public:
+   public:
     explicit ReplayScope(CCalculator& calc)
-        : m_calc(calc), m_readImmediate(calc.settings().readImmediate),
+        : m_calc(calc),
+          m_readImmediate(calc.settings().readImmediate),
           m_recording(calc.m_macroRecording) {
         calc.m_recalcPending = false;
         // Replayed lines are not spoken, and a replay started while a macro
@@ -56,7 +57,7 @@ public:
     ReplayScope(const ReplayScope&) = delete;
     ReplayScope& operator=(const ReplayScope&) = delete;
 
-private:
+   private:
     CCalculator& m_calc;
     bool m_readImmediate;
     bool m_recording;
@@ -125,16 +126,14 @@ void CRecalculator::recalculate(int editIndex, StepEditor* editor) {
     std::vector<CReplayStep> steps = buildSteps();
     bool convertedToMulDiv = false;
     if (editIndex != -1) {
-        if (editor == nullptr || editIndex < 0 ||
-            editIndex >= static_cast<int>(steps.size()) - 1 ||
+        if (editor == nullptr || editIndex < 0 || editIndex >= static_cast<int>(steps.size()) - 1 ||
             !editor->editStep(steps, editIndex, convertedToMulDiv))
             return;
     }
     replay(steps, convertedToMulDiv, editIndex);
 }
 
-void CRecalculator::replay(std::vector<CReplayStep>& steps, bool convertedToMulDiv,
-                           int editIndex) {
+void CRecalculator::replay(std::vector<CReplayStep>& steps, bool convertedToMulDiv, int editIndex) {
     const std::size_t n = steps.size() - 1;
     m_calc.onClear();
     m_calc.clearTape();

@@ -21,7 +21,7 @@ struct CReplayStep {
 // Lets the user change one step before the replay (the Edit Tape Box Entry
 // dialog). Returns false when the line is refused or the edit cancelled.
 class StepEditor {
-public:
+   public:
     virtual ~StepEditor() = default;
     virtual bool editStep(std::vector<CReplayStep>& steps, int index, bool& convertedToMulDiv) = 0;
 };
@@ -31,7 +31,7 @@ inline constexpr const char* kRecalcStatus = "Re-calculating.  Please wait...";
 // Rebuilds the whole tape by replaying every keyed line through the same
 // keys that made it, so a change to one line ripples into every total below.
 class CRecalculator {
-public:
+   public:
     explicit CRecalculator(CCalculator& calc) : m_calc(calc) {}
 
     // editIndex -1 replays the tape unchanged; otherwise the editor is asked
@@ -41,7 +41,7 @@ public:
     // The step list of the current tape plus the closing step.
     std::vector<CReplayStep> buildSteps();
 
-private:
+   private:
     void replay(std::vector<CReplayStep>& steps, bool convertedToMulDiv, int editIndex);
     void replayStep(std::vector<CReplayStep>& steps, std::size_t i, bool& convertedToMulDiv,
                     int editIndex);

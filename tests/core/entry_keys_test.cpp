@@ -41,14 +41,18 @@ TEST_P(EntryTest, MainLedFollowsTheKeys) {
 }
 
 const EntryCase kEntryCases[] = {
-    {"DigitsAndSeparators", false, "1|2|3|4|.|5|<-|6",
+    {"DigitsAndSeparators",
+     false,
+     "1|2|3|4|.|5|<-|6",
      {"1.", "12.", "123.", "1,234.", "1,234.", "1,234.5", "1,234.", "1,234.6"}},
     {"ShiftToThePointAlone", false, "5|<-|<-", {"5.", ".", "."}},
     {"ShiftDropsIntegerDigit", false, "1 2 3|<-|4", {"123.", "12.", "124."}},
     {"DoubleZero", false, "7|00|00", {"7.", "700.", "70,000."}},
     {"NewEntryAfterOperation", false, "5 +|7", {"5.", "7."}},
-    {"AutoDecimalShiftsIn", true, "5|7|1|2|00|<-", {"0.05", "0.57", "5.71", "57.12", "5,712.00",
-                                                   "571.20"}},
+    {"AutoDecimalShiftsIn",
+     true,
+     "5|7|1|2|00|<-",
+     {"0.05", "0.57", "5.71", "57.12", "5,712.00", "571.20"}},
     {"AutoDecimalShortShift", true, "1 2 3|<-|<-", {"1.23", "0.12", "0.01"}},
     {"NegateTypedEntryKeepsTyping", false, "1 2|Neg|5", {"12.", "-12.", "-125."}},
     {"NegateResultStartsNewEntryOnDigit", false, "8 +|Neg|3", {"8.", "-8.", "3."}},

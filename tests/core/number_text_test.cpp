@@ -1,7 +1,5 @@
 #include "core/number_text.h"
 
-#include "core/ports.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -9,6 +7,8 @@
 #include <limits>
 #include <string>
 #include <vector>
+
+#include "core/ports.h"
 
 namespace vor {
 namespace {
@@ -23,7 +23,9 @@ struct RecordingMessages : MessagePort {
     }
 };
 
-std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+std::string sp(int n) {
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
 
 const std::string kTooBig =
     "This number is too big for VOR.  VOR can only display up to 12 significant digits.";
@@ -32,14 +34,20 @@ std::string digitLimit(const std::string& marked) {
     return "VOR is limited to 12 significant digits of accuracy.  This value is too large to "
            "display at the requested decimal precision.  The value will be rounded off to the "
            "highest precision supported by VOR.  Digits in excess of 12 will be set to zero.  "
-           "The x's show which digits have been affected: \n\n" + marked + "\n";
+           "The x's show which digits have been affected: \n\n" +
+           marked + "\n";
 }
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr int kOff = kRoundOff;
 
 TEST(DoubleToStringTest, FormatsRoundsAndWarns) {
-    const struct { const char* name; double value; int code, rounding; std::string expected;
-                   std::vector<std::string> messages; } rows[] = {
+    const struct {
+        const char* name;
+        double value;
+        int code, rounding;
+        std::string expected;
+        std::vector<std::string> messages;
+    } rows[] = {
         {"TwoDecimalsSeparated", 1234.5, 2, kOff, sp(13) + "1,234.50  ", {}},
         {"MinusInSpaceBeforeDigits", -1234.5, 2, kOff, sp(12) + "-1,234.50  ", {}},
         {"FloatingPadsRemovedZeros", 12.5, 99, kOff, sp(13) + "12.5" + sp(6), {}},
@@ -56,11 +64,23 @@ TEST(DoubleToStringTest, FormatsRoundsAndWarns) {
         {"FloatingDownAtEightDecimals", 1.234569, 99, kRoundDown, sp(14) + "1.23457  ", {}},
         {"SignKeptWhenRoundedToZero", -0.001, 2, kOff, sp(16) + "-0.00  ", {}},
         {"NegativeZeroUnsigned", -0.0, 2, kOff, sp(17) + "0.00  ", {}},
-        {"TwelveIntegerDigits", 123456789012.345, 2, kOff, sp(3) + "123,456,789,012.00  ",
+        {"TwelveIntegerDigits",
+         123456789012.345,
+         2,
+         kOff,
+         sp(3) + "123,456,789,012.00  ",
          {digitLimit(sp(9) + "123456789012.xx")}},
-        {"ElevenIntegerDigits", 12345678901.2345, 3, kOff, sp(3) + "12,345,678,901.200  ",
+        {"ElevenIntegerDigits",
+         12345678901.2345,
+         3,
+         kOff,
+         sp(3) + "12,345,678,901.200  ",
          {digitLimit(sp(8) + "12345678901.2xx")}},
-        {"LimitStillFormatted", 1e12, 2, kOff, sp(1) + "1,000,000,000,000.00  ",
+        {"LimitStillFormatted",
+         1e12,
+         2,
+         kOff,
+         sp(1) + "1,000,000,000,000.00  ",
          {digitLimit(sp(8) + "1000000000000.xx")}},
         {"FloatingLimitSilent", 123456789.123456, 99, kOff, sp(4) + "123,456,789.123" + sp(4), {}},
         {"LedLargeWholeGetsPoint", 123456789012.0, 98, kOff, sp(13) + "123,456,789,012.", {}},
@@ -83,8 +103,12 @@ TEST(DoubleToStringTest, FormatsRoundsAndWarns) {
 }
 
 TEST(FormatFixedTest, PrintfWithHalfAwayOnSeventeenDigits) {
-    const struct { const char* name; double value; int decimals, width; const char* expected; }
-        rows[] = {
+    const struct {
+        const char* name;
+        double value;
+        int decimals, width;
+        const char* expected;
+    } rows[] = {
         {"CarryIntoNewDigit", 999.96, 1, 0, "1000.0"},
         {"TinyRoundsUp", 0.005, 2, 0, "0.01"},
         {"NegativeAwayFromZero", -1.25, 1, 0, "-1.3"},
@@ -100,13 +124,23 @@ TEST(FormatFixedTest, PrintfWithHalfAwayOnSeventeenDigits) {
 }
 
 TEST(StringToDoubleTest, AtofRulesAfterCommas) {
-    const struct { const char* name; std::string text; double expected; } rows[] = {
-        {"CommasRemoved", "1,234.5", 1234.5},        {"OverflowText", "OVERFLOW ERROR", 0},
-        {"LedText", sp(12) + "42.", 42},             {"PointAlone", ".", 0},
-        {"SignedFraction", "\t-.5", -0.5},           {"PlusSign", "+3", 3},
-        {"Exponent", "2E-2", 0.02},                  {"ExponentNeedsDigits", "1e+x", 1},
-        {"SecondPointStops", "1.2.3", 1.2},          {"DoubleSign", "--5", 0},
-        {"NoHex", "0x10", 0},                        {"NoInfinityWord", "inf", 0},
+    const struct {
+        const char* name;
+        std::string text;
+        double expected;
+    } rows[] = {
+        {"CommasRemoved", "1,234.5", 1234.5},
+        {"OverflowText", "OVERFLOW ERROR", 0},
+        {"LedText", sp(12) + "42.", 42},
+        {"PointAlone", ".", 0},
+        {"SignedFraction", "\t-.5", -0.5},
+        {"PlusSign", "+3", 3},
+        {"Exponent", "2E-2", 0.02},
+        {"ExponentNeedsDigits", "1e+x", 1},
+        {"SecondPointStops", "1.2.3", 1.2},
+        {"DoubleSign", "--5", 0},
+        {"NoHex", "0x10", 0},
+        {"NoInfinityWord", "inf", 0},
         {"Overflow", "9" + std::string(400, '0'), HUGE_VAL},
         {"Underflow", "-1e-400", 0},
     };
@@ -117,7 +151,10 @@ TEST(StringToDoubleTest, AtofRulesAfterCommas) {
 }
 
 TEST(ThousandsSeparatorsTest, InsertsAndKeepsWidth) {
-    const struct { const char* name; std::string text, expected; } rows[] = {
+    const struct {
+        const char* name;
+        std::string text, expected;
+    } rows[] = {
         {"ShrinksLeadingSpaces", "    1234567.5", "  1,234,567.5"},
         {"GrowsWithoutSpaces", "1234.5", "1,234.5"},
         {"NoneAfterMinus", " -123456.5", "-123,456.5"},

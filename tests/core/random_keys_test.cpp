@@ -10,12 +10,33 @@
 namespace vor::test {
 namespace {
 
-constexpr int kKeys[] = {
-    cmd::Digit0, cmd::Digit1, cmd::Digit2, cmd::Digit5, cmd::Digit9, cmd::DoubleZero,
-    cmd::DecimalPoint, cmd::Plus, cmd::Minus, cmd::Multiply, cmd::Divide, cmd::Equals,
-    cmd::SubTotal, cmd::Total, cmd::MemoryPlusEquals, cmd::MemoryMinusEquals,
-    cmd::MemorySubTotal, cmd::MemoryTotal, cmd::MemoryRecall, cmd::Percent, cmd::MarkUpDown,
-    cmd::Negate, cmd::RightShift, cmd::Clear, cmd::Digit7, cmd::Digit3, cmd::Plus};
+constexpr int kKeys[] = {cmd::Digit0,
+                         cmd::Digit1,
+                         cmd::Digit2,
+                         cmd::Digit5,
+                         cmd::Digit9,
+                         cmd::DoubleZero,
+                         cmd::DecimalPoint,
+                         cmd::Plus,
+                         cmd::Minus,
+                         cmd::Multiply,
+                         cmd::Divide,
+                         cmd::Equals,
+                         cmd::SubTotal,
+                         cmd::Total,
+                         cmd::MemoryPlusEquals,
+                         cmd::MemoryMinusEquals,
+                         cmd::MemorySubTotal,
+                         cmd::MemoryTotal,
+                         cmd::MemoryRecall,
+                         cmd::Percent,
+                         cmd::MarkUpDown,
+                         cmd::Negate,
+                         cmd::RightShift,
+                         cmd::Clear,
+                         cmd::Digit7,
+                         cmd::Digit3,
+                         cmd::Plus};
 
 void expectFormMatchesDocument(const Machine& m) {
     ASSERT_EQ(m.form.rowCount(), m.doc.m_lineCount);
@@ -34,7 +55,9 @@ CSettings settingsForRun(int run) {
     return s;
 }
 
-int precisionForRun(int run) { return run % 3 == 0 ? 99 : 2; }
+int precisionForRun(int run) {
+    return run % 3 == 0 ? 99 : 2;
+}
 
 // Presses `count` keys drawn from `keys`; returns their ids for the trace.
 template <std::size_t N>
@@ -67,11 +90,26 @@ TEST(RandomKeys, TapeStaysConsistentAndReplaysToItself) {
 // Keys whose every effect is printed on the tape: a replay must give back
 // exactly the lines that were keyed. (Totals, %, MR and MUD can leave state
 // behind that no line records, such as an entry consumed without a line.)
-constexpr int kPrintedKeys[] = {
-    cmd::Digit0, cmd::Digit1, cmd::Digit2, cmd::Digit5, cmd::Digit9, cmd::DoubleZero,
-    cmd::DecimalPoint, cmd::Plus, cmd::Minus, cmd::Multiply, cmd::Divide, cmd::Equals,
-    cmd::MemoryPlusEquals, cmd::MemoryMinusEquals, cmd::Negate, cmd::RightShift, cmd::Clear,
-    cmd::Digit7, cmd::Digit3, cmd::Plus};
+constexpr int kPrintedKeys[] = {cmd::Digit0,
+                                cmd::Digit1,
+                                cmd::Digit2,
+                                cmd::Digit5,
+                                cmd::Digit9,
+                                cmd::DoubleZero,
+                                cmd::DecimalPoint,
+                                cmd::Plus,
+                                cmd::Minus,
+                                cmd::Multiply,
+                                cmd::Divide,
+                                cmd::Equals,
+                                cmd::MemoryPlusEquals,
+                                cmd::MemoryMinusEquals,
+                                cmd::Negate,
+                                cmd::RightShift,
+                                cmd::Clear,
+                                cmd::Digit7,
+                                cmd::Digit3,
+                                cmd::Plus};
 
 TEST(RandomKeys, ReplayGivesBackTheKeyedLines) {
     std::mt19937 rng(7);

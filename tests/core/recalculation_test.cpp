@@ -66,16 +66,14 @@ TEST_P(RoundTrip, RecalculatingReproducesTheKeyedTape) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sequences, RoundTrip,
-    ::testing::Values("12 X 3 + 5 + + Ttl", "10 + 4 - Sub 2.5 - Ttl", "100 / 8 = 2 X 3 X 4 =",
-                      "200 + 15 % + Ttl", "7 M+= 3 M-= MST + MT", "80 X 20 MUD + Ttl",
-                      "110 / 10 MUD", "5 + C 3 + CA 4 -", "12 + Ttl +", "0 / 0 =",
-                      "7 M+= 1 / 3 M+= MR + MT", "5 + Neg +", "5 + 3 + Neg + Ttl",
-                      "10 X 5 % =", "20 M+= 10 X MR =", "80 X 20 % MUD", "25 M+= 80 X MR MUD",
-                      "1.5 M+= 2 + MR + Ttl", "12.345 X 3 M+= MR - Sub 50 % - Ttl",
-                      "5 X 4 - 100 / 4 M-= MST Ttl", "200 + 15 % Neg + Ttl",
-                      "9 M+= MR Neg - 4 X MR Neg =", "80 X 20 % Neg Neg MUD",
-                      "1.234567 X 1000000 = 0.009175 M+= MR +", "7 Neg Sub M+= Ttl +",
-                      "123 M+= MR <- -"),
+    ::testing::Values(
+        "12 X 3 + 5 + + Ttl", "10 + 4 - Sub 2.5 - Ttl", "100 / 8 = 2 X 3 X 4 =", "200 + 15 % + Ttl",
+        "7 M+= 3 M-= MST + MT", "80 X 20 MUD + Ttl", "110 / 10 MUD", "5 + C 3 + CA 4 -",
+        "12 + Ttl +", "0 / 0 =", "7 M+= 1 / 3 M+= MR + MT", "5 + Neg +", "5 + 3 + Neg + Ttl",
+        "10 X 5 % =", "20 M+= 10 X MR =", "80 X 20 % MUD", "25 M+= 80 X MR MUD",
+        "1.5 M+= 2 + MR + Ttl", "12.345 X 3 M+= MR - Sub 50 % - Ttl", "5 X 4 - 100 / 4 M-= MST Ttl",
+        "200 + 15 % Neg + Ttl", "9 M+= MR Neg - 4 X MR Neg =", "80 X 20 % Neg Neg MUD",
+        "1.234567 X 1000000 = 0.009175 M+= MR +", "7 Neg Sub M+= Ttl +", "123 M+= MR <- -"),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 // A number typed but never printed (left in the LED by T, or negated on
@@ -180,8 +178,8 @@ TEST(Recalculation, ResultLineKeepsItsComment) {
     m.doc.line(2)->m_comment = " ;product";
     m.doc.line(5)->m_comment = " ;quotient";
     m.recalc.recalculate();
-    EXPECT_EQ(m.lines(),
-              (Lines{"12.00 X", "3.00 =", "36.00 + ;product", "4.00 /", "2.00 =", "2.00 ;quotient"}));
+    EXPECT_EQ(m.lines(), (Lines{"12.00 X", "3.00 =", "36.00 + ;product", "4.00 /",
+                                "2.00 =", "2.00 ;quotient"}));
 }
 
 TEST(Recalculation, NothingIsSpokenAndSettingsComeBack) {

@@ -54,13 +54,18 @@ std::vector<std::string> Machine::flags() const {
     std::vector<std::string> out;
     for (int i = 0; i < doc.m_lineCount; ++i) {
         const CTapeLine& line = *doc.line(i);
-        out.push_back(std::to_string(line.m_keyId) +
-                      (line.m_isImmediate ? " I" : line.m_repeated ? " R" : " -"));
+        out.push_back(std::to_string(line.m_keyId) + (line.m_isImmediate ? " I"
+                                                      : line.m_repeated  ? " R"
+                                                                         : " -"));
     }
     return out;
 }
 
-std::string Machine::mainLed() const { return squeeze(form.mainLedText()); }
-std::string Machine::memoryLed() const { return squeeze(form.memoryLedText()); }
+std::string Machine::mainLed() const {
+    return squeeze(form.mainLedText());
+}
+std::string Machine::memoryLed() const {
+    return squeeze(form.memoryLedText());
+}
 
 }  // namespace vor::test

@@ -16,7 +16,7 @@ namespace vor::test {
 // Records every message and answers questions from a script (Yes when the
 // script has run out).
 class ScriptedMessages : public MessagePort {
-public:
+   public:
     Answer show(const std::string& text, Buttons buttons, Icon icon) override {
         shown.push_back(text);
         icons.push_back(icon);
@@ -32,7 +32,7 @@ public:
 };
 
 class TestHooks : public CalculatorHooks {
-public:
+   public:
     void recalculateAll() override { recalc->recalculate(-1); }
     void addToActiveMacro(int id) override { recorded.push_back(id); }
     bool activeMacroPlaying() const override { return playing; }

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 // One QApplication for all GUI tests. The offscreen platform is the default
 // so the binary also runs where no display exists (test discovery included),

@@ -1,9 +1,8 @@
 #include "gui/key_event_map.h"
 
-#include <QKeyEvent>
-
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <string>
 
 // Qt key events as the platform delivers them, through the keyboard table.

@@ -1,13 +1,12 @@
 #include "gui/launcher.h"
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QUrl>
-
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -17,7 +16,7 @@ namespace vor {
 namespace {
 
 class FakeLauncher : public LauncherPort {
-public:
+   public:
     explicit FakeLauncher(bool succeeds) : m_succeeds(succeeds) {}
     bool open(const std::string& target) override {
         opened.push_back(target);
@@ -25,12 +24,12 @@ public:
     }
     std::vector<std::string> opened;
 
-private:
+   private:
     bool m_succeeds;
 };
 
 class FakeMessages : public MessagePort {
-public:
+   public:
     Answer show(const std::string& text, Buttons, Icon) override {
         shown.push_back(text);
         return Answer::Ok;
@@ -42,7 +41,7 @@ public:
 // "xdg-open", so whether a desktop opener exists does not depend on the
 // machine running the tests.
 class ScopedPath {
-public:
+   public:
     explicit ScopedPath(bool withOpener) : m_saved(qgetenv("PATH")) {
         if (withOpener) {
             QFile opener(m_dir.filePath("xdg-open"));
@@ -55,14 +54,14 @@ public:
     }
     ~ScopedPath() { qputenv("PATH", m_saved); }
 
-private:
+   private:
     QTemporaryDir m_dir;
     QByteArray m_saved;
 };
 
 // A fake prefix: `bin` is where the executable would be.
 class HelpLayout : public ::testing::Test {
-protected:
+   protected:
     QString appDir() const { return m_root.filePath("bin"); }
     QString buildHelp() const { return m_root.filePath("bin/help"); }
     QString installedHelp() const { return m_root.filePath("share/vorlex/help"); }

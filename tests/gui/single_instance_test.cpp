@@ -1,5 +1,10 @@
 #include "gui/single_instance.h"
 
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -9,13 +14,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstring>
 #include <future>
@@ -36,7 +34,7 @@ auto runAside(F work) {
 
 // A Unix socket left on disk the way a crashed or frozen instance leaves it.
 class RawSocket {
-public:
+   public:
     RawSocket(const QString& path, bool accepting) : m_fd(::socket(AF_UNIX, SOCK_STREAM, 0)) {
         sockaddr_un addr{};
         addr.sun_family = AF_UNIX;
@@ -52,7 +50,7 @@ public:
     ~RawSocket() { close(); }
     bool ok() const { return m_ok; }
 
-private:
+   private:
     void close() {
         if (m_fd >= 0) ::close(m_fd);
         m_fd = -1;
@@ -62,7 +60,7 @@ private:
 };
 
 class SingleInstanceTest : public ::testing::Test {
-protected:
+   protected:
     // A socket of its own per test, in a folder that vanishes with it.
     QString name() const { return m_dir.filePath("vorlex.sock"); }
 
@@ -178,7 +176,9 @@ TEST_F(SingleInstanceTest, ForeignRequestIsDroppedAndServiceGoesOn) {
         QLocalSocket socket;
         socket.connectToServer(server);
         if (!socket.waitForConnected(2000)) return false;
-        socket.write("\xff\xff\xff\xff" "junk");  // claims 4 GiB
+        socket.write(
+            "\xff\xff\xff\xff"
+            "junk");  // claims 4 GiB
         socket.waitForBytesWritten(2000);
         return socket.waitForDisconnected(2000);
     });
@@ -201,7 +201,8 @@ TEST_F(SingleInstanceTest, ClosingRemovesTheSocketSoTheNextRunStartsClean) {
 TEST(SingleInstanceName, IsPerUserAndFitsASocketAddress) {
     const QString name = SingleInstance::defaultServerName();
     EXPECT_TRUE(name.endsWith(QStringLiteral("vorlex-%1").arg(::getuid())));
-    EXPECT_LT(QFile::encodeName(name).size(), static_cast<qsizetype>(sizeof(sockaddr_un::sun_path)));
+    EXPECT_LT(QFile::encodeName(name).size(),
+              static_cast<qsizetype>(sizeof(sockaddr_un::sun_path)));
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 // Settings commands of the view: what each one writes, asks and changes.
+#include "shell/view.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -9,13 +11,12 @@
 #include "core/memory_profile.h"
 #include "shell/batch.h"
 #include "shell/settings_store.h"
-#include "shell/view.h"
 
 namespace vor {
 namespace {
 
 class Answers : public MessagePort {
-public:
+   public:
     Answer show(const std::string& text, Buttons buttons, Icon) override {
         shown.push_back(text);
         if (buttons == Buttons::Ok) return Answer::Ok;
@@ -29,7 +30,7 @@ public:
 };
 
 class RecordingFrame : public FramePort {
-public:
+   public:
     void applyAlwaysOnTop(bool on) override { calls.push_back(on ? "top" : "normal"); }
     void applyMiddleKeys(bool shown) override { calls.push_back(shown ? "keys" : "nokeys"); }
     void applyLedArrangement(bool s) override { calls.push_back(s ? "swapped" : "plain"); }
@@ -177,9 +178,8 @@ TEST_F(ViewFixture, ContextHelpAnswersInsteadOfPressing) {
 TEST(Batch, NeverWritesTheUserProfileAndReportsUsageErrors) {
     MemoryProfile user;
     std::ostringstream out, err;
-    EXPECT_EQ(runBatch({"--set", "European Mode=1", "--keys", "1.5 + PREC=3 EURO"}, &user, out,
-                       err),
-              0);
+    EXPECT_EQ(
+        runBatch({"--set", "European Mode=1", "--keys", "1.5 + PREC=3 EURO"}, &user, out, err), 0);
     EXPECT_TRUE(user.values().empty());
     EXPECT_EQ(out.str(), "                1.500  +   \n");
     EXPECT_EQ(runBatch({"--keys", "12 bogus"}, &user, out, err), 2);
