@@ -6,7 +6,6 @@
 #include "core/calculator.h"
 #include "core/command_ids.h"
 #include "core/memory_form.h"
-#include "core/memory_profile.h"
 #include "tape/recalculation.h"
 
 namespace {
@@ -22,9 +21,8 @@ struct Bench : vor::CalculatorHooks {
     vor::CSettings settings;
     vor::MemoryForm form;
     NoMessages messages;
-    vor::MemoryProfile profile;
     vor::CVORDoc doc;
-    vor::CCalculator calc{doc, settings, form, messages, profile, *this};
+    vor::CCalculator calc{doc, settings, form, messages, *this};
     vor::CRecalculator recalc{calc};
 
     Bench() {
@@ -66,7 +64,7 @@ void BM_RecalculateThousandLines(benchmark::State& state) {
         b.recalc.recalculate();
         benchmark::DoNotOptimize(b.doc.m_total);
     }
-    state.counters["lines"] = b.doc.m_lineCount;
+    state.counters["lines"] = static_cast<double>(b.doc.m_lineCount);
 }
 BENCHMARK(BM_RecalculateThousandLines)->Unit(benchmark::kMicrosecond);
 

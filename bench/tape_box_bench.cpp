@@ -7,7 +7,6 @@
 
 #include "core/calculator.h"
 #include "core/command_ids.h"
-#include "core/memory_profile.h"
 #include "gui/keypad_form.h"
 #include "gui/qt_form.h"
 #include "tape/recalculation.h"
@@ -68,10 +67,9 @@ void BM_ReplayThousandLinesOnScreen(benchmark::State& state) {
     Window w;
     vor::CSettings settings;
     NoMessages messages;
-    vor::MemoryProfile profile;
     vor::CalculatorHooks hooks;
     vor::CVORDoc doc;
-    vor::CCalculator calc(doc, settings, w.port, messages, profile, hooks);
+    vor::CCalculator calc(doc, settings, w.port, messages, hooks);
     vor::CRecalculator recalc(calc);
     doc.startNewTape(2, 12, false);
     using namespace vor::cmd;

@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-speech-dev qt6-declarative-dev
-  qt6-speech-flite-plugin qt6-speech-speechd-plugin
+  qt6-speech-flite-plugin qt6-speech-speechd-plugin libqt6svg6
   fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   locales

@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORLEX_BENCH=OFF
-cmake --build build --target vorlex
-exec ./build/vorlex "$@"
+cmake -S . -B build-run -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORLEX_BENCH=OFF
+cmake --build build-run --target vorlex
+exec ./build-run/vorlex "$@"

@@ -17,26 +17,20 @@
 namespace {
 
 #ifndef VORLEX_NO_GUI
-int runWindow(int argc, char** argv, const QElapsedTimer& sinceMain) {
+// Batch output is a public interface that scripts parse: framework notices
+// (a missing runtime folder, a font lookup) must not mix into it.
+void quietMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+int runWindow(int argc, char** argv, const std::string& file, const QElapsedTimer& sinceMain) {
     QApplication app(argc, argv);
     vor::watchFirstPaint(sinceMain);
     QApplication::setOrganizationName(QStringLiteral("Quillaby"));
     QApplication::setApplicationName(QStringLiteral("VOR"));
 
-    QString file;
-    const QStringList args = QApplication::arguments().mid(1);
-    for (const QString& arg : args) {
-        if (arg.startsWith(QLatin1Char('-'))) {
-            std::cerr << "vorlex: unknown option: " << arg.toStdString() << '\n';
-            vor::printBatchUsage(std::cerr);
-            return 2;
-        }
-        if (file.isEmpty()) file = arg;
-    }
-
     // A file opened from the desktop goes to the window already running.
     vor::SingleInstance instance;
-    if (!file.isEmpty() && vor::SingleInstance::sendToRunning(instance.serverName(), file))
+    const QString path = QString::fromStdString(file);
+    if (!path.isEmpty() && vor::SingleInstance::sendToRunning(instance.serverName(), path))
         return 0;
     instance.listen();
 
@@ -44,12 +38,28 @@ int runWindow(int argc, char** argv, const QElapsedTimer& sinceMain) {
     vor::CMainFrame frame(profile);
     QObject::connect(&instance, &vor::SingleInstance::openRequested, &frame,
                      &vor::CMainFrame::openDocumentFile);
-    frame.newDocument();
-    if (!file.isEmpty()) frame.openDocumentFile(file);
-    frame.show();
+    if (!frame.start()) return 1;
+    if (!path.isEmpty()) frame.openDocumentFile(path);
     return app.exec();
 }
 #endif
+
+// The options QApplication takes for itself (-platform offscreen, -style
+// Fusion, ...); they are left to it.
+bool takesValue(const std::string& arg) {
+    for (const char* o : {"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
+                          "-qwindowgeometry", "-qwindowtitle", "-qwindowicon", "-style",
+                          "-stylesheet", "-display", "-geometry", "-session"})
+        if (arg == o) return true;
+    return false;
+}
+
+bool isQtOption(const std::string& arg) {
+    if (takesValue(arg)) return true;
+    for (const char* o : {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"})
+        if (arg == o) return true;
+    return false;
+}
 
 }  // namespace
 
@@ -58,22 +68,43 @@ int main(int argc, char** argv) {
     QElapsedTimer sinceMain;
     sinceMain.start();
 #endif
+    // The arguments are read before anything needs a display, so --help and
+    // mistakes are answered on any terminal.
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args.front() == "--batch") {
         args.erase(args.begin());
 #ifdef VORLEX_NO_GUI
         return vor::runBatch(args, nullptr, std::cout, std::cerr);
 #else
+        qInstallMessageHandler(quietMessages);
         // The user's settings, read only: batch keeps its changes in memory.
         vor::QSettingsProfile profile;
         return vor::runBatch(args, &profile, std::cout, std::cerr);
 #endif
+    }
+    std::string file;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (isQtOption(arg)) {
+            if (takesValue(arg)) ++i;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            vor::printBatchUsage(std::cout);
+            return 0;
+        }
+        if (!arg.empty() && arg.front() == '-') {
+            std::cerr << "vorlex: unknown option: " << arg << '\n';
+            vor::printBatchUsage(std::cerr);
+            return 2;
+        }
+        if (file.empty()) file = arg;
     }
 #ifdef VORLEX_NO_GUI
     std::cerr << "This build has no window; use batch mode.\n";
     vor::printBatchUsage(std::cerr);
     return 2;
 #else
-    return runWindow(argc, argv, sinceMain);
+    return runWindow(argc, argv, file, sinceMain);
 #endif
 }

@@ -6,13 +6,8 @@
 namespace vor {
 
 CCalculator::CCalculator(CVORDoc& doc, CSettings& settings, FormPort& form, MessagePort& messages,
-                         ProfilePort& profile, CalculatorHooks& hooks)
-    : m_doc(doc),
-      m_settings(settings),
-      m_form(form),
-      m_messages(messages),
-      m_profile(profile),
-      m_hooks(hooks) {}
+                         CalculatorHooks& hooks)
+    : m_doc(doc), m_settings(settings), m_form(form), m_messages(messages), m_hooks(hooks) {}
 
 std::string intText(long long value) {
     return std::to_string(value);
@@ -41,20 +36,21 @@ bool CCalculator::appendLine(std::string text, std::string comment, double value
         m_hasPendingComment = false;
         m_pendingComment.clear();
     }
-    const auto index = static_cast<std::size_t>(m_doc.m_lineCount);
-    auto line = std::make_unique<CTapeLine>();
-    line->setText(text);
-    line->setComment(comment);
-    line->m_value = value;
-    const std::string row = line->row();
-    m_doc.m_lines[index] = std::move(line);
+    const int index = m_doc.m_lineCount;
+    CTapeLine line;
+    line.setText(text);
+    line.setComment(comment);
+    line.m_value = value;
+    const std::string row = line.row();
     m_lastLineValue = value;
-    m_doc.m_states[index] = std::make_unique<CLineState>();
-    takeSnapshot(*m_doc.m_states[index]);
+    // Taken before the line joins the tape, so the first line's snapshot
+    // stays blank until the key that made it completes it.
+    CLineState state;
+    takeSnapshot(state);
+    m_doc.appendLine(std::move(line), std::move(state));
     m_form.addRow(row);
-    m_form.selectRow(m_doc.m_lineCount);
+    m_form.selectRow(index);
     if (m_settings.readImmediate) m_hooks.speakRow(row);
-    ++m_doc.m_lineCount;
     if (m_settings.promptToSaveOnExit) {
         m_doc.m_modified = true;
         m_hooks.documentModified();
@@ -73,34 +69,14 @@ void CCalculator::settlePendingRecalc() {
 
 void CCalculator::takeSnapshot(CLineState& state) const {
     if (m_doc.m_lineCount == 0) return;
-    state.m_mainText = m_doc.m_mainText;
-    state.m_memoryText = m_doc.m_memoryText;
     state.m_registers = m_doc.registers();
     state.m_lineValue = m_lastLineValue;
-    state.m_negCount = m_doc.m_negCount;
-    state.m_itemCount = m_doc.m_itemCount;
-    state.m_lastOp = m_doc.m_lastOp;
-    state.m_precision = m_doc.m_precision;
-    state.m_rounding = m_doc.m_rounding;
-    state.m_decimalEntered = m_doc.m_decimalEntered;
-    state.m_newEntry = m_doc.m_newEntry;
-    state.m_rebuildTape = m_doc.m_rebuildTape;
 }
 
 void CCalculator::restoreSnapshot(const CLineState& state) {
     if (m_doc.m_lineCount == 0) return;
-    m_doc.m_mainText = state.m_mainText;
-    m_doc.m_memoryText = state.m_memoryText;
     m_doc.setRegisters(state.m_registers);
     m_lastLineValue = state.m_lineValue;
-    m_doc.m_negCount = state.m_negCount;
-    m_doc.m_itemCount = state.m_itemCount;
-    m_doc.m_lastOp = state.m_lastOp;
-    m_doc.m_precision = state.m_precision;
-    m_doc.m_rounding = state.m_rounding;
-    m_doc.m_decimalEntered = state.m_decimalEntered;
-    m_doc.m_newEntry = state.m_newEntry;
-    m_doc.m_rebuildTape = state.m_rebuildTape;
     m_mainLED = m_doc.m_mainText;
     m_memoryLED = m_doc.m_memoryText;
     writeDisplays();
@@ -181,8 +157,7 @@ void CCalculator::setLastLineFlags(int keyId, bool immediate, bool repeated) {
 }
 
 void CCalculator::snapshotLastLine() {
-    if (m_doc.m_lineCount == 0) return;
-    takeSnapshot(*m_doc.m_states[static_cast<std::size_t>(m_doc.m_lineCount - 1)]);
+    if (CLineState* last = m_doc.state(m_doc.m_lineCount - 1)) takeSnapshot(*last);
 }
 
 }  // namespace vor

@@ -8,13 +8,13 @@
 
 namespace vor {
 
+// Ends the comment of a % or MR line whose value was negated before use.
+inline constexpr const char* kNegatedMark = " Neg";
+
 // What the calculator needs from the layers above it: recalculation of the
 // whole tape, the macro recorder, context help and the feature ports that
 // appendLine feeds. Every member has a harmless default so that a bare
 // calculator works on its own.
-// Ends the comment of a % or MR line whose value was negated before use.
-inline constexpr const char* kNegatedMark = " Neg";
-
 class CalculatorHooks {
    public:
     virtual ~CalculatorHooks() = default;
@@ -27,6 +27,10 @@ class CalculatorHooks {
     virtual void speakRow(const std::string& /*row*/) {}
     virtual void copyCurrentTotal() {}
     virtual void documentModified() {}
+    // A setting the user changed on the form (Auto Decimal, the precision
+    // and rounding buttons) under its profile value name; the shell decides
+    // where settings are kept.
+    virtual void settingChanged(const char* /*name*/, int /*value*/) {}
 };
 
 // The calculator half of the form view: the LED strings, the values that
@@ -35,7 +39,7 @@ class CalculatorHooks {
 class CCalculator {
    public:
     CCalculator(CVORDoc& doc, CSettings& settings, FormPort& form, MessagePort& messages,
-                ProfilePort& profile, CalculatorHooks& hooks);
+                CalculatorHooks& hooks);
 
     CVORDoc& doc() { return m_doc; }
     const CVORDoc& doc() const { return m_doc; }
@@ -129,7 +133,6 @@ class CCalculator {
     CSettings& m_settings;
     FormPort& m_form;
     MessagePort& m_messages;
-    ProfilePort& m_profile;
     CalculatorHooks& m_hooks;
 };
 

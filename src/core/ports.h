@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // The interfaces through which the calculator reaches the outside world.
@@ -44,7 +45,7 @@ class FormPort {
     virtual void setTitle(const std::string& title) = 0;
 };
 
-enum class Buttons { Ok, YesNo, OkCancel };
+enum class Buttons { Ok, YesNo, OkCancel, YesNoCancel };
 enum class Icon { Exclamation, Information };
 enum class Answer { Ok, Cancel, Yes, No };
 
@@ -83,18 +84,41 @@ class SpeechPort {
     virtual void speak(const std::string& text) = 0;
 };
 
+// Why opening a page failed, numbered as the launch messages show it: 2
+// reads "not found" both as errno and as the classic Windows code.
+enum class LaunchResult { Opened = 0, Refused = 1, NotFound = 2 };
+
 class LauncherPort {
    public:
     virtual ~LauncherPort() = default;
-    // Opens a web address or a local page; false when nothing could open it.
-    virtual bool open(const std::string& target) = 0;
+    // Opens a web address or a local page with the user's preferred
+    // application, never waiting for it. NotFound: nothing on this system
+    // could ever open it; Refused: an opener exists but failed.
+    virtual LaunchResult open(const std::string& target) = 0;
 };
 
-// Hooks the document calls when its modified state changes.
-class DocumentPort {
+// A dialog's model: the fields it shows and what its OK button does. Each
+// dialog derives its own; the window shows it with a widget made for it.
+class DialogModel {
    public:
-    virtual ~DocumentPort() = default;
-    virtual void setModified(bool modified) = 0;
+    virtual ~DialogModel() = default;
+};
+
+// What a file dialog asks for.
+struct PathRequest {
+    bool save = false;        // a Save As dialog rather than an Open dialog
+    std::string filter;       // "VOR Files (*.vor)"
+    std::string defaultPath;  // proposed file name or folder
+};
+
+// Modal dialogs and file dialogs.
+class DialogPort {
+   public:
+    virtual ~DialogPort() = default;
+    // Shows the dialog until the user closes it; true when closed with OK.
+    virtual bool run(DialogModel& model) = 0;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<std::string> askPath(const PathRequest& request) = 0;
 };
 
 }  // namespace vor

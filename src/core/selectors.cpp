@@ -3,31 +3,13 @@
 #include "core/calculator.h"
 #include "core/command_ids.h"
 #include "core/number_text.h"
+#include "core/selector_buttons.h"
 
 namespace vor {
 namespace {
 
-struct ButtonCode {
-    int id;
-    int code;
-};
-
-constexpr ButtonCode kPrecisionButtons[] = {
-    {cmd::PrecisionF, kFormatFloating},
-    {cmd::Precision0, 0},
-    {cmd::Precision1, 1},
-    {cmd::Precision2, 2},
-    {cmd::Precision3, 3},
-    {cmd::Precision4, 4},
-    {cmd::Precision5, 5},
-};
-
-constexpr ButtonCode kRoundingButtons[] = {
-    {cmd::RoundUp, kRoundUp}, {cmd::RoundOff, kRoundOff}, {cmd::RoundDown, kRoundDown}};
-
-template <std::size_t N>
-int codeOf(const ButtonCode (&buttons)[N], int id) {
-    for (const auto& b : buttons)
+int codeOf(std::span<const SelectorButton> buttons, int id) {
+    for (const SelectorButton& b : buttons)
         if (b.id == id) return b.code;
     return -1;
 }
@@ -35,22 +17,22 @@ int codeOf(const ButtonCode (&buttons)[N], int id) {
 }  // namespace
 
 int CCalculator::precisionButton(int precision) {
-    for (const auto& b : kPrecisionButtons)
+    for (const SelectorButton& b : precisionButtons())
         if (b.code == precision) return b.id;
     return 0;
 }
 
 int CCalculator::precisionCode(int id) {
-    return codeOf(kPrecisionButtons, id);
+    return codeOf(precisionButtons(), id);
 }
 
 int CCalculator::roundingCode(int id) {
-    return codeOf(kRoundingButtons, id);
+    return codeOf(roundingButtons(), id);
 }
 
 void CCalculator::toggleAutoDecimal() {
     m_settings.autoDecimal = !m_settings.autoDecimal;
-    m_profile.writeInt("Settings", "Auto Decimal", m_settings.autoDecimal ? 1 : 0);
+    m_hooks.settingChanged("Auto Decimal", m_settings.autoDecimal ? 1 : 0);
     if (m_settings.autoDecimal) {
         m_doc.m_precision = 2;
         m_mainLED = "0.00";
@@ -63,14 +45,14 @@ void CCalculator::toggleAutoDecimal() {
 }
 
 void CCalculator::refreshRadioButtons() {
-    for (const auto& b : kPrecisionButtons) m_form.setChecked(b.id, false);
+    for (const auto& b : precisionButtons()) m_form.setChecked(b.id, false);
     m_form.setChecked(cmd::AutoDecimalCheck, m_settings.autoDecimal);
     if (m_settings.autoDecimal) m_doc.m_precision = 2;
     if (const int id = precisionButton(m_doc.m_precision)) m_form.setChecked(id, true);
 }
 
 void CCalculator::refreshRoundingButtons() {
-    for (const auto& b : kRoundingButtons) m_form.setChecked(b.id, b.code == m_doc.m_rounding);
+    for (const auto& b : roundingButtons()) m_form.setChecked(b.id, b.code == m_doc.m_rounding);
 }
 
 void CCalculator::askToRecalculate() {
@@ -87,7 +69,7 @@ void CCalculator::onPrecisionButton(int commandId) {
         return;
     }
     m_doc.m_precision = code;
-    m_profile.writeInt("Settings", "Decimal Precision", code);
+    m_hooks.settingChanged("Decimal Precision", code);
     refreshRadioButtons();
     askToRecalculate();
 }
@@ -96,7 +78,7 @@ void CCalculator::onRoundingButton(int commandId) {
     const int code = roundingCode(commandId);
     if (code < 0) return;
     m_doc.m_rounding = code;
-    m_profile.writeInt("Settings", "Rounding Method", code);
+    m_hooks.settingChanged("Rounding Method", code);
     refreshRoundingButtons();
     askToRecalculate();
 }

@@ -30,32 +30,42 @@ class CTapeLine {
     void setComment(const std::string& comment) { m_comment = comment.substr(0, kMaxComment); }
 };
 
-// The seven registers copied as one block by the snapshot operations.
+// Every register of the calculator that keying the next line depends on:
+// the document holds the live set, and each line's snapshot a copy of it as
+// it stood after the key that made the line, so undo and the snapshot
+// operations copy one block instead of keeping two field lists in step.
+//
+// A snapshot starts blank (empty texts, zeros) until the engine fills it;
+// the document puts its own starting values in when it is created.
 struct Registers {
-    double total = 0.0;
-    double memory = 0.0;
-    double lastValue = 0.0;
-    double factor = 0.0;
-    double repeatValue = 0.0;
-    double reservedReal5 = 0.0;
-    double product = 0.0;
-};
-
-// The calculator state after the key that made a line; undo returns to it.
-class CLineState {
-   public:
     std::string m_mainText;
     std::string m_memoryText;
-    Registers m_registers;
-    double m_lineValue = 0.0;
+
+    double m_total = 0.0;
+    double m_memory = 0.0;
+    double m_lastValue = 0.0;
+    double m_factor = 0.0;
+    double m_repeatValue = 0.0;
+    double m_reservedReal5 = 0.0;
+    double m_product = 0.0;
+
     std::int32_t m_negCount = 0;
     std::int32_t m_itemCount = 0;
-    std::int32_t m_lastOp = 0;
+    std::int32_t m_lastOp = 0;  // op::None
     std::int32_t m_precision = 0;
     std::int32_t m_rounding = 0;
     bool m_decimalEntered = false;
     bool m_newEntry = false;
     bool m_rebuildTape = false;
+
+    bool operator==(const Registers&) const = default;
+};
+
+// The calculator state after the key that made a line; undo returns to it.
+class CLineState {
+   public:
+    Registers m_registers;
+    double m_lineValue = 0.0;
 };
 
 }  // namespace vor

@@ -1,56 +1,75 @@
 #include "core/vor_doc.h"
 
+#include <utility>
+
 namespace vor {
 
-CVORDoc::CVORDoc() = default;
+// A document that was never started shows "0." in both LEDs, two decimals
+// and rounding off, and asks for its tape to be built at the first paint.
+CVORDoc::CVORDoc() {
+    m_mainText = "0.";
+    m_memoryText = "0.";
+    m_precision = 2;
+    m_rounding = 12;
+    m_rebuildTape = true;
+    // Room for a full tape up front: lines then join without ever moving
+    // the ones already there.
+    m_tape.reserve(kMaxLines);
+}
 
 void CVORDoc::startNewTape(int precision, int rounding, bool autoDecimal) {
     destroyLines();
-    m_mainText = zeroText(autoDecimal);
-    m_memoryText = m_mainText;
-    setRegisters(Registers{});
-    m_negCount = 0;
-    m_itemCount = 0;
-    m_lastOp = op::None;
-    m_lineCount = 0;
-    m_precision = precision;
-    m_rounding = rounding;
-    m_decimalEntered = false;
-    m_newEntry = false;
-    m_rebuildTape = true;
+    Registers fresh;
+    fresh.m_mainText = zeroText(autoDecimal);
+    fresh.m_memoryText = fresh.m_mainText;
+    fresh.m_precision = precision;
+    fresh.m_rounding = rounding;
+    fresh.m_rebuildTape = true;
+    setRegisters(fresh);
     m_modified = false;
 }
 
-CTapeLine* CVORDoc::line(int index) const {
+CTapeLine* CVORDoc::line(int index) {
     if (index < 0 || index >= m_lineCount) return nullptr;
-    return m_lines[static_cast<std::size_t>(index)].get();
+    return &m_tape[static_cast<std::size_t>(index)].line;
 }
 
-CLineState* CVORDoc::state(int index) const {
+const CTapeLine* CVORDoc::line(int index) const {
+    return const_cast<CVORDoc*>(this)->line(index);
+}
+
+CLineState* CVORDoc::state(int index) {
     if (index < 0 || index >= m_lineCount) return nullptr;
-    return m_states[static_cast<std::size_t>(index)].get();
+    return &m_tape[static_cast<std::size_t>(index)].state;
 }
 
-Registers CVORDoc::registers() const {
-    return {m_total, m_memory, m_lastValue, m_factor, m_repeatValue, m_reservedReal5, m_product};
+const CLineState* CVORDoc::state(int index) const {
+    return const_cast<CVORDoc*>(this)->state(index);
 }
 
-void CVORDoc::setRegisters(const Registers& r) {
-    m_total = r.total;
-    m_memory = r.memory;
-    m_lastValue = r.lastValue;
-    m_factor = r.factor;
-    m_repeatValue = r.repeatValue;
-    m_reservedReal5 = r.reservedReal5;
-    m_product = r.product;
+bool CVORDoc::appendLine(CTapeLine line, CLineState state) {
+    return insertLine(m_lineCount, std::move(line), std::move(state));
 }
 
-void CVORDoc::destroyLines() {
-    for (int i = m_lineCount - 1; i >= 0; --i) {
-        m_lines[static_cast<std::size_t>(i)].reset();
-        m_states[static_cast<std::size_t>(i)].reset();
-    }
-    m_lineCount = 0;
+bool CVORDoc::insertLine(int index, CTapeLine line, CLineState state) {
+    if (m_lineCount >= kMaxLines || index < 0 || index > m_lineCount) return false;
+    m_tape.insert(m_tape.begin() + index, Entry{std::move(line), std::move(state)});
+    m_lineCount.m_value = static_cast<std::int32_t>(m_tape.size());
+    return true;
+}
+
+bool CVORDoc::eraseLine(int index) {
+    if (index < 0 || index >= m_lineCount) return false;
+    m_tape.erase(m_tape.begin() + index);
+    m_lineCount.m_value = static_cast<std::int32_t>(m_tape.size());
+    return true;
+}
+
+void CVORDoc::truncate(int count) {
+    if (count < 0) count = 0;
+    if (count >= m_lineCount) return;
+    m_tape.erase(m_tape.begin() + count, m_tape.end());
+    m_lineCount.m_value = count;
 }
 
 }  // namespace vor

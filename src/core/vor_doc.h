@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/tape_line.h"
 
@@ -27,8 +27,23 @@ inline constexpr int Total = 10;
 inline constexpr int MemoryTotal = 14;
 }  // namespace op
 
+// The number of lines on the tape. Only the document's tape operations
+// change it, so it always counts the lines and snapshots the document
+// holds; everyone else reads it like the plain number it is.
+class LineCount {
+   public:
+    constexpr operator std::int32_t() const { return m_value; }
+
+   private:
+    friend class CVORDoc;
+    std::int32_t m_value = 0;
+};
+
 // One tape of calculations: the lines, their snapshots and every register.
-class CVORDoc {
+// The registers are public members (doc.m_total); the lines are reached
+// only through the tape operations, which keep each line, its snapshot and
+// the count together.
+class CVORDoc : public Registers {
    public:
     CVORDoc();
 
@@ -39,44 +54,42 @@ class CVORDoc {
     // The text an LED shows after a clear: "0." or "0.00" in Auto Decimal.
     static std::string zeroText(bool autoDecimal) { return autoDecimal ? "0.00" : "0."; }
 
-    CTapeLine* line(int index) const;
-    CLineState* state(int index) const;
-    CTapeLine* lastLine() const { return m_lineCount > 0 ? line(m_lineCount - 1) : nullptr; }
+    // Line `index` and its snapshot; nullptr when there is no such line.
+    // Pointers stay valid only until the next change to the tape.
+    CTapeLine* line(int index);
+    const CTapeLine* line(int index) const;
+    CLineState* state(int index);
+    const CLineState* state(int index) const;
+    CTapeLine* lastLine() { return line(m_lineCount - 1); }
+
+    // The tape operations. Each refuses (returns false, changes nothing)
+    // when the tape already holds kMaxLines lines or the index names no
+    // position: appendLine adds at the end, insertLine before line `index`
+    // (index == m_lineCount appends), eraseLine removes one line.
+    bool appendLine(CTapeLine line, CLineState state);
+    bool insertLine(int index, CTapeLine line, CLineState state);
+    bool eraseLine(int index);
+    // Keeps the first `count` lines and drops the rest.
+    void truncate(int count);
+    // Destroys every line and snapshot.
+    void destroyLines() { truncate(0); }
+
+    const Registers& registers() const { return *this; }
+    void setRegisters(const Registers& r) { static_cast<Registers&>(*this) = r; }
 
     double m_version = 1.3;
-    std::array<std::unique_ptr<CTapeLine>, kMaxLines + 1> m_lines;
-    std::array<std::unique_ptr<CLineState>, kMaxLines + 1> m_states;
-    std::string m_mainText = "0.";
-    std::string m_memoryText = "0.";
     std::array<double, 4> m_reservedReal{};
     std::array<std::int32_t, 4> m_reservedInt{};
     std::array<std::string, 4> m_reservedText;
-
-    double m_total = 0.0;
-    double m_memory = 0.0;
-    double m_lastValue = 0.0;
-    double m_factor = 0.0;
-    double m_repeatValue = 0.0;
-    double m_reservedReal5 = 0.0;
-    double m_product = 0.0;
-
-    std::int32_t m_negCount = 0;
-    std::int32_t m_itemCount = 0;
-    std::int32_t m_lastOp = op::None;
-    std::int32_t m_lineCount = 0;
-    std::int32_t m_precision = 2;
-    std::int32_t m_rounding = 12;
-    bool m_decimalEntered = false;
-    bool m_newEntry = false;
-    bool m_rebuildTape = true;
-
+    LineCount m_lineCount;
     bool m_modified = false;
 
-    Registers registers() const;
-    void setRegisters(const Registers& r);
-
-    // Destroys every line and snapshot, last to first.
-    void destroyLines();
+   private:
+    struct Entry {
+        CTapeLine line;
+        CLineState state;
+    };
+    std::vector<Entry> m_tape;
 };
 
 }  // namespace vor

@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "gui/launcher.h"
+#include "shell/launch.h"
 
 namespace vor {
 namespace {
@@ -55,36 +55,42 @@ AboutDialog::AboutDialog(LauncherPort& launcher, MessagePort& messages, QWidget*
     m_webButton->setToolTip(QStringLiteral("Open the product's web page in your browser"));
     connect(m_webButton, &QPushButton::clicked, this, &AboutDialog::openWebPage);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, Qt::Vertical, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, Qt::Horizontal, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
+    const QFontMetrics fm = fontMetrics();
     auto* texts = new QVBoxLayout;
+    texts->setSpacing(fm.height() / 4);
     texts->addWidget(version);
     texts->addWidget(owner);
-    texts->addSpacing(fontMetrics().height() / 2);
+    texts->addSpacing(fm.height() / 2);
     texts->addWidget(blurb);
-    texts->addSpacing(fontMetrics().height());
+    texts->addSpacing(fm.height() / 2);
     texts->addWidget(m_webButton, 0, Qt::AlignLeft);
-    texts->addStretch(1);
 
-    auto* top = new QHBoxLayout(this);
-    top->addWidget(icon, 0, Qt::AlignTop);
-    top->addSpacing(fontMetrics().averageCharWidth() * 2);
-    top->addLayout(texts, 1);
-    top->addWidget(buttons, 0, Qt::AlignTop);
+    auto* block = new QHBoxLayout;
+    block->addWidget(icon, 0, Qt::AlignTop);
+    block->addSpacing(fm.averageCharWidth() * 2);
+    block->addLayout(texts, 1);
+
+    // The box is taller than its texts: the block of icon and texts sits in
+    // the middle of the room above the button row, so the space left over
+    // frames it instead of gathering in one empty band, and OK sits where
+    // every dialog keeps it, at the bottom right.
+    auto* page = new QVBoxLayout(this);
+    page->addStretch(1);
+    page->addLayout(block);
+    page->addStretch(1);
+    page->addWidget(buttons);
 
     // The box is 228 by 145 dialog units: a quarter of the average character
     // width and an eighth of the line height of the dialog's font. A font
     // whose texts need more room wins; the layout keeps that as its minimum.
-    const QFontMetrics fm = fontMetrics();
     resize(sizeHint().expandedTo(QSize(228 * fm.averageCharWidth() / 4, 145 * fm.height() / 8)));
 }
 
 void AboutDialog::openWebPage() {
-    if (m_launcher.open(std::string(kWebAddress))) return;
-    const int error = launchFailureNumber();
-    m_messages.show(error == kLaunchNotFound ? processErrorMessage(error)
-                                             : plainErrorMessage(error));
+    launch(m_launcher, m_messages, std::string(kWebAddress), LaunchCaller::AboutButton);
 }
 
 }  // namespace vor

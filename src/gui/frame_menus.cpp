@@ -8,6 +8,7 @@
 #include "core/command_ids.h"
 #include "gui/about_dialog.h"
 #include "shell/command_strings.h"
+#include "shell/keyboard_table.h"
 #include "shell/settings_store.h"
 
 namespace vor {
@@ -27,16 +28,16 @@ struct Menu {
     std::initializer_list<Item> items;
 };
 
-// The menu bar, top to bottom. A caption's text after the tab is the key
-// shown beside it; the keys themselves are the keyboard table's.
+// The menu bar, top to bottom. The key shown beside an item is the keyboard
+// table's key for its command, so the two never disagree.
 const Menu kMenuBar[] = {
     {"&File",
-     {{cmd::FileNew, "&New\tCtrl+N"},
-      {cmd::FileOpen, "&Open...\tCtrl+O"},
-      {cmd::FileSave, "&Save\tCtrl+S"},
+     {{cmd::FileNew, "&New"},
+      {cmd::FileOpen, "&Open..."},
+      {cmd::FileSave, "&Save"},
       {cmd::FileSaveAs, "Save &As..."},
       {kSeparator, nullptr},
-      {cmd::FilePrint, "&Print...\tCtrl+P"},
+      {cmd::FilePrint, "&Print..."},
       {cmd::FilePrintPreview, "Print Pre&view"},
       {cmd::FilePrintSetup, "P&rint Setup..."},
       {kSeparator, nullptr},
@@ -46,16 +47,16 @@ const Menu kMenuBar[] = {
       {kSeparator, nullptr},
       {cmd::AppExit, "E&xit"}}},
     {"&Edit",
-     {{cmd::UndoLastLine, "&Undo Last Line in Tape Box\tCtrl+Z"},
+     {{cmd::UndoLastLine, "&Undo Last Line in Tape Box"},
       {kSeparator, nullptr},
-      {cmd::CopySheet, "&Copy to Clipboard (SS Format)\tCtrl+C"},
-      {cmd::CopyText, "C&opy to Clipboard (WP ASCII TXT) \tCtrl+W"},
+      {cmd::CopySheet, "&Copy to Clipboard (SS Format)"},
+      {cmd::CopyText, "C&opy to Clipboard (WP ASCII TXT) "},
       {kSeparator, nullptr},
-      {cmd::EditTapeEntry, "&Edit Tape Box Entry\tSPACE"}}},
+      {cmd::EditTapeEntry, "&Edit Tape Box Entry"}}},
     {"&View",
      {{cmd::ViewStatusBar, "&Status Bar"},
       {kSeparator, nullptr},
-      {cmd::RecalculateNow, "&Recalculate Now\tF5"},
+      {cmd::RecalculateNow, "&Recalculate Now"},
       {kSeparator, nullptr},
       {cmd::AlwaysOnTop, "&Always on Top"},
       {cmd::MiddleKeys, "&Middle Keys"},
@@ -93,10 +94,10 @@ const Menu kSpeechAndHelp[] = {
       {cmd::SpeechLexicon, "&Lexicon"},
       {cmd::SpeechTranslate, "&Translate"},
       {kSeparator, nullptr},
-      {cmd::ReadTape, "&Read Tape \tF8"},
-      {cmd::PauseReading, "&Pause Reading\tF7"},
-      {cmd::ResumeReading, "Resu&me Reading\tF6"},
-      {cmd::StopReading, "St&op Reading Tape\tF4"},
+      {cmd::ReadTape, "&Read Tape "},
+      {cmd::PauseReading, "&Pause Reading"},
+      {cmd::ResumeReading, "Resu&me Reading"},
+      {cmd::StopReading, "St&op Reading Tape"},
       {cmd::ReadClipboard, "Read &Clipboard"},
       {kSeparator, nullptr},
       {cmd::DownloadSpeechEngine, "&Download a Speech Engine"},
@@ -106,9 +107,9 @@ const Menu kSpeechAndHelp[] = {
 };
 
 // The context menu ("My popup menu"): the same commands under their own
-// captions.
+// captions; a caption ending in a tab shows the command's key after it.
 constexpr Item kContextMenu[] = {
-    {cmd::ReadTape, "&Read Tape\tF8"},
+    {cmd::ReadTape, "&Read Tape\t"},
     {cmd::CopySheet, "&Copy to Clipboard (SS Format)"},
     {cmd::CopyText, "Copy to Clipboard (&WP Format)"},
     {cmd::EditComment, "Edit &Comment"},
@@ -117,7 +118,7 @@ constexpr Item kContextMenu[] = {
     {cmd::DeleteLine, "De&lete Line"},
     {cmd::DeleteLines, "&Delete Lines"},
     {cmd::InsertCommentLine, "&Insert Blank Comment Line"},
-    {cmd::RecalculateNow, "&Recalculate Now\tF5"},
+    {cmd::RecalculateNow, "&Recalculate Now\t"},
     {kSeparator, nullptr},
     {cmd::FileNew, "&New Document"},
     {kSeparator, nullptr},
@@ -142,6 +143,13 @@ constexpr Link kLinks[] = {
     {"&eSpeak NG Voices", "https://github.com/espeak-ng/espeak-ng"},
     {"&Flite Speech Engine", "http://cmuflite.org"},
 };
+
+QString contextCaption(const Item& item) {
+    QString caption = QString::fromUtf8(item.caption);
+    if (caption.endsWith(QLatin1Char('\t')))
+        caption += QString::fromStdString(shortcutText(item.id));
+    return caption;
+}
 
 bool isToggle(int id) {
     return boolSettingForCommand(id) != nullptr || (id >= cmd::FontSize4 && id <= cmd::FontSize7) ||
@@ -191,7 +199,10 @@ void FrameMenus::buildMenuBar() {
                 QAction* none = menu->addAction(QString::fromUtf8(item.caption));
                 none->setEnabled(false);
             } else {
-                QAction* a = makeAction(item.id, QString::fromUtf8(item.caption), &m_window);
+                QString caption = QString::fromUtf8(item.caption);
+                const std::string key = shortcutText(item.id);
+                if (!key.empty()) caption += QLatin1Char('\t') + QString::fromStdString(key);
+                QAction* a = makeAction(item.id, caption, &m_window);
                 m_actions.insert(item.id, a);
                 menu->addAction(a);
             }
@@ -223,7 +234,7 @@ void FrameMenus::buildContextMenu() {
         if (item.id == kSeparator)
             m_context->addSeparator();
         else
-            m_context->addAction(makeAction(item.id, QString::fromUtf8(item.caption), m_context));
+            m_context->addAction(makeAction(item.id, contextCaption(item), m_context));
     }
     connect(m_context, &QMenu::aboutToShow, this, [this] { refreshActions(m_context->actions()); });
 }
@@ -234,6 +245,7 @@ void FrameMenus::refreshActions(const QList<QAction*>& actions) {
         const CommandState s = m_hooks.state(a->data().toInt());
         a->setEnabled(s.handled && s.enabled);
         if (a->isCheckable()) a->setChecked(s.checked);
+        if (!s.caption.empty()) a->setText(QString::fromStdString(s.caption));
     }
 }
 

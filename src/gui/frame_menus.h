@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-#include "shell/view.h"
+#include "shell/command_registry.h"
 
 class QAction;
 class QMainWindow;

@@ -2,19 +2,22 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 #include "gui/key_event_map.h"
 #include "shell/keyboard_table.h"
 
 namespace vor {
 
-KeyboardDispatcher::KeyboardDispatcher(QWidget& window, Hooks hooks)
+KeyboardDispatcher::KeyboardDispatcher(QWidget& window, Hooks hooks,
+                                       std::chrono::milliseconds pressTime)
     : QObject(&window), m_window(window), m_hooks(std::move(hooks)) {
-    m_pressTimer.setSingleShot(true);
-    m_pressTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_pressTimer, &QTimer::timeout, this, &KeyboardDispatcher::pump);
+    setPressTime(pressTime);
     qApp->installEventFilter(this);
 }
 
@@ -34,8 +37,19 @@ bool KeyboardDispatcher::forThisWindow(QObject* watched) const {
            QApplication::activePopupWidget() == nullptr;
 }
 
+void KeyboardDispatcher::setPressTime(std::chrono::milliseconds pressTime) {
+    m_pressTime = std::max(pressTime, std::chrono::milliseconds(0));
+}
+
 bool KeyboardDispatcher::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::Hide && qobject_cast<QMenu*>(watched) != nullptr) {
+        // Checked once the event loop turns again: by then a menu the user
+        // moved on to with the arrow keys is open.
+        QMetaObject::invokeMethod(this, &KeyboardDispatcher::returnFocusFromMenuBar,
+                                  Qt::QueuedConnection);
+        return false;
+    }
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
     if (!forThisWindow(watched)) return false;
 
@@ -88,25 +102,65 @@ void KeyboardDispatcher::enqueue(Step step) {
 }
 
 void KeyboardDispatcher::pump() {
-    // A handler may open a message box whose event loop fires the press
-    // timer or delivers more keys: those wait until the handler returns.
+    // A handler may open a message box whose event loop delivers more keys
+    // or clicks: handlers never run inside one another, so those wait until
+    // this one returns and then run in the order they came.
     if (m_running) return;
     while (!m_queue.empty()) {
-        Step& head = m_queue.front();
-        if (head.pressKey != 0 && !head.down) {
-            head.down = true;
-            m_hooks.press(head.pressKey, true);
-            m_pressTimer.start(kPressMs);
-            return;
-        }
-        if (m_pressTimer.isActive()) return;
-        const Step step = head;
+        const Step step = m_queue.front();
         m_queue.pop_front();
-        if (step.pressKey != 0) m_hooks.press(step.pressKey, false);
+        if (step.pressKey != 0) showPressed(step.pressKey);
         m_running = true;
         for (int i = 0; i < step.repeat; ++i) m_hooks.run(step.handler);
         m_running = false;
     }
+}
+
+void KeyboardDispatcher::showPressed(int key) {
+    QTimer*& release = m_releaseTimers[key];
+    if (release == nullptr) {
+        release = new QTimer(this);
+        release->setSingleShot(true);
+        release->setTimerType(Qt::PreciseTimer);
+        connect(release, &QTimer::timeout, this, [this, key] { m_hooks.press(key, false); });
+    }
+    m_hooks.press(key, true);
+    // Typed again while still down: it stays down for a whole press more
+    // instead of flickering up in between.
+    release->start(m_pressTime);
+}
+
+void KeyboardDispatcher::releaseKeys() {
+    for (auto it = m_releaseTimers.cbegin(); it != m_releaseTimers.cend(); ++it) {
+        if (!it.value()->isActive()) continue;
+        it.value()->stop();
+        m_hooks.press(it.key(), false);
+    }
+}
+
+bool KeyboardDispatcher::idle() const {
+    if (m_running || !m_queue.empty()) return false;
+    return std::none_of(m_releaseTimers.cbegin(), m_releaseTimers.cend(),
+                        [](const QTimer* t) { return t->isActive(); });
+}
+
+void KeyboardDispatcher::returnFocusFromMenuBar() {
+    // Esc in a menu closes it but leaves the menu bar holding the keyboard
+    // with nothing to show for it, and the next "s" or Enter would open a
+    // menu instead of pressing a key. An adding machine is typed at, so the
+    // keyboard goes back to the form (its tape box), and the menu bar drops
+    // its highlight as it loses the focus.
+    if (QApplication::activePopupWidget() != nullptr) return;
+    // The window's own focus child: it is what the window gives the
+    // keyboard to when it is next active, whether or not it is active now.
+    auto* bar = qobject_cast<QMenuBar*>(m_window.focusWidget());
+    if (bar == nullptr || bar->window() != &m_window) return;
+    auto* main = qobject_cast<QMainWindow*>(&m_window);
+    QWidget* form = main != nullptr ? main->centralWidget() : nullptr;
+    if (form != nullptr)
+        form->setFocus(Qt::OtherFocusReason);
+    else
+        bar->clearFocus();
 }
 
 }  // namespace vor

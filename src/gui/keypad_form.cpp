@@ -11,6 +11,7 @@
 
 #include "core/command_ids.h"
 #include "core/key_table.h"
+#include "core/selector_buttons.h"
 #include "gui/form_fonts.h"
 #include "shell/hint_table.h"
 
@@ -18,18 +19,6 @@ namespace vor {
 namespace {
 
 using namespace formid;
-
-struct Selector {
-    int id;
-    int x;
-};
-
-// In label order "F 0 1 2 3 4 5": 4 and 5 keep their historic, swapped ids.
-constexpr Selector kPrecisionRadios[] = {
-    {cmd::PrecisionF, 24}, {cmd::Precision0, 32}, {cmd::Precision1, 40}, {cmd::Precision2, 48},
-    {cmd::Precision3, 56}, {cmd::Precision4, 64}, {cmd::Precision5, 72}};
-constexpr Selector kRoundingRadios[] = {
-    {cmd::RoundUp, 98}, {cmd::RoundOff, 114}, {cmd::RoundDown, 129}};
 
 }  // namespace
 
@@ -135,7 +124,10 @@ void KeypadForm::buildControls() {
         led->setReadOnly(true);
         led->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         led->setFont(ledFont());
-        led->setFocusPolicy(Qt::ClickFocus);
+        // Displays, not inputs: a click (a right click for their copy menu
+        // included) must not move the keyboard away from the tape box or
+        // draw a focus frame around a field nobody can type in.
+        led->setFocusPolicy(Qt::NoFocus);
         // A calculator display whatever the desktop theme: pale face, dark
         // figures.
         QPalette face = led->palette();
@@ -165,7 +157,7 @@ void KeypadForm::buildControls() {
     // usual way; the calculator then confirms or corrects it.
     auto addRadios = [this](QButtonGroup*& group, const auto& radios) {
         group = new QButtonGroup(this);
-        for (const Selector& s : radios) {
+        for (const SelectorButton& s : radios) {
             auto* r = new QRadioButton(this);
             r->setObjectName(QStringLiteral("radio%1").arg(s.id));
             r->setFocusPolicy(Qt::TabFocus);
@@ -176,8 +168,8 @@ void KeypadForm::buildControls() {
             if (m_onCommand) m_onCommand(id);
         });
     };
-    addRadios(m_precision, kPrecisionRadios);
-    addRadios(m_rounding, kRoundingRadios);
+    addRadios(m_precision, precisionButtons());
+    addRadios(m_rounding, roundingButtons());
 
     m_tape = new QListWidget(this);
     m_tape->setObjectName(QStringLiteral("tapeBox"));
@@ -190,6 +182,9 @@ void KeypadForm::buildControls() {
     m_tape->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_tape->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_tape->setFocusPolicy(Qt::StrongFocus);
+    // Giving the form the keyboard (after a menu, say) gives it to the tape
+    // box, where the selection keys work.
+    setFocusProxy(m_tape);
     // The paper roll: cream paper, black print, in any theme.
     QPalette paper = m_tape->palette();
     paper.setColor(QPalette::Base, QColor(0xff, 0xfe, 0xf5));
@@ -209,10 +204,10 @@ void KeypadForm::buildControls() {
     m_dialogRects.insert(AutoDecimalLabel, {13, 77, 8, 8});
     m_dialogRects.insert(PrecisionLabel, {26, 77, 53, 8});
     m_dialogRects.insert(cmd::AutoDecimalCheck, {12, 85, 8, 8});
-    for (const Selector& s : kPrecisionRadios) m_dialogRects.insert(s.id, {s.x, 85, 8, 8});
+    for (const SelectorButton& s : precisionButtons()) m_dialogRects.insert(s.id, {s.x, 85, 8, 8});
     m_dialogRects.insert(RoundingBox, {94, 70, 50, 24});
     m_dialogRects.insert(RoundingLabel, {98, 77, 45, 8});
-    for (const Selector& s : kRoundingRadios) m_dialogRects.insert(s.id, {s.x, 85, 8, 8});
+    for (const SelectorButton& s : roundingButtons()) m_dialogRects.insert(s.id, {s.x, 85, 8, 8});
     m_dialogRects.insert(cmd::TapeBox, {4, 94, 308, 106});
 }
 

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -17,28 +19,36 @@
 #include "gui/keypad_form.h"
 #include "gui/launcher.h"
 #include "gui/message_box.h"
+#include "gui/qt_dialogs.h"
 #include "gui/qt_form.h"
 #include "gui/status_hints.h"
 #include "gui/window_placement.h"
 
+// The window icon is compiled into the library; a static library's
+// resources must be registered by hand, once.
+static void registerResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(vorlex);
+        return true;
+    }();
+    (void)done;
+}
+
 namespace vor {
 namespace {
 
-constexpr const char* kAppTitle = "VOR";
-// A new tape's document name, the document type's default.
-constexpr const char* kNewDocumentName = "VOR";
 constexpr const char* kIdleText = "For Help, press F1";
 
 }  // namespace
 
 CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* parent)
-    : QMainWindow(parent),
-      m_profile(profile),
-      m_documentTitle(QString::fromLatin1(kNewDocumentName)) {
+    : QMainWindow(parent), m_profile(profile) {
     if (services.messages == nullptr) m_ownMessages = std::make_unique<QtMessagePort>(this);
     if (services.launcher == nullptr) m_ownLauncher = std::make_unique<QtLauncher>();
+    if (services.dialogs == nullptr) m_ownDialogs = std::make_unique<QtDialogs>(this);
     m_messages = services.messages ? services.messages : m_ownMessages.get();
     m_launcher = services.launcher ? services.launcher : m_ownLauncher.get();
+    DialogPort* dialogs = services.dialogs ? services.dialogs : m_ownDialogs.get();
 
     m_form = new KeypadForm(this);
     setCentralWidget(m_form);
@@ -48,46 +58,63 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
 
     m_formPort = std::make_unique<QtFormPort>(*m_form);
     m_formPort->setStatusPane(m_pane);
-    // The view reads every setting from the profile here.
-    m_view = std::make_unique<CVORView>(*m_formPort, *m_messages, m_profile);
-    m_view->setFrame(this);
+    m_app = std::make_unique<CVORApp>(
+        AppPorts{*m_formPort, *m_messages, m_profile, this, dialogs, m_launcher,
+                 QCoreApplication::applicationDirPath().toStdString()});
+    registerFrameCommands();
 
-    m_menus = new FrameMenus(*this, {[this](int id) { m_keyboard->postCommand(id); },
-                                     [this](int id) { return commandState(id); },
-                                     [this](const QString& url) { openLink(url); }});
+    m_menus = new FrameMenus(
+        *this, {[this](int id) { m_keyboard->postCommand(id); },
+                [this](int id) { return commandState(id); },
+                [this](const QString& url) { m_app->openWebPage(url.toStdString()); }});
     m_hints = new StatusHints(*m_form, [this](const QString& text) { m_pane->setText(text); });
     m_keyboard = new KeyboardDispatcher(
         *this, {[this](int id) { runCommand(id); },
-                [this](int key, bool down) { m_formPort->setKeyPressed(key, down); },
-                [this] { return m_view->settings().remapKeypad; },
+                [this](int key, bool down) {
+                    // A key whose feature is not built yet is greyed and
+                    // does not go down, whichever way it is reached.
+                    if (commandState(key).handled) m_formPort->setKeyPressed(key, down);
+                },
+                [this] { return view().settings().remapKeypad; },
                 [this](QChar letter) { return m_form->mnemonicKey(letter); }});
     m_form->setCommandHandler([this](int id) { m_keyboard->postCommand(id); });
-    // Keys whose feature is not built yet are shown, but greyed out.
-    for (const KeyDesc& k : keypad()) {
-        QPushButton* button = m_form->key(k.id);
-        if (button != nullptr && !m_view->commandState(k.id).handled) button->setEnabled(false);
-    }
+    refreshKeys();
 
+    registerResources();
+    // Every window of the program, the About box included, carries the icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vorlex.svg")));
     setAcceptDrops(true);
-    setWindowTitle(QString::fromLatin1(kAppTitle));
+    setWindowTitle(QString::fromLatin1(CVORApp::kAppTitle));
 }
 
 CMainFrame::~CMainFrame() {
-    // Stop listening for keys before the view they would reach goes away.
+    // Stop listening for keys before the application they would reach goes
+    // away.
     delete m_keyboard;
     m_keyboard = nullptr;
+    if (QApplication::overrideCursor() != nullptr && view().inContextHelp())
+        QApplication::restoreOverrideCursor();
 }
 
 QString CMainFrame::paneText() const {
     return m_pane->text();
 }
 
-void CMainFrame::newDocument() {
-    m_view->newDocument();
-    m_documentTitle = QString::fromLatin1(kNewDocumentName);
-    setWindowTitle(m_documentTitle + QStringLiteral(" - ") + QString::fromLatin1(kAppTitle));
-    initialUpdate();
-    schedulePaint();
+bool CMainFrame::start() {
+    if (!m_app->initInstance()) return false;
+    show();
+    return true;
+}
+
+void CMainFrame::registerFrameCommands() {
+    CommandRegistry& commands = m_app->commands();
+    commands.addToggle(
+        cmd::ViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); },
+        [this] { return !statusBar()->isHidden(); });
+    commands.add(cmd::AppAbout, [this] {
+        AboutDialog about(*m_launcher, *m_messages, this);
+        about.exec();
+    });
 }
 
 void CMainFrame::openDocumentFile(const QString& path) {
@@ -99,80 +126,50 @@ void CMainFrame::openDocumentFile(const QString& path) {
     }
 }
 
-void CMainFrame::initialUpdate() {
-    // The placement saved at the last close comes back at every new tape,
-    // not only at start-up, with Always on Top applied alongside it.
-    if (const auto placement = readWindowPlacement(m_profile)) {
-        // The stay-on-top flag first: changing a window flag re-creates the
-        // native window, which would not keep the position just set.
-        applyAlwaysOnTop(m_view->settings().alwaysOnTop);
-        applyPlacement(*this, *placement);
-    }
-    m_view->initialUpdate();
-    if (!m_form->captureTapeReference())
-        m_messages->show("Error getting current Tape Box placement.", Buttons::Ok);
+void CMainFrame::restorePlacement() {
+    // The stay-on-top flag first: changing a window flag re-creates the
+    // native window, which would not keep the position just set. It applies
+    // whether or not a placement was saved.
+    applyAlwaysOnTop(view().settings().alwaysOnTop);
+    if (const auto placement = readWindowPlacement(m_profile)) applyPlacement(*this, *placement);
 }
 
-void CMainFrame::schedulePaint() {
+bool CMainFrame::captureLayout() {
+    return m_form->captureTapeReference();
+}
+
+void CMainFrame::schedulePaint(const std::function<void()>& paint) {
     // The view's paint step (radio buttons, middle-keys layout, and the
     // rebuild of a new or loaded tape, which refills the tape box) changes
     // widgets. Qt forbids that inside paintEvent, so it runs as a queued
     // call instead: after show or New, at the first turn of the event loop,
     // before the window is first drawn with the new tape.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_view->onPaint();
-            m_menus->refresh();
-        },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, paint, Qt::QueuedConnection);
 }
 
-bool CMainFrame::runFrameCommand(int id) {
-    switch (id) {
-        case cmd::FileNew: newDocument(); return true;
-        case cmd::AppExit: close(); return true;
-        case cmd::ViewStatusBar: statusBar()->setVisible(statusBar()->isHidden()); return true;
-        case cmd::AppAbout: {
-            AboutDialog about(*m_launcher, *m_messages, this);
-            about.exec();
-            return true;
-        }
-        case cmd::HelpTopics:
-        case cmd::Help:
-            openHelpPage(QStringLiteral("index.html"), *m_launcher, *m_messages);
-            return true;
-        default: return false;
+void CMainFrame::refreshCommands() {
+    if (m_menus != nullptr) m_menus->refresh();
+    refreshKeys();
+}
+
+void CMainFrame::refreshKeys() {
+    // The keypad follows the command table as the menus do: greyed while a
+    // key's feature is not built yet or the key cannot run, and with the
+    // caption its state gives ("M0*" for a macro key that holds keys).
+    for (const KeyDesc& k : keypad()) {
+        QPushButton* button = m_form->key(k.id);
+        if (button == nullptr) continue;
+        const CommandState s = commandState(k.id);
+        button->setEnabled(s.handled && s.enabled);
+        if (!s.caption.empty()) button->setText(QString::fromStdString(s.caption));
     }
-}
-
-bool CMainFrame::runCommand(int id) {
-    const bool handled = runFrameCommand(id) || m_view->onCommand(id);
-    // Toolbar buttons follow the state at once (Stop Recording lights up as
-    // recording starts), as they did when refreshed at idle time.
-    m_menus->refresh();
-    return handled;
-}
-
-CommandState CMainFrame::commandState(int id) const {
-    switch (id) {
-        case cmd::FileNew:
-        case cmd::AppExit:
-        case cmd::AppAbout:
-        case cmd::HelpTopics:
-        case cmd::Help: return {true, true, false};
-        case cmd::ViewStatusBar: return {true, true, !statusBar()->isHidden()};
-        default: return m_view->commandState(id);
-    }
-}
-
-void CMainFrame::openLink(const QString& url) {
-    // As for every launch: only "nothing could open it" is worth a message.
-    if (!m_launcher->open(url.toStdString()) && launchFailureNumber() == kLaunchNotFound)
-        m_messages->show(processErrorMessage(kLaunchNotFound), Buttons::Ok);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!m_app->canCloseFrame()) {
+        event->ignore();
+        return;
+    }
     // The only time the placement is written: the window as the user left it.
     writeWindowPlacement(m_profile, placementOf(*this));
     event->accept();
@@ -224,16 +221,26 @@ void CMainFrame::setHintSuppression(bool suppressed) {
 }
 
 void CMainFrame::showContextHelpCursor(bool on) {
-    if (on)
+    if (on) {
         QApplication::setOverrideCursor(Qt::WhatsThisCursor);
-    else if (QApplication::overrideCursor() != nullptr)
-        QApplication::restoreOverrideCursor();
+        // Esc leaves the mode, as it does in every other program; installed
+        // after the keyboard's filter, this one sees the key first.
+        qApp->installEventFilter(this);
+    } else {
+        qApp->removeEventFilter(this);
+        if (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
+    }
 }
 
-// The help pages have one topic for the whole calculator; every key's help
-// request opens it.
-void CMainFrame::openHelpTopic(unsigned, unsigned) {
-    openHelpPage(QStringLiteral("index.html"), *m_launcher, *m_messages);
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && view().inContextHelp()) {
+        event->accept();
+        if (type == QEvent::KeyPress) view().leaveContextHelpMode();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace vor

@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "core/ports.h"
-#include "shell/view.h"
+#include "shell/app.h"
+#include "shell/frame_port.h"
 
 class QLabel;
 
@@ -16,15 +17,17 @@ class KeypadForm;
 class QtFormPort;
 class StatusHints;
 
-// Message boxes and the launcher default to Qt's; tests pass their own.
+// Message boxes, dialogs and the launcher default to Qt's; tests pass their
+// own.
 struct FrameServices {
     MessagePort* messages = nullptr;
     LauncherPort* launcher = nullptr;
+    DialogPort* dialogs = nullptr;
 };
 
 // The main window: menu bar, toolbar, one-pane status bar and the keypad
-// form, with the form view (CVORView) behind it. Every click, menu item and
-// keystroke ends up in runCommand() as a command id.
+// form, with the application (CVORApp) behind it. Every click, menu item
+// and keystroke ends up in the application's runCommand() as a command id.
 class CMainFrame : public QMainWindow, private FramePort {
     Q_OBJECT
    public:
@@ -32,24 +35,24 @@ class CMainFrame : public QMainWindow, private FramePort {
                         QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    CVORView& view() { return *m_view; }
+    CVORApp& app() { return *m_app; }
+    CVORView& view() { return m_app->view(); }
     KeypadForm& form() { return *m_form; }
     FrameMenus& menus() { return *m_menus; }
     KeyboardDispatcher& keyboard() { return *m_keyboard; }
     QString paneText() const;
 
-    // Start-up and File New: a new tape from the profile's defaults, the
-    // view's initial update, and the tape rebuild once the event loop runs.
-    void newDocument();
+    // Start-up: the application's start-up order, then the window shows.
+    bool start();
 
     // Runs a command from any source; false when nothing handles it yet.
-    bool runCommand(int id);
-    CommandState commandState(int id) const;
+    bool runCommand(int id) { return m_app->runCommand(id); }
+    CommandState commandState(int id) const { return m_app->commandState(id); }
 
    public slots:
     // Where a document named on the command line, dropped on the window or
     // handed over by a second instance arrives. Until documents can be read
-    // the empty tape stays; the file reader plugs in here.
+    // the tape stays as it is and the window only comes forward.
     void openDocumentFile(const QString& path);
 
    protected:
@@ -57,34 +60,37 @@ class CMainFrame : public QMainWindow, private FramePort {
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
    private:
-    // FramePort: what the settings commands change in the window.
+    // FramePort
     void applyAlwaysOnTop(bool on) override;
     void applyMiddleKeys(bool shown) override;
     void applyLedArrangement(bool swapped) override;
     void setHintSuppression(bool suppressed) override;
     void showContextHelpCursor(bool on) override;
-    void openHelpTopic(unsigned topic, unsigned data) override;
+    void restorePlacement() override;
+    bool captureLayout() override;
+    void schedulePaint(const std::function<void()>& paint) override;
+    void refreshCommands() override;
+    void closeWindow() override { close(); }
 
-    void initialUpdate();
-    void schedulePaint();
-    bool runFrameCommand(int id);
-    void openLink(const QString& url);
+    void registerFrameCommands();
+    void refreshKeys();
 
     ProfilePort& m_profile;
     std::unique_ptr<MessagePort> m_ownMessages;
     std::unique_ptr<LauncherPort> m_ownLauncher;
-    MessagePort* m_messages;
-    LauncherPort* m_launcher;
+    std::unique_ptr<DialogPort> m_ownDialogs;
     KeypadForm* m_form = nullptr;
     QLabel* m_pane = nullptr;
     std::unique_ptr<QtFormPort> m_formPort;
-    std::unique_ptr<CVORView> m_view;
+    std::unique_ptr<CVORApp> m_app;
     FrameMenus* m_menus = nullptr;
     StatusHints* m_hints = nullptr;
     KeyboardDispatcher* m_keyboard = nullptr;
-    QString m_documentTitle;
+    MessagePort* m_messages = nullptr;
+    LauncherPort* m_launcher = nullptr;
 };
 
 }  // namespace vor

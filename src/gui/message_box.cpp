@@ -19,6 +19,11 @@ Answer QtMessagePort::show(const std::string& text, Buttons buttons, Icon icon) 
             box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
             box.setDefaultButton(QMessageBox::Ok);
             break;
+        case Buttons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Yes);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
     }
     // A long command may have set the wait cursor; the question needs the
     // normal one while it waits for an answer.

@@ -57,7 +57,11 @@ void QtFormPort::addRow(const std::string& row) {
 
 void QtFormPort::insertRow(int index, const std::string& row) {
     flushSelection();
-    m_form.tapeBox()->insertItem(index, qt(row));
+    QListWidget* tape = m_form.tapeBox();
+    // An index outside the list appends, as a list box does; Qt would put a
+    // negative one at the top.
+    if (index < 0 || index > tape->count()) index = tape->count();
+    tape->insertItem(index, qt(row));
 }
 
 void QtFormPort::deleteRow(int index) {

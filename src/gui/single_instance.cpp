@@ -17,17 +17,17 @@ namespace {
 
 constexpr char kAck = 'K';
 constexpr int kHeaderBytes = 4;
-// A live instance accepts a local connection at once; one that has not
-// within this time is treated as gone.
-constexpr int kProbeMs = 500;
-// A sender that connects and never completes its request is dropped, so a
-// stuck client cannot pile up sockets in the window.
-constexpr int kRequestMs = 5000;
 
 }  // namespace
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
-    : QObject(parent), m_name(std::move(serverName)), m_server(new QLocalServer(this)) {
+    : SingleInstance(std::move(serverName), Timeouts{}, parent) {}
+
+SingleInstance::SingleInstance(QString serverName, Timeouts timeouts, QObject* parent)
+    : QObject(parent),
+      m_name(std::move(serverName)),
+      m_timeouts(timeouts),
+      m_server(new QLocalServer(this)) {
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
 }
 
@@ -81,7 +81,7 @@ bool SingleInstance::listen() {
     // remove. Removing a live one would silently steal its files.
     QLocalSocket probe;
     probe.connectToServer(m_name);
-    if (probe.waitForConnected(kProbeMs)) {
+    if (probe.waitForConnected(m_timeouts.probeMs)) {
         probe.abort();
         return false;
     }
@@ -97,7 +97,7 @@ void SingleInstance::acceptConnections() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
-        QTimer::singleShot(kRequestMs, socket, [socket] {
+        QTimer::singleShot(m_timeouts.requestMs, socket, [socket] {
             socket->abort();
             socket->deleteLater();
         });

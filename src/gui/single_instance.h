@@ -24,8 +24,21 @@ namespace vor {
 class SingleInstance : public QObject {
     Q_OBJECT
    public:
+    // How long the receiving side waits on others (milliseconds).
+    struct Timeouts {
+        // A live instance accepts a local connection at once; a name whose
+        // owner has not accepted within this time is treated as left over
+        // from a crash.
+        int probeMs = 500;
+        // A sender that connects and has not completed its request within
+        // this time is dropped, so a stuck client cannot pile up sockets in
+        // the window.
+        int requestMs = 5000;
+    };
+
     // `serverName` is the local socket's name or absolute path.
     explicit SingleInstance(QString serverName = defaultServerName(), QObject* parent = nullptr);
+    SingleInstance(QString serverName, Timeouts timeouts, QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // The user's socket: "vorlex-<uid>" in the user's private runtime
@@ -34,10 +47,13 @@ class SingleInstance : public QObject {
 
     // Hands `path` (made absolute against this process's current directory)
     // to the instance listening on `serverName`. True when it confirmed
-    // within `timeoutMs`; false when none listens or it does not answer, and
-    // the caller then starts normally. Blocking: call it before the event
-    // loop runs (or from a thread of its own).
-    static bool sendToRunning(const QString& serverName, const QString& path, int timeoutMs = 2000);
+    // within `timeoutMs` (-1: however long it takes); false when none
+    // listens or it does not answer, and the caller then starts normally.
+    // Blocking: call it before the event loop runs (or from a thread of its
+    // own).
+    static constexpr int kSendTimeoutMs = 2000;
+    static bool sendToRunning(const QString& serverName, const QString& path,
+                              int timeoutMs = kSendTimeoutMs);
 
     // Starts receiving. A socket left behind by a run that crashed is removed
     // first. False when another live instance owns the name (or the socket
@@ -60,6 +76,7 @@ class SingleInstance : public QObject {
     void readRequest(QLocalSocket* socket);
 
     QString m_name;
+    Timeouts m_timeouts;
     QLocalServer* m_server;
 };
 

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace vor {
 namespace {
@@ -17,10 +18,28 @@ constexpr int kShowMinimized = 2;
 constexpr int kShowMaximized = 3;
 constexpr int kRestoreToMaximized = 2;
 
-bool onSomeScreen(const QRect& r) {
-    for (const QScreen* s : QGuiApplication::screens())
-        if (s->availableGeometry().intersects(r)) return true;
-    return false;
+// No desktop reaches this far: Qt's own limit on a widget's size. A saved
+// coordinate beyond it is damage, not a place to put a window.
+constexpr qint64 kMaxCoordinate = QWIDGETSIZE_MAX;
+
+bool plausible(qint64 coordinate) {
+    return coordinate >= -kMaxCoordinate && coordinate <= kMaxCoordinate;
+}
+
+// The screen area the rectangle overlaps most; `fallback` when it is on
+// none of them.
+QRect screenOf(const QRect& r, const QList<QRect>& screens, const QRect& fallback) {
+    QRect best = fallback;
+    qint64 bestOverlap = 0;
+    for (const QRect& s : screens) {
+        const QRect common = s.intersected(r);
+        const qint64 overlap = static_cast<qint64>(common.width()) * common.height();
+        if (overlap > bestOverlap) {
+            bestOverlap = overlap;
+            best = s;
+        }
+    }
+    return best;
 }
 
 }  // namespace
@@ -77,20 +96,60 @@ WindowPlacement placementOf(const QWidget& window) {
     return p;
 }
 
-void applyPlacement(QWidget& window, const WindowPlacement& p) {
-    const QRect r(p.left, p.top, p.right - p.left, p.bottom - p.top);
-    if (r.width() > 0 && r.height() > 0) {
-        // A placement saved on a screen that is gone keeps only its size.
-        if (onSomeScreen(r))
-            window.setGeometry(r);
-        else
-            window.resize(r.size());
-    }
+RestoredPlacement restoredPlacement(const WindowPlacement& p, const QList<QRect>& screens,
+                                    const QRect& primary, const QMargins& frame) {
+    RestoredPlacement restored;
     // Reopening minimized would look like a failed start: a window closed
     // while minimized comes back in the state it was restored to.
-    const bool maximized = p.showCmd == kShowMaximized ||
-                           (p.showCmd == kShowMinimized && p.flags == kRestoreToMaximized);
-    window.setWindowState(maximized ? Qt::WindowMaximized : Qt::WindowNoState);
+    restored.maximized = p.showCmd == kShowMaximized ||
+                         (p.showCmd == kShowMinimized && p.flags == kRestoreToMaximized);
+
+    // The profile may hold anything: the differences are taken in 64 bits,
+    // where even INT_MIN to INT_MAX cannot overflow.
+    const qint64 width = static_cast<qint64>(p.right) - p.left;
+    const qint64 height = static_cast<qint64>(p.bottom) - p.top;
+    if (width <= 0 || height <= 0) return restored;
+    for (const qint64 c : {p.left, p.top, p.right, p.bottom})
+        if (!plausible(c)) return restored;
+
+    // Every value is now within 2^24, so the sums fit an int.
+    const QRect outer(QPoint(p.left - frame.left(), p.top - frame.top()),
+                      QSize(static_cast<int>(width) + frame.left() + frame.right(),
+                            static_cast<int>(height) + frame.top() + frame.bottom()));
+    const QRect area = screenOf(outer, screens, primary);
+    if (area.isEmpty()) {
+        // No screen to measure against (no display at all): nothing to
+        // keep the window on, so it goes where it was.
+        restored.normal = outer.marginsRemoved(frame);
+        return restored;
+    }
+    // A window larger than the screen shrinks to it: a window the size of a
+    // ten-screen desktop would only cost memory and show nothing more. Then
+    // it moves the least distance that brings all of it, title bar
+    // included, onto the screen.
+    const int w = std::min(outer.width(), area.width());
+    const int h = std::min(outer.height(), area.height());
+    const int x = std::clamp(outer.x(), area.x(), area.x() + area.width() - w);
+    const int y = std::clamp(outer.y(), area.y(), area.y() + area.height() - h);
+    const QRect normal = QRect(x, y, w, h).marginsRemoved(frame);
+    if (normal.width() > 0 && normal.height() > 0) restored.normal = normal;
+    return restored;
+}
+
+void applyPlacement(QWidget& window, const WindowPlacement& p) {
+    QList<QRect> screens;
+    for (const QScreen* s : QGuiApplication::screens()) screens.append(s->availableGeometry());
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    // The decoration is known only once the window has been shown; before
+    // that it counts as none.
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const RestoredPlacement restored =
+        restoredPlacement(p, screens, primary ? primary->availableGeometry() : QRect(), frame);
+    if (restored.normal) window.setGeometry(*restored.normal);
+    window.setWindowState(restored.maximized ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 
 }  // namespace vor

@@ -1,14 +1,16 @@
 #include "shell/batch.h"
 
-#include <cctype>
 #include <ostream>
 
 #include "core/command_ids.h"
 #include "core/key_table.h"
 #include "core/memory_form.h"
 #include "core/memory_profile.h"
+#include "core/selector_buttons.h"
+#include "shell/app.h"
+#include "shell/command_registry.h"
+#include "shell/key_tokens.h"
 #include "shell/settings_store.h"
-#include "shell/view.h"
 
 namespace vor {
 namespace {
@@ -23,7 +25,8 @@ class ConsoleMessages : public MessagePort {
         for (char c : text) line += (c == '\n') ? std::string("\\n") : std::string(1, c);
         m_err << "VOR: " << line << '\n';
         switch (buttons) {
-            case Buttons::YesNo: return m_yes ? Answer::Yes : Answer::No;
+            case Buttons::YesNo:
+            case Buttons::YesNoCancel: return m_yes ? Answer::Yes : Answer::No;
             case Buttons::OkCancel: return m_yes ? Answer::Ok : Answer::Cancel;
             default: return Answer::Ok;
         }
@@ -35,19 +38,27 @@ class ConsoleMessages : public MessagePort {
     bool m_yes;
 };
 
+// Batch mode has no one to fill in a dialog: every dialog is cancelled.
+class CancelledDialogs : public DialogPort {
+   public:
+    bool run(DialogModel&) override { return false; }
+    std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
+};
+
 struct UsageError {
     std::string text;
 };
 
-bool isNumberToken(const std::string& token) {
-    bool digit = false;
-    for (char c : token) {
-        if (std::isdigit(static_cast<unsigned char>(c)))
-            digit = true;
-        else if (c != '.')
-            return false;
-    }
-    return digit;
+// The command a selector token names ("PREC=2", "ROUND=UP"), 0 when none.
+int selectorCommand(const std::string& token) {
+    auto find = [&token](const std::string& prefix, auto buttons) {
+        if (token.rfind(prefix, 0) != 0) return 0;
+        for (const SelectorButton& b : buttons)
+            if (token.substr(prefix.size()) == b.name) return b.id;
+        return 0;
+    };
+    if (const int id = find("PREC=", precisionButtons())) return id;
+    return find("ROUND=", roundingButtons());
 }
 
 class BatchRun {
@@ -55,22 +66,15 @@ class BatchRun {
     BatchRun(ProfilePort* user, std::ostream& out, std::ostream& err)
         : m_profile(user),
           m_messages(err, true),
-          m_view(m_form, m_messages, m_profile),
+          m_app(AppPorts{m_form, m_messages, m_profile, nullptr, &m_dialogs, nullptr, {}}),
           m_out(out) {
-        m_view.newDocument();
-        m_view.initialUpdate();
-        m_view.onPaint();
+        m_app.initInstance();
     }
 
     void keys(const std::string& list) {
-        std::size_t pos = 0;
-        while (pos < list.size()) {
-            const auto start = list.find_first_not_of(" \t\n", pos);
-            if (start == std::string::npos) break;
-            const auto end = list.find_first_of(" \t\n", start);
-            key(list.substr(start, end == std::string::npos ? std::string::npos : end - start));
-            pos = end == std::string::npos ? list.size() : end;
-        }
+        const KeyTokens split = splitKeyTokens(list);
+        if (!split.error.empty()) throw UsageError{split.error};
+        for (const std::string& token : split.tokens) key(token);
     }
 
     void set(const std::string& assignment) {
@@ -78,16 +82,13 @@ class BatchRun {
         if (eq == std::string::npos) throw UsageError{"--set needs Name=value: " + assignment};
         const std::string name = assignment.substr(0, eq);
         const std::string value = assignment.substr(eq + 1);
-        const BoolSetting* s = boolSettingNamed(name);
-        const char* section = s ? s->section : kSettingsSection;
+        const char* section = sectionOfSetting(name);
+        if (section == nullptr) throw UsageError{"--set: unknown setting: " + name};
         m_profile.writeString(section, name, value);
-        m_view.settings() = readViewSettings(m_profile);
+        m_app.view().settings() = readViewSettings(m_profile);
         // Precision, rounding and Auto Decimal belong to a new tape: apply
         // them as long as nothing has been keyed yet.
-        if (m_view.doc().m_lineCount == 0 && !m_keyed) {
-            m_view.newDocument();
-            m_view.initialUpdate();
-        }
+        if (m_app.doc().m_lineCount == 0 && !m_keyed) m_app.onNewDocument();
     }
 
     void answer(const std::string& a) {
@@ -105,46 +106,33 @@ class BatchRun {
     }
 
    private:
-    void command(int id) {
+    void command(const std::string& token, int id) {
+        // A command whose feature is not built yet is refused rather than
+        // silently skipped, so a script never runs half its keys.
+        if (!m_app.commandState(id).handled) throw UsageError{notAvailableText(token)};
         m_keyed = true;
-        m_view.onCommand(id);
+        m_app.runCommand(id);
     }
 
     void key(const std::string& token) {
-        if (const auto id = keyIdForLabel(token)) {
-            // Keys whose feature is not built yet are refused rather than
-            // silently skipped, so a script never runs half its keys.
-            if (!m_view.commandState(*id).handled) throw UsageError{token + ": not available yet"};
-            return command(*id);
-        }
+        if (const auto id = keyIdForLabel(token)) return command(token, *id);
         if (isNumberToken(token)) {
-            for (char c : token) command(*keyIdForLabel(std::string(1, c)));
+            for (char c : token) command(token, *keyIdForLabel(std::string(1, c)));
             return;
         }
-        if (token == "RECALC") return command(cmd::RecalculateNow);
-        if (token == "AUTODEC") return command(cmd::AutoDecimalMode);
-        if (token == "EURO") return command(cmd::EuropeanMode);
-        if (token.rfind("PREC=", 0) == 0) {
-            static const std::pair<const char*, int> buttons[] = {
-                {"F", cmd::PrecisionF}, {"0", cmd::Precision0}, {"1", cmd::Precision1},
-                {"2", cmd::Precision2}, {"3", cmd::Precision3}, {"4", cmd::Precision4},
-                {"5", cmd::Precision5}};
-            for (const auto& [name, id] : buttons)
-                if (token.substr(5) == name) return command(id);
-        }
-        if (token.rfind("ROUND=", 0) == 0) {
-            static const std::pair<const char*, int> buttons[] = {
-                {"UP", cmd::RoundUp}, {"OFF", cmd::RoundOff}, {"DOWN", cmd::RoundDown}};
-            for (const auto& [name, id] : buttons)
-                if (token.substr(6) == name) return command(id);
-        }
+        if (isMalformedNumber(token)) throw UsageError{"malformed number: " + token};
+        if (token == "RECALC") return command(token, cmd::RecalculateNow);
+        if (token == "AUTODEC") return command(token, cmd::AutoDecimalMode);
+        if (token == "EURO") return command(token, cmd::EuropeanMode);
+        if (const int id = selectorCommand(token)) return command(token, id);
         throw UsageError{"unknown key: " + token};
     }
 
     OverlayProfile m_profile;
     MemoryForm m_form;
     ConsoleMessages m_messages;
-    CVORView m_view;
+    CancelledDialogs m_dialogs;
+    CVORApp m_app;
     std::ostream& m_out;
     bool m_keyed = false;
 };
@@ -152,18 +140,26 @@ class BatchRun {
 }  // namespace
 
 void printBatchUsage(std::ostream& out) {
-    out << "usage: vorlex --batch [options]\n"
+    out << "usage: vorlex [FILE]          open the window\n"
+           "       vorlex --batch [options]\n"
            "  --keys \"K K ...\"   press keys: 0-9 00 . + - X / = % Ttl Sub M+= M-= MST MT MR\n"
            "                     MUD Neg <- C CA ^ # Del V QR Macro0-3 UP DOWN, numbers such\n"
-           "                     as 12.5, and RECALC PREC=F|0..5 ROUND=UP|OFF|DOWN AUTODEC EURO\n"
+           "                     as 12.5, and RECALC PREC=F|0..5 ROUND=UP|OFF|DOWN AUTODEC EURO;\n"
+           "                     a token with blanks is written in double quotes\n"
            "  --set \"Name=value\" change a setting for this run only\n"
            "  --answer yes|no    how questions are answered (default yes)\n"
            "  --tape             print the tape box rows (the default output)\n"
-           "  --leds             print the Main LED and the Memory LED\n";
+           "  --leds             print the Main LED and the Memory LED\n"
+           "  --help             print this text\n";
 }
 
 int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std::ostream& out,
              std::ostream& err) {
+    for (const std::string& arg : args)
+        if (arg == "--help" || arg == "-h") {
+            printBatchUsage(out);
+            return 0;
+        }
     try {
         BatchRun run(userProfile, out, err);
         bool printed = false;
@@ -185,7 +181,7 @@ int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std
                 run.printLeds(), printed = true;
             else if (opt == "--open" || opt == "--save" || opt == "--export" ||
                      opt == "--print-pdf")
-                throw UsageError{opt + ": not available yet"};
+                throw UsageError{notAvailableText(opt)};
             else
                 throw UsageError{"unknown option: " + opt};
         }

@@ -210,4 +210,47 @@ std::optional<KeyPress> resolveKeyboardCommand(int commandId, bool remapKeypad) 
     }
 }
 
+namespace {
+
+std::string keyName(int vk) {
+    if (vk >= VK_F1 && vk <= VK_F12) return "F" + std::to_string(vk - VK_F1 + 1);
+    if ((vk >= VK_A && vk <= VK_Z) || (vk >= VK_0 && vk <= VK_9))
+        return std::string(1, static_cast<char>(vk));
+    switch (vk) {
+        case VK_SPACE: return "SPACE";
+        case VK_BACK: return "Backspace";
+        case VK_DELETE: return "Del";
+        case VK_INSERT: return "Ins";
+        case VK_RETURN: return "Enter";
+        case VK_ESCAPE: return "Esc";
+        case VK_HOME: return "Home";
+        case VK_END: return "End";
+        case VK_PRIOR: return "PgUp";
+        case VK_NEXT: return "PgDn";
+        case VK_UP: return "Up";
+        case VK_DOWN: return "Down";
+        default: return {};
+    }
+}
+
+std::string bindingText(const KeyBinding& b) {
+    std::string text;
+    if (b.modifiers & ModCtrl) text += "Ctrl+";
+    if (b.modifiers & ModAlt) text += "Alt+";
+    if (b.modifiers & ModShift) text += "Shift+";
+    return text + keyName(b.key);
+}
+
+}  // namespace
+
+std::string shortcutText(int commandId) {
+    const KeyBinding* first = nullptr;
+    for (const KeyBinding& b : kTable) {
+        if (b.kind != BindingKind::Key || b.commandId != commandId) continue;
+        if (b.modifiers == ModCtrl) return bindingText(b);
+        if (first == nullptr) first = &b;
+    }
+    return first ? bindingText(*first) : std::string();
+}
+
 }  // namespace vor

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 
 // The keyboard map: one fixed, ordered table of accelerators turning
 // keystrokes into command ids, and the resolution of the keyboard-only
@@ -145,6 +146,11 @@ std::optional<int> matchKeystroke(const Keystroke& keystroke);
 // The window's standard help keys, tried after the table: F1 opens the help
 // pages, Shift+F1 enters context help mode.
 std::optional<int> matchHelpKey(const Keystroke& keystroke);
+
+// The key a menu shows beside a command ("Ctrl+N", "F5", "SPACE"), read from
+// the table: a Ctrl row first, else the first key row that sends the
+// command; empty when no key sends it.
+std::string shortcutText(int commandId);
 
 // What a keyboard-only command does: show `pressKeyId` pressed for the
 // press feedback, then run the handler of `handlerId` `repeat` times.

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/command_ids.h"
+#include "core/number_text.h"
 
 namespace vor {
 namespace {
@@ -31,6 +32,10 @@ const std::array<BoolSetting, 16> kBoolSettings{{
     {S, "Prompt To Save On Exit", &CSettings::promptToSaveOnExit, true, cmd::PromptToSave},
 }};
 
+int inRangeOr(int value, int low, int high, int def) {
+    return value >= low && value <= high ? value : def;
+}
+
 }  // namespace
 
 std::span<const BoolSetting> boolSettings() {
@@ -49,10 +54,17 @@ const BoolSetting* boolSettingNamed(const std::string& name) {
     return nullptr;
 }
 
+const char* sectionOfSetting(const std::string& name) {
+    if (const BoolSetting* s = boolSettingNamed(name)) return s->section;
+    for (const char* n : {"Multi Column Font Point Size", "Decimal Precision", "Rounding Method"})
+        if (name == n) return S;
+    return nullptr;
+}
+
 CSettings readViewSettings(ProfilePort& profile) {
     CSettings settings;
-    // Kept as read: a size outside 4..7 simply checks none of the menu items.
-    settings.multiColumnFontPointSize = profile.getInt(S, "Multi Column Font Point Size", 6);
+    settings.multiColumnFontPointSize =
+        inRangeOr(profile.getInt(S, "Multi Column Font Point Size", 6), 4, 7, 6);
     for (const auto& s : kBoolSettings)
         settings.*s.member = profile.getInt(s.section, s.name, s.def ? 1 : 0) != 0;
     return settings;
@@ -60,8 +72,12 @@ CSettings readViewSettings(ProfilePort& profile) {
 
 DocumentDefaults readDocumentDefaults(ProfilePort& profile) {
     DocumentDefaults d;
-    d.precision = profile.getInt(S, "Decimal Precision", 2);
-    d.rounding = profile.getInt(S, "Rounding Method", 12);
+    // A value no button stands for would make every figure fail to format
+    // (one message box per figure): a damaged profile gives the default.
+    const int precision = profile.getInt(S, "Decimal Precision", 2);
+    d.precision =
+        (precision == kFormatFloating || (precision >= 0 && precision <= 5)) ? precision : 2;
+    d.rounding = inRangeOr(profile.getInt(S, "Rounding Method", 12), kRoundUp, kRoundDown, 12);
     d.autoDecimal = profile.getInt(S, "Auto Decimal", 0) != 0;
     return d;
 }

@@ -38,6 +38,10 @@ struct DocumentDefaults {
 };
 DocumentDefaults readDocumentDefaults(ProfilePort& profile);
 
+// The profile section of a setting the user may name ("Decimal Precision",
+// "European Mode", ...); nullptr when no setting has that name.
+const char* sectionOfSetting(const std::string& name);
+
 void writeBool(ProfilePort& profile, const BoolSetting& setting, bool value);
 
 }  // namespace vor

@@ -1,6 +1,8 @@
 #include "shell/view.h"
 
 #include "core/command_ids.h"
+#include "core/key_table.h"
+#include "core/selector_buttons.h"
 #include "shell/settings_store.h"
 
 namespace vor {
@@ -10,7 +12,7 @@ CVORView::CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile)
       m_messages(messages),
       m_profile(profile),
       m_settings(readViewSettings(profile)),
-      m_calc(m_doc, m_settings, form, messages, profile, *this),
+      m_calc(m_doc, m_settings, form, messages, *this),
       m_recalc(m_calc) {
     m_doc.m_mainText = CVORDoc::zeroText(m_settings.autoDecimal);
     m_doc.m_memoryText = m_doc.m_mainText;
@@ -48,40 +50,75 @@ void CVORView::recalculateAll() {
 // The macro recorder arrives with the macros; until then nothing records.
 void CVORView::addToActiveMacro(int) {}
 
+void CVORView::documentModified() {
+    if (m_handlers.modified) m_handlers.modified();
+}
+
+// The form's own settings (Auto Decimal, precision, rounding) are written
+// the moment they change, like every other setting.
+void CVORView::settingChanged(const char* name, int value) {
+    m_profile.writeInt(kSettingsSection, name, value);
+}
+
 void CVORView::leaveContextHelpMode() {
     m_contextHelp = false;
     frame().showContextHelpCursor(false);
 }
 
 // Every help request of the form ends here: the message, then the help
-// pages at the calculator's topic.
-void CVORView::winHelp(unsigned data, unsigned) {
+// pages at the calculator's topic (the pages have one topic for all keys).
+void CVORView::winHelp(unsigned, unsigned) {
     m_messages.show("CVORView::WinHelp() called");
-    frame().openHelpTopic(1011, data);
+    if (m_handlers.openHelp) m_handlers.openHelp();
 }
 
-bool CVORView::onCommand(int id) {
-    if (id == cmd::ContextHelp) {
-        m_contextHelp = true;
-        frame().showContextHelpCursor(true);
-        return true;
-    }
+bool CVORView::takenByContextHelp(int id) {
     // In context help mode a click asks for the key's help instead of
     // pressing it; the 00 key handles the mode itself and then types.
-    if (m_contextHelp && id != cmd::DoubleZero && CCalculator::isKey(id)) {
-        leaveContextHelpMode();
-        winHelp(0x80000000u | (101u << 16) | static_cast<unsigned>(id), 0);
-        return true;
+    if (!m_contextHelp || id == cmd::DoubleZero || !CCalculator::isKey(id)) return false;
+    leaveContextHelpMode();
+    winHelp(0x80000000u | (101u << 16) | static_cast<unsigned>(id), 0);
+    return true;
+}
+
+void CVORView::registerCommands(CommandRegistry& commands) {
+    auto addKey = [this, &commands](int id) {
+        if (CCalculator::isKey(id)) commands.add(id, [this, id] { m_calc.onKey(id); });
+    };
+    for (const KeyDesc& k : keypad()) addKey(k.id);
+    for (const SelectorButton& b : precisionButtons()) addKey(b.id);
+    for (const SelectorButton& b : roundingButtons()) addKey(b.id);
+
+    commands.add(cmd::AutoDecimalCheck, [this] {
+        m_calc.toggleAutoDecimal();
+        m_calc.refreshRadioButtons();
+    });
+    commands.add(cmd::RecalculateNow, [this] { m_recalc.recalculate(-1); });
+    commands.add(cmd::ContextHelp, [this] {
+        m_contextHelp = true;
+        frame().showContextHelpCursor(true);
+    });
+    registerSettings(commands);
+}
+
+void CVORView::registerSettings(CommandRegistry& commands) {
+    for (int id = cmd::FontSize4; id <= cmd::FontSize7; ++id) {
+        const int size = 4 + (id - cmd::FontSize4);
+        commands.addToggle(
+            id,
+            [this, size] {
+                m_settings.multiColumnFontPointSize = size;
+                m_profile.writeInt(kSettingsSection, "Multi Column Font Point Size", size);
+            },
+            [this, size] { return m_settings.multiColumnFontPointSize == size; });
     }
-    if (m_calc.onKey(id)) return true;
-    switch (id) {
-        case cmd::AutoDecimalCheck:
-        case cmd::AutoDecimalMode:
-            m_calc.toggleAutoDecimal();
-            m_calc.refreshRadioButtons();
-            return true;
-        case cmd::RecalculateNow: m_recalc.recalculate(-1); return true;
-        default: return onSettingsCommand(id);
+    for (const BoolSetting& s : boolSettings()) {
+        // These two arrive with the clipboard and speech.
+        if (s.commandId == cmd::AutoCopyTotal || s.commandId == cmd::ReadImmediate) continue;
+        const bool CSettings::*member = s.member;
+        commands.addToggle(
+            s.commandId, [this, id = s.commandId] { toggleSetting(id); },
+            [this, member] { return m_settings.*member; });
     }
 }
 
@@ -115,28 +152,23 @@ void CVORView::toggleAutoCommentSubtotal() {
     m_recalc.recalculate(-1);
 }
 
-bool CVORView::onSettingsCommand(int id) {
-    if (id >= cmd::FontSize4 && id <= cmd::FontSize7) {
-        m_settings.multiColumnFontPointSize = 4 + (id - cmd::FontSize4);
-        m_profile.writeInt(kSettingsSection, "Multi Column Font Point Size",
-                           m_settings.multiColumnFontPointSize);
-        return true;
-    }
-    const BoolSetting* s = boolSettingForCommand(id);
-    if (s == nullptr) return false;
-    bool& value = m_settings.*s->member;
+void CVORView::toggleSetting(int id) {
+    const BoolSetting& s = *boolSettingForCommand(id);
+    bool& value = m_settings.*s.member;
     switch (id) {
-        case cmd::AutoCommentSubtotal: toggleAutoCommentSubtotal(); return true;
-        case cmd::AutoCopyTotal:
-        case cmd::ReadImmediate: return false;  // arrive with the clipboard and speech
+        case cmd::AutoDecimalMode:
+            m_calc.toggleAutoDecimal();
+            m_calc.refreshRadioButtons();
+            return;
+        case cmd::AutoCommentSubtotal: toggleAutoCommentSubtotal(); return;
         case cmd::PromptToSave:
             askToUncheck(value,
                          "By unchecking this setting, you are telling VOR to not prompt you to "
                          "save your modified files upon exiting.  This will result in lost "
                          "information if you should ever forget to save your work before closing "
                          "down VOR.  Uncheck this setting?");
-            writeBool(m_profile, *s, value);
-            return true;
+            writeBool(m_profile, s, value);
+            return;
         case cmd::ShowClearAllWarning:
             askToUncheck(value,
                          "By unchecking this setting, you are telling VOR to not warn you that you "
@@ -144,13 +176,13 @@ bool CVORView::onSettingsCommand(int id) {
                          "result in lost information if you should ever accidentally hit the CA "
                          "button or one of its shortcut keys because you will then no longer have "
                          "the option of aborting the operation.  Uncheck this setting?");
-            writeBool(m_profile, *s, value);
-            return true;
+            writeBool(m_profile, s, value);
+            return;
         default: break;
     }
     value = !value;
     if (id == cmd::MiddleKeys) frame().setHintSuppression(!value);
-    writeBool(m_profile, *s, value);
+    writeBool(m_profile, s, value);
     switch (id) {
         case cmd::AlwaysOnTop: frame().applyAlwaysOnTop(value); break;
         case cmd::MiddleKeys: frame().applyMiddleKeys(value); break;
@@ -162,27 +194,6 @@ bool CVORView::onSettingsCommand(int id) {
             break;
         default: break;
     }
-    return true;
-}
-
-CommandState CVORView::commandState(int id) const {
-    CommandState state;
-    if (id >= cmd::FontSize4 && id <= cmd::FontSize7) {
-        state = {true, true, m_settings.multiColumnFontPointSize == 4 + (id - cmd::FontSize4)};
-        return state;
-    }
-    if (const BoolSetting* s = boolSettingForCommand(id)) {
-        const bool later = id == cmd::AutoCopyTotal || id == cmd::ReadImmediate;
-        return {!later, !later, m_settings.*s->member};
-    }
-    switch (id) {
-        case cmd::RecalculateNow:
-        case cmd::ContextHelp:
-        case cmd::AutoDecimalCheck: return {true, true, false};
-        default: break;
-    }
-    if (CCalculator::isKey(id)) return {true, true, false};
-    return state;
 }
 
 }  // namespace vor

@@ -7,43 +7,38 @@
 #include "core/ports.h"
 #include "core/settings.h"
 #include "core/vor_doc.h"
+#include "shell/command_registry.h"
+#include "shell/frame_port.h"
 #include "tape/recalculation.h"
 
 namespace vor {
 
-// What the view asks of the main window when a setting changes its look.
-class FramePort {
-   public:
-    virtual ~FramePort() = default;
-    virtual void applyAlwaysOnTop(bool /*on*/) {}
-    virtual void applyMiddleKeys(bool /*shown*/) {}
-    virtual void applyLedArrangement(bool /*swapped*/) {}
-    virtual void setHintSuppression(bool /*suppressed*/) {}
-    // Context help: the pointer shows the help cursor while the mode is on.
-    virtual void showContextHelpCursor(bool /*on*/) {}
-    virtual void openHelpTopic(unsigned /*topic*/, unsigned /*data*/) {}
-};
-
-struct CommandState {
-    bool handled = false;  // the command has a handler in this build
-    bool enabled = false;
-    bool checked = false;
-};
-
 // The form view: owns the document, the settings and the calculator, and
-// routes every command id to its handler.
+// registers the commands of the keypad, the selectors and the settings.
 class CVORView : private CalculatorHooks {
    public:
     CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile);
     ~CVORView() override;
 
     void setFrame(FramePort* frame) { m_frame = frame; }
+    // What the view hands up to the application: a line made the document
+    // modified; a help request wants the help pages.
+    struct Handlers {
+        std::function<void()> modified;
+        std::function<void()> openHelp;
+    };
+    void setHandlers(Handlers handlers) { m_handlers = std::move(handlers); }
 
     CVORDoc& doc() { return m_doc; }
+    const CVORDoc& doc() const { return m_doc; }
     CSettings& settings() { return m_settings; }
+    const CSettings& settings() const { return m_settings; }
     CCalculator& calc() { return m_calc; }
     CRecalculator& recalc() { return m_recalc; }
     ProfilePort& profile() { return m_profile; }
+
+    // Adds the view's rows to the command table.
+    void registerCommands(CommandRegistry& commands);
 
     // A new, empty tape with precision and rounding from the profile.
     void newDocument();
@@ -53,21 +48,25 @@ class CVORView : private CalculatorHooks {
     // new or loaded tape.
     void onPaint();
 
-    // Runs a command; false when the id has no handler (yet).
-    bool onCommand(int id);
-    CommandState commandState(int id) const;
+    // Context help: the mode is entered by its command; while it is on, a
+    // key asks for its help instead of being pressed. True when `id` was
+    // taken for help and must not run.
+    bool takenByContextHelp(int id);
+    bool inContextHelp() const { return m_contextHelp; }
+    void leaveContextHelpMode() override;
 
    private:
     // CalculatorHooks
     void recalculateAll() override;
     void addToActiveMacro(int commandId) override;
-    void documentModified() override {}
+    void documentModified() override;
     bool inContextHelpMode() const override { return m_contextHelp; }
-    void leaveContextHelpMode() override;
     void winHelp(unsigned data, unsigned command) override;
+    void settingChanged(const char* name, int value) override;
     FramePort& frame() { return m_frame ? *m_frame : m_noFrame; }
 
-    bool onSettingsCommand(int id);
+    void registerSettings(CommandRegistry& commands);
+    void toggleSetting(int id);
     void toggleAutoCommentSubtotal();
     bool askToUncheck(bool& value, const char* message);
 
@@ -76,6 +75,7 @@ class CVORView : private CalculatorHooks {
     ProfilePort& m_profile;
     FramePort* m_frame = nullptr;
     FramePort m_noFrame;
+    Handlers m_handlers;
     CSettings m_settings;
     bool m_contextHelp = false;
     CVORDoc m_doc;

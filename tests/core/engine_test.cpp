@@ -1,6 +1,8 @@
 // The machine's arithmetic, driven key by key as a user would.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "core/command_ids.h"
 #include "test_support.h"
 
@@ -23,6 +25,11 @@ const char* kPlusMisuse =
     "immediate value.\n\nTip: Use this button in place of the equals (=) button to add the "
     "result to the current running total.";
 const char* kNumberFirst = "You must press a number key prior to pressing this key.";
+
+// Test listings (and the test names ctest builds from them) show the keys.
+void PrintTo(const EngineCase& c, std::ostream* os) {
+    *os << c.keys;
+}
 
 class EngineTest : public ::testing::TestWithParam<EngineCase> {};
 

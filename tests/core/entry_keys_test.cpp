@@ -2,6 +2,8 @@
 // Negate build it, in both entry modes.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "core/command_ids.h"
 #include "test_support.h"
 
@@ -16,6 +18,11 @@ struct EntryCase {
     const char* keys;
     Lines ledAfterEachStep;  // one expectation per space-separated group of `keys`
 };
+
+// Test listings (and the test names ctest builds from them) show the keys.
+void PrintTo(const EntryCase& c, std::ostream* os) {
+    *os << c.keys;
+}
 
 class EntryTest : public ::testing::TestWithParam<EntryCase> {};
 
@@ -156,7 +163,7 @@ TEST(EntryKeys, DoubleZeroInHelpModeShowsHelpThenTypes) {
         unsigned helpData = 0;
     } hooks;
     Machine m;
-    CCalculator calc(m.doc, m.settings, m.form, m.messages, m.profile, hooks);
+    CCalculator calc(m.doc, m.settings, m.form, m.messages, hooks);
     calc.onDoubleZero();
     EXPECT_EQ(m.messages.shown, (Lines{"Help Context Mode"}));
     EXPECT_FALSE(hooks.helpMode);

@@ -1,6 +1,8 @@
 // Replaying a tape must give back the tape that was keyed, row for row.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "core/command_ids.h"
 #include "core/number_text.h"
 #include "test_support.h"
@@ -32,11 +34,11 @@ void expectSame(const TapeImage& a, const TapeImage& b, const char* when) {
 
 std::string describe(const CLineState& s) {
     const Registers& r = s.m_registers;
-    return s.m_mainText + "|" + s.m_memoryText + "|" + formatFixed(r.total, 6) + "|" +
-           formatFixed(r.memory, 6) + "|" + formatFixed(r.repeatValue, 6) + "|" +
-           formatFixed(r.product, 6) + "|" + std::to_string(s.m_itemCount) + "/" +
-           std::to_string(s.m_negCount) + "|" + std::to_string(s.m_lastOp) +
-           (s.m_newEntry ? "N" : "") + (s.m_decimalEntered ? "D" : "");
+    return r.m_mainText + "|" + r.m_memoryText + "|" + formatFixed(r.m_total, 6) + "|" +
+           formatFixed(r.m_memory, 6) + "|" + formatFixed(r.m_repeatValue, 6) + "|" +
+           formatFixed(r.m_product, 6) + "|" + std::to_string(r.m_itemCount) + "/" +
+           std::to_string(r.m_negCount) + "|" + std::to_string(r.m_lastOp) +
+           (r.m_newEntry ? "N" : "") + (r.m_decimalEntered ? "D" : "");
 }
 
 TapeImage image(const Machine& m) {
@@ -50,11 +52,26 @@ TapeImage image(const Machine& m) {
     return t;
 }
 
-class RoundTrip : public ::testing::TestWithParam<const char*> {};
+// A keyed sequence named for what it exercises.
+struct Sequence {
+    const char* name;
+    const char* keys;
+};
+
+// Test listings (and the test names ctest builds from them) show the keys.
+void PrintTo(const Sequence& s, std::ostream* os) {
+    *os << s.keys;
+}
+
+std::string sequenceName(const ::testing::TestParamInfo<Sequence>& info) {
+    return info.param.name;
+}
+
+class RoundTrip : public ::testing::TestWithParam<Sequence> {};
 
 TEST_P(RoundTrip, RecalculatingReproducesTheKeyedTape) {
     Machine m;
-    m.keys(GetParam());
+    m.keys(GetParam().keys);
     const TapeImage keyed = image(m);
     const auto messagesBefore = m.messages.shown.size();
     m.recalc.recalculate();
@@ -64,26 +81,45 @@ TEST_P(RoundTrip, RecalculatingReproducesTheKeyedTape) {
     EXPECT_EQ(m.messages.shown.size(), messagesBefore) << "a replay must not raise messages";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sequences, RoundTrip,
-    ::testing::Values(
-        "12 X 3 + 5 + + Ttl", "10 + 4 - Sub 2.5 - Ttl", "100 / 8 = 2 X 3 X 4 =", "200 + 15 % + Ttl",
-        "7 M+= 3 M-= MST + MT", "80 X 20 MUD + Ttl", "110 / 10 MUD", "5 + C 3 + CA 4 -",
-        "12 + Ttl +", "0 / 0 =", "7 M+= 1 / 3 M+= MR + MT", "5 + Neg +", "5 + 3 + Neg + Ttl",
-        "10 X 5 % =", "20 M+= 10 X MR =", "80 X 20 % MUD", "25 M+= 80 X MR MUD",
-        "1.5 M+= 2 + MR + Ttl", "12.345 X 3 M+= MR - Sub 50 % - Ttl", "5 X 4 - 100 / 4 M-= MST Ttl",
-        "200 + 15 % Neg + Ttl", "9 M+= MR Neg - 4 X MR Neg =", "80 X 20 % Neg Neg MUD",
-        "1.234567 X 1000000 = 0.009175 M+= MR +", "7 Neg Sub M+= Ttl +", "123 M+= MR <- -"),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+const Sequence kRoundTrips[] = {
+    {"MultiplyThenPlusAndRepeat", "12 X 3 + 5 + + Ttl"},
+    {"SubtotalAndCounts", "10 + 4 - Sub 2.5 - Ttl"},
+    {"QuotientThenChainedProduct", "100 / 8 = 2 X 3 X 4 ="},
+    {"PercentOfLastLine", "200 + 15 % + Ttl"},
+    {"MemoryKeys", "7 M+= 3 M-= MST + MT"},
+    {"MarkUpAddedToTotal", "80 X 20 MUD + Ttl"},
+    {"MarkDown", "110 / 10 MUD"},
+    {"ClearAndClearAll", "5 + C 3 + CA 4 -"},
+    {"PlusAfterTotal", "12 + Ttl +"},
+    {"ZeroDividedByZero", "0 / 0 ="},
+    {"QuotientIntoMemoryRecalled", "7 M+= 1 / 3 M+= MR + MT"},
+    {"NegatedResultAdded", "5 + Neg +"},
+    {"NegatedSecondItem", "5 + 3 + Neg + Ttl"},
+    {"PercentInsideProduct", "10 X 5 % ="},
+    {"RecalledFactor", "20 M+= 10 X MR ="},
+    {"PercentRateForMarkUp", "80 X 20 % MUD"},
+    {"RecalledRateForMarkUp", "25 M+= 80 X MR MUD"},
+    {"RecalledFractionAdded", "1.5 M+= 2 + MR + Ttl"},
+    {"PercentOfSubtotalAfterRecall", "12.345 X 3 M+= MR - Sub 50 % - Ttl"},
+    {"QuotientOutOfMemory", "5 X 4 - 100 / 4 M-= MST Ttl"},
+    {"NegatedPercent", "200 + 15 % Neg + Ttl"},
+    {"NegatedRecalls", "9 M+= MR Neg - 4 X MR Neg ="},
+    {"DoublyNegatedPercentRate", "80 X 20 % Neg Neg MUD"},
+    {"EveryDecimalOfSmallValues", "1.234567 X 1000000 = 0.009175 M+= MR +"},
+    {"NegatedEntryBeforeSubtotal", "7 Neg Sub M+= Ttl +"},
+    {"ShiftedRecall", "123 M+= MR <- -"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Sequences, RoundTrip, ::testing::ValuesIn(kRoundTrips), sequenceName);
 
 // A number typed but never printed (left in the LED by T, or negated on
 // its way into a multiplication) is not on the tape, so the states inside
 // an operation may differ; the printed tape must not.
-class RowsRoundTrip : public ::testing::TestWithParam<const char*> {};
+class RowsRoundTrip : public ::testing::TestWithParam<Sequence> {};
 
 TEST_P(RowsRoundTrip, RecalculatingReproducesThePrintedLines) {
     Machine m;
-    m.keys(GetParam());
+    m.keys(GetParam().keys);
     const TapeImage keyed = image(m);
     m.recalc.recalculate();
     const TapeImage replayed = image(m);
@@ -92,10 +128,15 @@ TEST_P(RowsRoundTrip, RecalculatingReproducesThePrintedLines) {
     EXPECT_EQ(replayed.values, keyed.values);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sequences, RowsRoundTrip,
-                         ::testing::Values("7 Neg Sub M+= 5 Neg 2 Ttl +", "12 X 1.5 Neg M-= MST",
-                                           "1234567890123456 + 1 + Ttl", "55 + 31 % <- X 2 ="),
-                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+const Sequence kRowsRoundTrips[] = {
+    {"UnprintedNegatedEntries", "7 Neg Sub M+= 5 Neg 2 Ttl +"},
+    {"NegatedFactorIntoMemory", "12 X 1.5 Neg M-= MST"},
+    {"SixteenDigitItem", "1234567890123456 + 1 + Ttl"},
+    {"ShiftedPercent", "55 + 31 % <- X 2 ="},
+};
+
+INSTANTIATE_TEST_SUITE_P(Sequences, RowsRoundTrip, ::testing::ValuesIn(kRowsRoundTrips),
+                         sequenceName);
 
 TEST(Recalculation, NegatedPercentFollowsAnEditedBase) {
     Machine m;

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "shell/key_tokens.h"
+
 namespace vor::test {
 
 std::string squeeze(const std::string& text) {
@@ -15,14 +17,9 @@ std::string squeeze(const std::string& text) {
 }
 
 void Machine::keys(std::string_view seq) {
-    std::size_t pos = 0;
-    while (pos < seq.size()) {
-        const auto start = seq.find_first_not_of(' ', pos);
-        if (start == std::string_view::npos) break;
-        auto end = seq.find(' ', start);
-        if (end == std::string_view::npos) end = seq.size();
-        const std::string token(seq.substr(start, end - start));
-        pos = end;
+    const KeyTokens split = splitKeyTokens(seq);
+    if (!split.error.empty()) throw std::invalid_argument(split.error);
+    for (const std::string& token : split.tokens) {
         if (const auto id = keyIdForLabel(token)) {
             calc.onKey(*id);
             continue;

@@ -38,8 +38,13 @@ class TestHooks : public CalculatorHooks {
     bool activeMacroPlaying() const override { return playing; }
     void speakRow(const std::string& row) override { spoken.push_back(row); }
     void copyCurrentTotal() override { ++copies; }
+    // Kept where the view keeps them, so tests read them back by name.
+    void settingChanged(const char* name, int value) override {
+        profile->writeInt("Settings", name, value);
+    }
 
     CRecalculator* recalc = nullptr;
+    ProfilePort* profile = nullptr;
     std::vector<int> recorded;
     std::vector<std::string> spoken;
     bool playing = false;
@@ -50,6 +55,7 @@ class TestHooks : public CalculatorHooks {
 struct Machine {
     explicit Machine(CSettings s = {}, int precision = 2) : settings(s) {
         hooks.recalc = &recalc;
+        hooks.profile = &profile;
         doc.startNewTape(precision, kRoundOffCode, settings.autoDecimal);
         calc.showDocument();
     }
@@ -72,7 +78,7 @@ struct Machine {
     MemoryProfile profile;
     CVORDoc doc;
     TestHooks hooks;
-    CCalculator calc{doc, settings, form, messages, profile, hooks};
+    CCalculator calc{doc, settings, form, messages, hooks};
     CRecalculator recalc{calc};
 };
 

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <chrono>
 
 #include "gui/frame_menus.h"
 #include "gui/keyboard_dispatch.h"
@@ -52,8 +53,9 @@ void FrameTest::TearDown() {
 
 void FrameTest::openFrame() {
     frame = std::make_unique<CMainFrame>(*m_profile, FrameServices{&messages, &launcher});
-    frame->newDocument();
-    frame->show();
+    // The 100 ms a key shows pressed is for the eye; tests need not wait it out.
+    frame->keyboard().setPressTime(std::chrono::milliseconds(0));
+    ASSERT_TRUE(frame->start());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
     // Shortcuts (the menu bar's mnemonics) only fire in the active window.
     frame->activateWindow();

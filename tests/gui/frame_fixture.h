@@ -36,9 +36,9 @@ class ScriptedMessages : public MessagePort {
 
 class RecordingLauncher : public LauncherPort {
    public:
-    bool open(const std::string& target) override {
+    LaunchResult open(const std::string& target) override {
         opened.push_back(target);
-        return true;
+        return LaunchResult::Opened;
     }
     std::vector<std::string> opened;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
+#include <ostream>
 #include <string>
 
 // Qt key events as the platform delivers them, through the keyboard table.
@@ -56,6 +57,11 @@ const QtCase kCases[] = {
     {"NumLockOffPoint_Delete", Qt::Key_Delete, kPad, "\x7f", 1063},
 };
 
+// Failure messages name the row rather than dump its bytes.
+void PrintTo(const QtCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class KeyEventMap : public testing::TestWithParam<QtCase> {};
 
 TEST_P(KeyEventMap, SendsCommand) {
@@ -64,6 +70,7 @@ TEST_P(KeyEventMap, SendsCommand) {
     EXPECT_EQ(matchKeystroke(keystrokeFromQt(event)), c.command);
 }
 
+// Each row's test is named after it, in gtest and in ctest alike.
 INSTANTIATE_TEST_SUITE_P(Table, KeyEventMap, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -9,25 +9,15 @@
 #include "core/command_ids.h"
 #include "core/memory_form.h"
 #include "core/memory_profile.h"
+#include "shell/app.h"
 #include "shell/batch.h"
 #include "shell/settings_store.h"
+#include "shell_fakes.h"
 
 namespace vor {
 namespace {
 
-class Answers : public MessagePort {
-   public:
-    Answer show(const std::string& text, Buttons buttons, Icon) override {
-        shown.push_back(text);
-        if (buttons == Buttons::Ok) return Answer::Ok;
-        if (script.empty()) return Answer::Yes;
-        const Answer a = script.front();
-        script.pop_front();
-        return a;
-    }
-    std::vector<std::string> shown;
-    std::deque<Answer> script;
-};
+using test::Answers;
 
 class RecordingFrame : public FramePort {
    public:
@@ -43,22 +33,22 @@ struct ViewFixture : ::testing::Test {
     Answers answers;
     MemoryProfile profile;
     RecordingFrame frame;
-    std::unique_ptr<CVORView> view;
+    std::unique_ptr<CVORApp> app;
+    CVORView* view = nullptr;
 
     void open() {
-        view = std::make_unique<CVORView>(form, answers, profile);
-        view->setFrame(&frame);
-        view->newDocument();
-        view->initialUpdate();
-        view->onPaint();
+        app = std::make_unique<CVORApp>(AppPorts{form, answers, profile, &frame});
+        ASSERT_TRUE(app->initInstance());
+        view = &app->view();
     }
+    bool run(int id) { return app->runCommand(id); }
     void press(const char* keys) {
         // Digits and operation keys through the same command ids the form uses.
         for (const char* k = keys; *k; ++k) {
             if (*k >= '0' && *k <= '9') {
-                view->onCommand(cmd::kDigitKeys[*k - '0']);
+                run(cmd::kDigitKeys[*k - '0']);
             } else if (*k == '+') {
-                view->onCommand(cmd::Plus);
+                run(cmd::Plus);
             }
         }
     }
@@ -80,35 +70,37 @@ TEST_F(ViewFixture, FreshProfileDefaults) {
     EXPECT_TRUE(form.isChecked(cmd::RoundOff));
 }
 
-TEST_F(ViewFixture, StoredValuesAreUsedAsRead) {
+TEST_F(ViewFixture, StoredValuesOutsideTheirRangeReadAsTheDefault) {
     profile.writeInt("Settings", "Multi Column Font Point Size", 9);
     profile.writeInt("Settings", "Decimal Precision", 42);
+    profile.writeInt("Settings", "Rounding Method", -7);
     profile.writeInt("Settings", "Swap LEDs", 5);
     profile.writeString("Settings", "European Mode", "garbage");
     open();
-    for (int id = cmd::FontSize4; id <= cmd::FontSize7; ++id)
-        EXPECT_FALSE(view->commandState(id).checked);
-    EXPECT_TRUE(view->settings().swapLEDs);
+    EXPECT_TRUE(app->commandState(cmd::FontSize4 + 2).checked);
+    EXPECT_TRUE(view->settings().swapLEDs) << "any non-zero value is on";
     EXPECT_FALSE(view->settings().europeanMode);
-    for (int id = cmd::PrecisionF; id <= cmd::Precision4; ++id) EXPECT_FALSE(form.isChecked(id));
-    press("5+");  // a damaged precision must not crash the engine
-    EXPECT_EQ(answers.shown.back(), "RUNTIME ERROR -- doubleToString Param 2 invalid");
+    EXPECT_TRUE(form.isChecked(cmd::Precision2));
+    EXPECT_TRUE(form.isChecked(cmd::RoundOff));
+    press("5+");
+    EXPECT_TRUE(answers.shown.empty()) << "a damaged precision formats every figure without a box";
+    EXPECT_EQ(form.rowText(0), "                 5.00  +   ");
 }
 
 TEST_F(ViewFixture, PromptToSaveAsksOnlyWhenUnchecking) {
     open();
     answers.script = {Answer::No};
-    view->onCommand(cmd::PromptToSave);
+    run(cmd::PromptToSave);
     EXPECT_TRUE(view->settings().promptToSaveOnExit);
     EXPECT_EQ(profile.getInt("Settings", "Prompt To Save On Exit", -1), 1);
-    view->onCommand(cmd::PromptToSave);
+    run(cmd::PromptToSave);
     EXPECT_FALSE(view->settings().promptToSaveOnExit);
     EXPECT_EQ(profile.getInt("Settings", "Prompt To Save On Exit", -1), 0);
     press("5+");
     EXPECT_FALSE(view->doc().m_modified) << "with the setting off nothing marks the tape modified";
     const auto asked = answers.shown.size();
-    view->onCommand(cmd::ShowClearAllWarning);  // on -> asks
-    view->onCommand(cmd::ShowClearAllWarning);  // off -> on without a question
+    run(cmd::ShowClearAllWarning);  // on -> asks
+    run(cmd::ShowClearAllWarning);  // off -> on without a question
     EXPECT_EQ(answers.shown.size(), asked + 1);
     EXPECT_TRUE(view->settings().showClearAllWarning);
 }
@@ -116,31 +108,31 @@ TEST_F(ViewFixture, PromptToSaveAsksOnlyWhenUnchecking) {
 TEST_F(ViewFixture, LayoutTogglesReachTheFrame) {
     open();
     frame.calls.clear();
-    view->onCommand(cmd::MiddleKeys);
-    view->onCommand(cmd::SwapLEDs);
-    view->onCommand(cmd::AlwaysOnTop);
+    run(cmd::MiddleKeys);
+    run(cmd::SwapLEDs);
+    run(cmd::AlwaysOnTop);
     EXPECT_EQ(frame.calls, (std::vector<std::string>{"hush", "nokeys", "swapped", "top"}));
     EXPECT_EQ(profile.getInt("Settings", "View Middle Keys", -1), 0);
-    EXPECT_TRUE(view->commandState(cmd::AlwaysOnTop).checked);
+    EXPECT_TRUE(app->commandState(cmd::AlwaysOnTop).checked);
 }
 
 TEST_F(ViewFixture, AutoDecimalRefusesOtherPrecisions) {
     open();
-    view->onCommand(cmd::AutoDecimalCheck);
+    run(cmd::AutoDecimalCheck);
     EXPECT_TRUE(view->settings().autoDecimal);
     EXPECT_EQ(form.mainLedText(), "0.00");
-    view->onCommand(cmd::PrecisionF);
+    run(cmd::PrecisionF);
     EXPECT_TRUE(form.isChecked(cmd::Precision2));
     EXPECT_FALSE(form.isChecked(cmd::PrecisionF));
     EXPECT_FALSE(profile.has("Settings", "Decimal Precision"));
-    view->onCommand(cmd::AutoDecimalMode);
+    run(cmd::AutoDecimalMode);
     EXPECT_EQ(view->doc().m_precision, 2);
     EXPECT_FALSE(form.isChecked(cmd::AutoDecimalCheck));
 }
 
 TEST_F(ViewFixture, RoundingWithEmptyTapeAsksNothing) {
     open();
-    view->onCommand(cmd::RoundDown);
+    run(cmd::RoundDown);
     EXPECT_TRUE(answers.shown.empty());
     EXPECT_EQ(profile.getInt("Settings", "Rounding Method", -1), 13);
 }
@@ -149,27 +141,27 @@ TEST_F(ViewFixture, AutoCommentSubtotalRewritesAndRestoresComments) {
     open();
     press("5+7+");
     answers.script = {Answer::No};
-    view->onCommand(cmd::AutoCommentSubtotal);
+    run(cmd::AutoCommentSubtotal);
     EXPECT_FALSE(view->settings().autoCommentSubtotal);
     EXPECT_FALSE(profile.has("Settings", "Auto Comment Subtotal"));
-    view->onCommand(cmd::AutoCommentSubtotal);
+    run(cmd::AutoCommentSubtotal);
     EXPECT_EQ(form.rowText(1), "                 7.00  +   ;cur sub: 12.000000");
-    view->onCommand(cmd::AutoCommentSubtotal);
+    run(cmd::AutoCommentSubtotal);
     EXPECT_EQ(form.rowText(1), "                 7.00  +   ");
 }
 
 TEST_F(ViewFixture, ContextHelpAnswersInsteadOfPressing) {
     open();
-    view->onCommand(cmd::ContextHelp);
-    view->onCommand(cmd::Digit5);
+    run(cmd::ContextHelp);
+    run(cmd::Digit5);
     EXPECT_EQ(answers.shown, (std::vector<std::string>{"CVORView::WinHelp() called"}));
     EXPECT_EQ(form.mainLedText(), "0.") << "the key was not pressed";
-    view->onCommand(cmd::Digit5);
+    run(cmd::Digit5);
     EXPECT_EQ(form.mainLedText(), "5.") << "help mode ends after one request";
 
     answers.shown.clear();
-    view->onCommand(cmd::ContextHelp);
-    view->onCommand(cmd::DoubleZero);
+    run(cmd::ContextHelp);
+    run(cmd::DoubleZero);
     EXPECT_EQ(answers.shown,
               (std::vector<std::string>{"Help Context Mode", "CVORView::WinHelp() called"}));
     EXPECT_EQ(form.mainLedText(), "500.") << "00 still types after its help";

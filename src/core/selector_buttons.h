@@ -1,0 +1,22 @@
+#pragma once
+
+#include <span>
+
+namespace vor {
+
+// One radio button of the Decimal Precision or Rounding selector: its
+// command id, the code it sets, the name batch mode calls it by and its
+// column on the form in dialog units.
+struct SelectorButton {
+    int id;
+    int code;
+    const char* name;
+    int x;
+};
+
+// In label order "F 0 1 2 3 4 5"; 4 and 5 keep their historic, swapped ids.
+std::span<const SelectorButton> precisionButtons();
+// "Up Off Down".
+std::span<const SelectorButton> roundingButtons();
+
+}  // namespace vor

@@ -1,0 +1,209 @@
+// The application object: the command table, the start-up order, the
+// document lifecycle and the one rule for failed launches.
+#include "shell/app.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "core/command_ids.h"
+#include "core/key_table.h"
+#include "core/memory_form.h"
+#include "core/memory_profile.h"
+#include "shell/keyboard_table.h"
+#include "shell/launch.h"
+#include "shell_fakes.h"
+
+namespace vor {
+namespace {
+
+using test::Answers;
+using Launcher = test::RecordingLauncher;
+
+struct AppFixture : ::testing::Test {
+    MemoryForm form;
+    Answers answers;
+    MemoryProfile profile;
+    Launcher launcher;
+    std::string appDir = "/nonexistent";
+    std::unique_ptr<CVORApp> app;
+
+    void start() {
+        app = std::make_unique<CVORApp>(
+            AppPorts{form, answers, profile, nullptr, nullptr, &launcher, appDir});
+        ASSERT_TRUE(app->initInstance());
+    }
+    void key(const char* digits) {
+        for (const char* d = digits; *d; ++d) app->runCommand(cmd::kDigitKeys[*d - '0']);
+        app->runCommand(cmd::Plus);
+    }
+};
+
+// Every id any part of the program can send: the keypad, the selectors, the
+// keyboard table and the menu id ranges.
+std::set<int> everyCommandId() {
+    std::set<int> ids;
+    for (const KeyDesc& k : keypad()) ids.insert(k.id);
+    for (const KeyBinding& b : keyboardTable()) ids.insert(b.commandId);
+    for (int id = 1000; id <= 1200; ++id) ids.insert(id);
+    for (int id = 32768; id <= 32900; ++id) ids.insert(id);
+    for (int id = 57600; id <= 57700; ++id) ids.insert(id);
+    ids.insert(cmd::ViewStatusBar);
+    return ids;
+}
+
+TEST_F(AppFixture, ACommandRunsExactlyWhenItReportsItselfHandled) {
+    start();
+    for (int id : everyCommandId()) {
+        const bool handled = app->commandState(id).handled;
+        EXPECT_EQ(app->runCommand(id), handled) << id;
+    }
+    // Features still to come have no row, so the window greys them and
+    // batch mode refuses them.
+    for (int id : {cmd::DeleteKey, cmd::Pound, cmd::UpShift, cmd::Macro0, cmd::FileOpen,
+                   cmd::CopySheet, cmd::ReadTape, cmd::ReadImmediate, cmd::AutoCopyTotal})
+        EXPECT_FALSE(app->commandState(id).handled) << id;
+}
+
+TEST_F(AppFixture, StartUpShowsAnUntitledTapeAndTheTitleFollowsThePath) {
+    start();
+    EXPECT_EQ(form.title(), "VOR - VOR");
+    EXPECT_EQ(form.mainLedText(), "0.");
+    EXPECT_TRUE(form.isChecked(cmd::Precision2));
+    app->setPathName("/home/ann/tapes/rent may.vor");
+    EXPECT_EQ(form.title(), "rent may.vor - VOR");
+    app->runCommand(cmd::FileNew);
+    EXPECT_EQ(form.title(), "VOR - VOR");
+    EXPECT_TRUE(app->pathName().empty());
+}
+
+TEST_F(AppFixture, NewAsksToSaveAModifiedTapeOnlyWhenItCanBeSaved) {
+    start();
+    key("5");
+    ASSERT_TRUE(app->isModified());
+    app->runCommand(cmd::FileNew);
+    EXPECT_TRUE(answers.shown.empty()) << "nothing to offer without a save";
+    EXPECT_EQ(app->doc().m_lineCount, 0);
+
+    int saves = 0;
+    app->commands().add(cmd::FileSave, [&] {
+        ++saves;
+        app->doc().m_modified = false;
+    });
+    key("7");
+    answers.script = {Answer::Cancel};
+    app->runCommand(cmd::FileNew);
+    EXPECT_EQ(answers.shown.back(), "Save changes to VOR?");
+    EXPECT_EQ(app->doc().m_lineCount, 1) << "Cancel keeps the tape";
+    answers.script = {Answer::No};
+    app->runCommand(cmd::FileNew);
+    EXPECT_EQ(app->doc().m_lineCount, 0);
+    EXPECT_EQ(saves, 0);
+    key("9");
+    answers.script = {Answer::Yes};
+    EXPECT_TRUE(app->canCloseFrame());
+    EXPECT_EQ(saves, 1);
+}
+
+TEST(LaunchRule, EachCallerReportsFailuresItsOwnWay) {
+    struct Row {
+        LaunchResult result;
+        LaunchCaller caller;
+        std::vector<std::string> shown;
+    };
+    const std::string internal = "Internal error creating process:  Error Number: 2";
+    const Row rows[] = {
+        {LaunchResult::Opened, LaunchCaller::Menu, {}},
+        {LaunchResult::Opened, LaunchCaller::AboutButton, {}},
+        {LaunchResult::Refused, LaunchCaller::Menu, {}},
+        {LaunchResult::Refused, LaunchCaller::AboutButton, {"Error 1"}},
+        {LaunchResult::NotFound, LaunchCaller::Menu, {internal}},
+        {LaunchResult::NotFound, LaunchCaller::AboutButton, {internal}},
+    };
+    for (const Row& row : rows) {
+        Answers answers;
+        Launcher launcher(row.result);
+        EXPECT_EQ(launch(launcher, answers, "https://example.org", row.caller),
+                  row.result == LaunchResult::Opened);
+        EXPECT_EQ(answers.shown, row.shown);
+    }
+}
+
+// A fake prefix: `bin` is where the executable would be.
+class HelpLayout : public AppFixture {
+   protected:
+    void SetUp() override {
+        m_root =
+            std::filesystem::temp_directory_path() /
+            ("vorlex-help-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(m_root);
+        std::filesystem::create_directories(m_root / "bin");
+        appDir = (m_root / "bin").string();
+    }
+    void TearDown() override { std::filesystem::remove_all(m_root); }
+    void addPage(const std::filesystem::path& dir, const std::string& name) {
+        std::filesystem::create_directories(dir);
+        std::ofstream(dir / name) << "<html></html>";
+    }
+    std::filesystem::path buildHelp() const { return m_root / "bin" / "help"; }
+    std::filesystem::path installedHelp() const { return m_root / "share" / "vorlex" / "help"; }
+
+    std::filesystem::path m_root;
+};
+
+TEST_F(HelpLayout, PagesAreFoundBesideTheExecutableFirstThenUnderShare) {
+    EXPECT_EQ(findHelpPage(appDir, "index.html"), "");
+    addPage(installedHelp(), "index.html");
+    EXPECT_EQ(findHelpPage(appDir, "index.html"), (installedHelp() / "index.html").string());
+    addPage(buildHelp(), "index.html");
+    EXPECT_EQ(findHelpPage(appDir, "index.html"), (buildHelp() / "index.html").string());
+    EXPECT_EQ(findHelpPage(appDir, "dialogs.html"), "") << "each page is looked up on its own";
+    std::filesystem::create_directories(buildHelp() / "dialogs.html");
+    EXPECT_EQ(findHelpPage(appDir, "dialogs.html"), "") << "a folder is no page";
+}
+
+TEST_F(HelpLayout, HelpCommandsOpenThePageAsAFileUrlWithItsSection) {
+    addPage(buildHelp(), "index.html");
+    addPage(buildHelp(), "dialogs.html");
+    start();
+    app->runCommand(cmd::HelpTopics);
+    EXPECT_TRUE(app->openHelpPage("dialogs.html#macros"));
+    ASSERT_EQ(launcher.opened.size(), 2u);
+    EXPECT_EQ(launcher.opened[0], fileUrl((buildHelp() / "index.html").string()));
+    EXPECT_EQ(launcher.opened[1], fileUrl((buildHelp() / "dialogs.html").string(), "macros"));
+    EXPECT_EQ(fileUrl("/a b/ü.html", "s"), "file:///a%20b/%C3%BC.html#s");
+    EXPECT_TRUE(answers.shown.empty());
+}
+
+TEST_F(HelpLayout, AMissingPageIsReportedAndNothingIsLaunched) {
+    start();
+    app->runCommand(cmd::HelpTopics);
+    EXPECT_TRUE(launcher.opened.empty());
+    EXPECT_EQ(answers.shown,
+              std::vector<std::string>{"Internal error creating process:  Error Number: 2"});
+}
+
+TEST_F(AppFixture, ContextHelpOpensTheHelpPagesAfterItsMessage) {
+    start();
+    app->runCommand(cmd::ContextHelp);
+    app->runCommand(cmd::Plus);
+    EXPECT_EQ(answers.shown.front(), "CVORView::WinHelp() called");
+    EXPECT_FALSE(app->view().inContextHelp());
+}
+
+TEST(MenuShortcuts, AreTheKeyboardTablesKeys) {
+    EXPECT_EQ(shortcutText(cmd::FileNew), "Ctrl+N");
+    EXPECT_EQ(shortcutText(cmd::UndoLastLine), "Ctrl+Z") << "Ctrl wins over Alt+Backspace";
+    EXPECT_EQ(shortcutText(cmd::CopyText), "Ctrl+W");
+    EXPECT_EQ(shortcutText(cmd::EditTapeEntry), "SPACE");
+    EXPECT_EQ(shortcutText(cmd::RecalculateNow), "F5");
+    EXPECT_EQ(shortcutText(cmd::ReadTape), "F8");
+    EXPECT_EQ(shortcutText(cmd::FileSaveAs), "");
+}
+
+}  // namespace
+}  // namespace vor
