@@ -12,8 +12,8 @@ CVORDoc::CVORDoc() {
     m_precision = 2;
     m_rounding = 12;
     m_rebuildTape = true;
-    // Room for a full tape up front: lines then join without ever moving
-    // the ones already there.
+    // Room for a full tape up front, so the list never grows while a
+    // 1000-line tape is keyed or replayed.
     m_tape.reserve(kMaxLines);
 }
 
@@ -31,7 +31,7 @@ void CVORDoc::startNewTape(int precision, int rounding, bool autoDecimal) {
 
 CTapeLine* CVORDoc::line(int index) {
     if (index < 0 || index >= m_lineCount) return nullptr;
-    return &m_tape[static_cast<std::size_t>(index)].line;
+    return &m_tape[static_cast<std::size_t>(index)]->line;
 }
 
 const CTapeLine* CVORDoc::line(int index) const {
@@ -40,7 +40,7 @@ const CTapeLine* CVORDoc::line(int index) const {
 
 CLineState* CVORDoc::state(int index) {
     if (index < 0 || index >= m_lineCount) return nullptr;
-    return &m_tape[static_cast<std::size_t>(index)].state;
+    return &m_tape[static_cast<std::size_t>(index)]->state;
 }
 
 const CLineState* CVORDoc::state(int index) const {
@@ -48,12 +48,16 @@ const CLineState* CVORDoc::state(int index) const {
 }
 
 bool CVORDoc::appendLine(CTapeLine line, CLineState state) {
-    return insertLine(m_lineCount, std::move(line), std::move(state));
+    if (m_lineCount >= kMaxLines) return false;
+    m_tape.push_back(std::make_unique<Entry>(std::move(line), std::move(state)));
+    m_lineCount.m_value = static_cast<std::int32_t>(m_tape.size());
+    return true;
 }
 
 bool CVORDoc::insertLine(int index, CTapeLine line, CLineState state) {
     if (m_lineCount >= kMaxLines || index < 0 || index > m_lineCount) return false;
-    m_tape.insert(m_tape.begin() + index, Entry{std::move(line), std::move(state)});
+    m_tape.insert(m_tape.begin() + index,
+                  std::make_unique<Entry>(std::move(line), std::move(state)));
     m_lineCount.m_value = static_cast<std::int32_t>(m_tape.size());
     return true;
 }

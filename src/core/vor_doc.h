@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,7 @@ class CVORDoc : public Registers {
     static std::string zeroText(bool autoDecimal) { return autoDecimal ? "0.00" : "0."; }
 
     // Line `index` and its snapshot; nullptr when there is no such line.
-    // Pointers stay valid only until the next change to the tape.
+    // A pointer stays valid while its line is on the tape.
     CTapeLine* line(int index);
     const CTapeLine* line(int index) const;
     CLineState* state(int index);
@@ -89,7 +90,9 @@ class CVORDoc : public Registers {
         CTapeLine line;
         CLineState state;
     };
-    std::vector<Entry> m_tape;
+    // Each line with its snapshot in one allocation of its own: a line
+    // joins, leaves or is inserted without moving the others.
+    std::vector<std::unique_ptr<Entry>> m_tape;
 };
 
 }  // namespace vor
