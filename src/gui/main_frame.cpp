@@ -80,9 +80,16 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
     m_form->setCommandHandler([this](int id) { m_keyboard->postCommand(id); });
     refreshKeys();
 
-    registerResources();
-    // Every window of the program, the About box included, carries the icon.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vorlex.svg")));
+    // Every window of the program, the About box included, carries the
+    // icon. Drawing it needs the SVG plugin, which takes a few milliseconds
+    // to load: that waits until the window is up.
+    QMetaObject::invokeMethod(
+        this,
+        [] {
+            registerResources();
+            QApplication::setWindowIcon(QIcon(QStringLiteral(":/vorlex.svg")));
+        },
+        Qt::QueuedConnection);
     setAcceptDrops(true);
     setWindowTitle(QString::fromLatin1(CVORApp::kAppTitle));
 }
