@@ -68,6 +68,10 @@ class CCalculator {
     // Formatting with the document's rounding; messages go to the user.
     std::string format(double value, int code);
 
+    // Every recordable key starts here: while a macro is being recorded the
+    // key is only stored (true) and must do nothing else.
+    bool recording(int commandId);
+
     // Entry keys.
     void enterDigits(const std::string& text);
     void onDigit(char digit);
@@ -80,6 +84,9 @@ class CCalculator {
     bool negateEntry(bool quiet);
     void onClear();
     void onClearAll();
+    // The Clear key's work on the entry and the registers, without the
+    // "<clear>" line it prints (the start of a replay).
+    void clearCalculator();
 
     // Runs the keypad key or tape navigation command `id`; false when the
     // id is none of them.
@@ -124,7 +131,6 @@ class CCalculator {
 
    private:
     std::string zeroText() const { return CVORDoc::zeroText(m_settings.autoDecimal); }
-    bool recording(int commandId);
     void askToRecalculate();
     void setLastLineFlags(int keyId, bool immediate, bool repeated = false);
     void snapshotLastLine();

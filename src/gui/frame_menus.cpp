@@ -245,7 +245,17 @@ void FrameMenus::refreshActions(const QList<QAction*>& actions) {
         const CommandState s = m_hooks.state(a->data().toInt());
         a->setEnabled(s.handled && s.enabled);
         if (a->isCheckable()) a->setChecked(s.checked);
-        if (!s.caption.empty()) a->setText(QString::fromStdString(s.caption));
+        // A caption that follows the state ("Undo 12.00 +") keeps the key
+        // shown after the tab; without one the built caption comes back.
+        const QString built = a->property("builtText").toString();
+        if (s.caption.empty()) {
+            if (!built.isEmpty()) a->setText(built);
+        } else {
+            if (built.isEmpty()) a->setProperty("builtText", a->text());
+            const QString text = a->property("builtText").toString();
+            const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+            a->setText(QString::fromStdString(s.caption) + (tab < 0 ? QString() : text.mid(tab)));
+        }
     }
 }
 

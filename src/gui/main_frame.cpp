@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -78,6 +79,9 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
                 [this] { return view().settings().remapKeypad; },
                 [this](QChar letter) { return m_form->mnemonicKey(letter); }});
     m_form->setCommandHandler([this](int id) { m_keyboard->postCommand(id); });
+    // A double click on a tape line edits it, as Space and the menus do.
+    connect(m_form->tapeBox(), &QListWidget::itemDoubleClicked, this,
+            [this] { m_keyboard->postCommand(cmd::EditTapeEntry); });
     refreshKeys();
 
     // Every window of the program, the About box included, carries the

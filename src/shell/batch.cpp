@@ -114,6 +114,19 @@ class BatchRun {
         m_app.runCommand(id);
     }
 
+    // SEL=N selects tape row N (1 is the top row), SEL=LAST the last one; a
+    // row that does not exist leaves the selection as it is.
+    void select(const std::string& row) {
+        if (row == "LAST") {
+            m_form.selectRow(m_form.rowCount() - 1);
+            return;
+        }
+        if (row.empty() || row.size() > 9 || !isNumberToken(row) ||
+            row.find('.') != std::string::npos)
+            throw UsageError{"SEL takes a row number or LAST: " + row};
+        m_form.selectRow(std::stoi(row) - 1);
+    }
+
     void key(const std::string& token) {
         if (const auto id = keyIdForLabel(token)) return command(token, *id);
         if (isNumberToken(token)) {
@@ -125,6 +138,7 @@ class BatchRun {
         if (token == "AUTODEC") return command(token, cmd::AutoDecimalMode);
         if (token == "EURO") return command(token, cmd::EuropeanMode);
         if (const int id = selectorCommand(token)) return command(token, id);
+        if (token.rfind("SEL=", 0) == 0) return select(token.substr(4));
         throw UsageError{"unknown key: " + token};
     }
 

@@ -37,7 +37,8 @@ struct ViewFixture : ::testing::Test {
     CVORView* view = nullptr;
 
     void open() {
-        app = std::make_unique<CVORApp>(AppPorts{form, answers, profile, &frame});
+        app = std::make_unique<CVORApp>(
+            AppPorts{form, answers, profile, &frame, nullptr, nullptr, {}});
         ASSERT_TRUE(app->initInstance());
         view = &app->view();
     }
