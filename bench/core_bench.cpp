@@ -6,6 +6,7 @@
 #include "core/calculator.h"
 #include "core/command_ids.h"
 #include "core/memory_form.h"
+#include "tape/line_removal.h"
 #include "tape/recalculation.h"
 
 namespace {
@@ -67,6 +68,56 @@ void BM_RecalculateThousandLines(benchmark::State& state) {
     state.counters["lines"] = static_cast<double>(b.doc.m_lineCount);
 }
 BENCHMARK(BM_RecalculateThousandLines)->Unit(benchmark::kMicrosecond);
+
+// Changes the value of one step, as the Edit Tape Box Entry dialog does.
+class ValueEdit : public vor::StepEditor {
+   public:
+    bool editStep(std::vector<vor::CReplayStep>& steps, int index, bool&) override {
+        m_flip = !m_flip;
+        steps[static_cast<std::size_t>(index)].m_valueText = m_flip ? "13.5" : "12.5";
+        return true;
+    }
+
+   private:
+    bool m_flip = false;
+};
+
+// Editing the first typed figure of a full tape replays all 1000 lines.
+void BM_EditLineNearTopOfFullTape(benchmark::State& state) {
+    Bench b;
+    b.keyFullTape();
+    ValueEdit edit;
+    for (auto _ : state) {
+        b.recalc.recalculate(0, &edit);
+        benchmark::DoNotOptimize(b.doc.m_total);
+    }
+}
+BENCHMARK(BM_EditLineNearTopOfFullTape)->Unit(benchmark::kMicrosecond);
+
+// The first keyed line at or after `from`.
+int keyedLineFrom(const vor::CVORDoc& doc, int from) {
+    while (doc.line(from)->m_keyId == 0) ++from;
+    return from;
+}
+
+// Deleting a line in the middle of a full tape (the question before the
+// replay answered Yes).
+void BM_DeleteMiddleLineOfFullTape(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto b = std::make_unique<Bench>();
+        b->keyFullTape();
+        vor::CLineRemover remover(b->calc, b->recalc);
+        b->form.selectRow(keyedLineFrom(b->doc, vor::kMaxLines / 2));
+        state.ResumeTiming();
+        remover.deleteLine();
+        benchmark::DoNotOptimize(b->doc.m_total);
+        state.PauseTiming();
+        b.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DeleteMiddleLineOfFullTape)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

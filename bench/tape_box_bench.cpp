@@ -9,6 +9,7 @@
 #include "core/command_ids.h"
 #include "gui/keypad_form.h"
 #include "gui/qt_form.h"
+#include "tape/line_removal.h"
 #include "tape/recalculation.h"
 
 namespace {
@@ -63,26 +64,80 @@ void BM_AppendOneRow(benchmark::State& state) {
 }
 BENCHMARK(BM_AppendOneRow)->Unit(benchmark::kMicrosecond);
 
-void BM_ReplayThousandLinesOnScreen(benchmark::State& state) {
+// A calculator on the window's form with a full tape keyed.
+struct Machine {
     Window w;
     vor::CSettings settings;
     NoMessages messages;
     vor::CalculatorHooks hooks;
     vor::CVORDoc doc;
-    vor::CCalculator calc(doc, settings, w.port, messages, hooks);
-    vor::CRecalculator recalc(calc);
-    doc.startNewTape(2, 12, false);
-    using namespace vor::cmd;
-    while (doc.m_lineCount < vor::kMaxLines)
-        for (int key : {Digit1, Digit2, DecimalPoint, Digit5, Plus, Digit3, Multiply, Digit4, Plus})
-            calc.onKey(key);
-    w.settle();
-    for (auto _ : state) {
-        recalc.recalculate();
+    vor::CCalculator calc{doc, settings, w.port, messages, hooks};
+    vor::CRecalculator recalc{calc};
+
+    Machine() {
+        doc.startNewTape(2, 12, false);
+        using namespace vor::cmd;
+        while (doc.m_lineCount < vor::kMaxLines)
+            for (int key :
+                 {Digit1, Digit2, DecimalPoint, Digit5, Plus, Digit3, Multiply, Digit4, Plus})
+                calc.onKey(key);
         w.settle();
+    }
+};
+
+void BM_ReplayThousandLinesOnScreen(benchmark::State& state) {
+    Machine m;
+    for (auto _ : state) {
+        m.recalc.recalculate();
+        m.w.settle();
     }
 }
 BENCHMARK(BM_ReplayThousandLinesOnScreen)->Unit(benchmark::kMillisecond);
+
+// Changes the value of one step, as the Edit Tape Box Entry dialog does.
+class ValueEdit : public vor::StepEditor {
+   public:
+    bool editStep(std::vector<vor::CReplayStep>& steps, int index, bool&) override {
+        m_flip = !m_flip;
+        steps[static_cast<std::size_t>(index)].m_valueText = m_flip ? "13.5" : "12.5";
+        return true;
+    }
+
+   private:
+    bool m_flip = false;
+};
+
+// From OK in the edit dialog to the tape box drawn with every total below
+// the edited line changed.
+void BM_EditLineNearTopOnScreen(benchmark::State& state) {
+    Machine m;
+    ValueEdit edit;
+    for (auto _ : state) {
+        m.recalc.recalculate(0, &edit);
+        m.w.settle();
+    }
+}
+BENCHMARK(BM_EditLineNearTopOnScreen)->Unit(benchmark::kMillisecond);
+
+// Deleting a middle line of a full tape and drawing the replayed tape.
+void BM_DeleteMiddleLineOnScreen(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto m = std::make_unique<Machine>();
+        vor::CLineRemover remover(m->calc, m->recalc);
+        int line = vor::kMaxLines / 2;
+        while (m->doc.line(line)->m_keyId == 0) ++line;
+        m->w.port.selectRow(line);
+        m->w.settle();
+        state.ResumeTiming();
+        remover.deleteLine();
+        m->w.settle();
+        state.PauseTiming();
+        m.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DeleteMiddleLineOnScreen)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

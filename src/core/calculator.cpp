@@ -43,8 +43,9 @@ bool CCalculator::appendLine(std::string text, std::string comment, double value
     line.m_value = value;
     const std::string row = line.row();
     m_lastLineValue = value;
-    // Taken before the line joins the tape, so the first line's snapshot
-    // stays blank until the key that made it completes it.
+    // Taken before the line joins the tape; the key that made the line takes
+    // it again once its work is done (lines made outside the engine keep
+    // this one, so it must be complete even for the first line).
     CLineState state;
     takeSnapshot(state);
     m_doc.appendLine(std::move(line), std::move(state));
@@ -67,8 +68,10 @@ void CCalculator::settlePendingRecalc() {
     if (m_recalcPending) m_hooks.recalculateAll();
 }
 
+// Every line's snapshot is filled, the first one included: undo returns to
+// the snapshot of the line that becomes the last, and a blank one would
+// bring back precision 0 and rounding 0.
 void CCalculator::takeSnapshot(CLineState& state) const {
-    if (m_doc.m_lineCount == 0) return;
     state.m_registers = m_doc.registers();
     state.m_lineValue = m_lastLineValue;
 }
@@ -77,6 +80,11 @@ void CCalculator::restoreSnapshot(const CLineState& state) {
     if (m_doc.m_lineCount == 0) return;
     m_doc.setRegisters(state.m_registers);
     m_lastLineValue = state.m_lineValue;
+    // Back to right after a line: a % or MR note, or a negated value to be
+    // repeated, was left by keys that came later and are gone now.
+    m_hasPendingComment = false;
+    m_pendingComment.clear();
+    m_negatedRepeat = false;
     m_mainLED = m_doc.m_mainText;
     m_memoryLED = m_doc.m_memoryText;
     writeDisplays();
@@ -112,6 +120,25 @@ void CCalculator::clearMemory() {
     m_doc.m_memoryText = zeroText();
     m_memoryLED = m_doc.m_memoryText;
     writeDisplays();
+}
+
+void CCalculator::beginNote(const std::string& comment) {
+    if (!m_hasPendingComment) {
+        m_noteLastValue = m_doc.m_lastValue;
+        m_noteRepeatValue = m_doc.m_repeatValue;
+        m_noteNegatedRepeat = m_negatedRepeat;
+    }
+    m_pendingComment = comment.substr(0, 40);
+    m_hasPendingComment = true;
+}
+
+void CCalculator::dropNote() {
+    if (!m_hasPendingComment) return;
+    m_hasPendingComment = false;
+    m_pendingComment.clear();
+    m_doc.m_lastValue = m_noteLastValue;
+    m_doc.m_repeatValue = m_noteRepeatValue;
+    m_negatedRepeat = m_noteNegatedRepeat;
 }
 
 void CCalculator::selectNextLine() {

@@ -128,8 +128,18 @@ class CCalculator {
     // key, so a +, -, M+= or M-= that repeats this value prints it as a
     // typed value, which a recalculation can type back in.
     bool m_negatedRepeat = false;
+    // The values a % or MR replaced when its note began to wait. A note that
+    // is dropped unprinted (typed over, shifted, dropped by =) gives them
+    // back: no line would record the recalled or computed value they held.
+    double m_noteLastValue = 0.0;
+    double m_noteRepeatValue = 0.0;
+    bool m_noteNegatedRepeat = false;
 
    private:
+    // A % or MR note starts waiting: remembers what it replaces.
+    void beginNote(const std::string& comment);
+    // Cancels a waiting note without printing it.
+    void dropNote();
     std::string zeroText() const { return CVORDoc::zeroText(m_settings.autoDecimal); }
     void askToRecalculate();
     void setLastLineFlags(int keyId, bool immediate, bool repeated = false);

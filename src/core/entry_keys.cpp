@@ -54,7 +54,8 @@ void CCalculator::enterDigits(const std::string& text) {
     addThousandsSeparators(entry);
     m_mainLED = entry;
     m_doc.m_newEntry = false;
-    m_hasPendingComment = false;
+    // Typing cancels a waiting % or MR: the entry is the user's own number.
+    dropNote();
     writeDisplays();
 }
 
@@ -130,7 +131,7 @@ void CCalculator::onRightShift() {
     // An edited entry is the user's own number, as with a typed digit: the
     // waiting % or MR comment no longer describes it, and a replay must
     // type it rather than recompute the % or recall the memory.
-    m_hasPendingComment = false;
+    dropNote();
     writeDisplays();
 }
 
@@ -166,6 +167,11 @@ bool CCalculator::negateEntry(bool quiet) {
 void CCalculator::onClear() {
     if (recording(cmd::Clear)) return;
     settlePendingRecalc();
+    clearCalculator();
+    if (appendLine("    <clear>                   ", " ", 0.0)) setLastLineFlags(cmd::Clear, false);
+}
+
+void CCalculator::clearCalculator() {
     m_doc.m_mainText = zeroText();
     m_mainLED = m_doc.m_mainText;
     m_doc.m_total = 0.0;
@@ -179,7 +185,6 @@ void CCalculator::onClear() {
     m_doc.m_lastOp = 0;
     m_negatedRepeat = false;
     writeDisplays();
-    if (appendLine("    <clear>                   ", " ", 0.0)) setLastLineFlags(cmd::Clear, false);
 }
 
 void CCalculator::onClearAll() {

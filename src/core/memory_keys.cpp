@@ -9,9 +9,8 @@ namespace vor {
 void CCalculator::onMemoryRecall() {
     if (recording(cmd::MemoryRecall)) return;
     readDisplays();
+    beginNote(" ;<MR key pressed>");
     m_doc.m_mainText = m_memoryLED;
-    m_pendingComment = std::string(" ;<MR key pressed>").substr(0, 40);
-    m_hasPendingComment = true;
     m_mainLED = m_doc.m_mainText;
     writeDisplays();
     m_doc.m_newEntry = false;
@@ -53,8 +52,9 @@ void CCalculator::onMarkUpDown() {
     if (appendLine(format(change, prec) + (markUp ? "$MU" : "$MD"),
                    markUp ? " ;$ Mark up" : " ;$ Mark down", change))
         setLastLineFlags(0, false);
-    if (appendLine(format(s, prec) + "$SP", " ;Selling price: $" + formatFixed(s, 2), s))
-        setLastLineFlags(0, false);
+    const bool printed =
+        appendLine(format(s, prec) + "$SP", " ;Selling price: $" + formatFixed(s, 2), s);
+    if (printed) setLastLineFlags(0, false);
     d.m_mainText = format(s, kFormatLed);
     m_mainLED = d.m_mainText;
     writeDisplays();
@@ -67,6 +67,10 @@ void CCalculator::onMarkUpDown() {
     // silently become the first operand of the next multiplication.
     d.m_product = 0.0;
     m_negatedRepeat = false;
+    // The selling price line's snapshot was taken before MUD had finished;
+    // undo back to that line must find the state after the key, not a
+    // multiplication still waiting for its rate.
+    if (printed) snapshotLastLine();
 }
 
 }  // namespace vor

@@ -11,6 +11,12 @@ bool isMulDiv(int code) {
     return code == op::Multiplication || code == op::Division;
 }
 
+// The keys that print a register rather than take the entry.
+bool printsRegister(int code) {
+    return code == op::SubTotal || code == op::Total || code == op::MemorySubTotal ||
+           code == op::MemoryTotal;
+}
+
 bool isAddSub(int code) {
     return code == op::Plus || code == op::Minus || code == op::MemoryPlusEquals ||
            code == op::MemoryMinusEquals;
@@ -78,6 +84,15 @@ void CCalculator::performOperation(int code, const std::string& comment,
                                    const std::string& secondComment) {
     settlePendingRecalc();
     CVORDoc& d = m_doc;
+    // ST, T, MST and MT print a register and never the entry, so they close
+    // a waiting product or quotient exactly as = would just before them:
+    // the operand typed for it and the result get their own lines, and a
+    // replay finds every number the user typed on the tape. When = refuses
+    // (no number typed, division by zero) the key has nothing to go on.
+    if (printsRegister(code) && isMulDiv(d.m_lastOp)) {
+        performOperation(op::Equals, " ", " ");
+        if (isMulDiv(d.m_lastOp)) return;
+    }
     const int prec = d.m_precision;
     readDisplays();
     d.m_mainText = m_mainLED;
@@ -164,6 +179,10 @@ void CCalculator::performOperation(int code, const std::string& comment,
                 "The \"=\" key is only to be used for obtaining the result of a "
                 "multiplication or division operation.",
                 Buttons::Ok, Icon::Information);
+            // The entry is dropped, and with it a % or MR note describing it.
+            // Left waiting, the note would land on the next line, which a
+            // replay would then re-key as a % or MR of its own.
+            dropNote();
         } else {
             if (appendLine(format(v, prec) + "=  ", comment, v))
                 setLastLineFlags(cmd::Equals, true);
@@ -240,9 +259,7 @@ void CCalculator::onPercent() {
         rate = exactText(p);
         if (rate.back() == '.') rate.pop_back();
     }
-    m_pendingComment =
-        (" ;<% key> (" + rate + "% of " + formatFixed(m_lastLineValue, 2) + ")").substr(0, 40);
-    m_hasPendingComment = true;
+    beginNote(" ;<% key> (" + rate + "% of " + formatFixed(m_lastLineValue, 2) + ")");
     m_mainLED = m_doc.m_mainText;
     writeDisplays();
     m_doc.m_newEntry = true;

@@ -46,7 +46,10 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
     : QMainWindow(parent), m_profile(profile) {
     if (services.messages == nullptr) m_ownMessages = std::make_unique<QtMessagePort>(this);
     if (services.launcher == nullptr) m_ownLauncher = std::make_unique<QtLauncher>();
-    if (services.dialogs == nullptr) m_ownDialogs = std::make_unique<QtDialogs>(this);
+    if (services.dialogs == nullptr)
+        m_ownDialogs = std::make_unique<QtDialogs>(
+            this, services.messages ? *services.messages : *m_ownMessages,
+            [this] { m_app->openHelpPage("dialogs.html"); });
     m_messages = services.messages ? services.messages : m_ownMessages.get();
     m_launcher = services.launcher ? services.launcher : m_ownLauncher.get();
     DialogPort* dialogs = services.dialogs ? services.dialogs : m_ownDialogs.get();

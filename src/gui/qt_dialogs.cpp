@@ -2,11 +2,18 @@
 
 #include <QFileDialog>
 
+#include "gui/comment_widget.h"
+#include "gui/edit_entry_widget.h"
+
 namespace vor {
 
-// Each dialog of the program registers its widget here as it is built; a
-// model without a widget cannot be shown and counts as cancelled.
-bool QtDialogs::run(DialogModel&) {
+// Each dialog model has its widget; a model without one cannot be shown and
+// counts as cancelled.
+bool QtDialogs::run(DialogModel& model) {
+    if (auto* edit = dynamic_cast<CEditEntryDlg*>(&model))
+        return execEditEntryDialog(*edit, m_parent, m_messages, m_help);
+    if (auto* comment = dynamic_cast<CCommentDlg*>(&model))
+        return execCommentDialog(*comment, m_parent, m_messages);
     return false;
 }
 

@@ -12,11 +12,23 @@ std::string fileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// Without anyone to fill them in, dialogs are cancelled.
+class CancelledDialogs : public DialogPort {
+   public:
+    bool run(DialogModel&) override { return false; }
+    std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
+};
+
 }  // namespace
 
 CVORApp::CVORApp(AppPorts ports) : m_ports(ports) {
     // The view reads every setting from the profile here.
-    m_view = std::make_unique<CVORView>(m_ports.form, m_ports.messages, m_ports.profile);
+    if (m_ports.dialogs == nullptr) {
+        m_noDialogs = std::make_unique<CancelledDialogs>();
+        m_ports.dialogs = m_noDialogs.get();
+    }
+    m_view = std::make_unique<CVORView>(m_ports.form, m_ports.messages, m_ports.profile,
+                                        *m_ports.dialogs);
     m_view->setFrame(m_ports.frame);
     m_view->setHandlers(
         {[this] { /* the title has no modified mark */ }, [this] { openHelpPage("index.html"); }});

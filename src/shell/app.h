@@ -83,6 +83,7 @@ class CVORApp {
 
     AppPorts m_ports;
     FramePort m_noFrame;
+    std::unique_ptr<DialogPort> m_noDialogs;
     CommandRegistry m_commands;
     std::unique_ptr<CVORView> m_view;
     std::string m_pathName;

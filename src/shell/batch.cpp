@@ -1,5 +1,6 @@
 #include "shell/batch.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "core/command_ids.h"
@@ -11,6 +12,8 @@
 #include "shell/command_registry.h"
 #include "shell/key_tokens.h"
 #include "shell/settings_store.h"
+#include "tape/comment_dialog.h"
+#include "tape/edit_entry_dialog.h"
 
 namespace vor {
 namespace {
@@ -38,12 +41,56 @@ class ConsoleMessages : public MessagePort {
     bool m_yes;
 };
 
-// Batch mode has no one to fill in a dialog: every dialog is cancelled.
-class CancelledDialogs : public DialogPort {
+// Batch mode fills dialogs from the key list: COMMENT= and EDIT= queue the
+// answer for the dialog their command opens; a dialog without an answer is
+// cancelled. A refusal of the dialog itself (a comment too long) is shown
+// like any message and the dialog counts as cancelled.
+class ScriptedDialogs : public DialogPort {
    public:
-    bool run(DialogModel&) override { return false; }
+    struct Fill {
+        std::string value;
+        std::string key;  // EDIT only: the label to choose in the key list
+    };
+    explicit ScriptedDialogs(MessagePort& messages) : m_messages(messages) {}
+    void queue(Fill fill) { m_fill = std::move(fill); }
+    // An answer no dialog asked for does not wait for the next one.
+    void drop() { m_fill.reset(); }
+
+    bool run(DialogModel& model) override {
+        if (!m_fill) return false;
+        const Fill fill = std::move(*m_fill);
+        m_fill.reset();
+        std::string refusal;
+        if (auto* comment = dynamic_cast<CCommentDlg*>(&model)) {
+            comment->open();
+            comment->m_commentText = fill.value;
+            refusal = comment->onOK();
+        } else if (auto* edit = dynamic_cast<CEditEntryDlg*>(&model)) {
+            edit->m_valueText = fill.value;
+            const auto& list = edit->m_keyList;
+            if (const auto it = std::find(list.begin(), list.end(), fill.key); it != list.end())
+                edit->m_keySelection = static_cast<int>(it - list.begin());
+            refusal = edit->onOK();
+        } else {
+            return false;
+        }
+        if (refusal.empty()) return true;
+        m_messages.show(refusal);
+        return false;
+    }
     std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
+
+   private:
+    MessagePort& m_messages;
+    std::optional<Fill> m_fill;
 };
+
+// The key labels Edit Tape Box Entry may offer in its key list.
+bool isEditKeyLabel(const std::string& label) {
+    for (const char* k : {"+", "-", "X", "/", "=", "Ttl", "Sub", "M+=", "M-=", "MST", "MT", "MUD"})
+        if (label == k) return true;
+    return false;
+}
 
 struct UsageError {
     std::string text;
@@ -66,6 +113,7 @@ class BatchRun {
     BatchRun(ProfilePort* user, std::ostream& out, std::ostream& err)
         : m_profile(user),
           m_messages(err, true),
+          m_dialogs(m_messages),
           m_app(AppPorts{m_form, m_messages, m_profile, nullptr, &m_dialogs, nullptr, {}}),
           m_out(out) {
         m_app.initInstance();
@@ -112,6 +160,7 @@ class BatchRun {
         if (!m_app.commandState(id).handled) throw UsageError{notAvailableText(token)};
         m_keyed = true;
         m_app.runCommand(id);
+        m_dialogs.drop();
     }
 
     // SEL=N selects tape row N (1 is the top row), SEL=LAST the last one; a
@@ -139,13 +188,33 @@ class BatchRun {
         if (token == "EURO") return command(token, cmd::EuropeanMode);
         if (const int id = selectorCommand(token)) return command(token, id);
         if (token.rfind("SEL=", 0) == 0) return select(token.substr(4));
+        if (token == "DELBACK") return command(token, cmd::DeleteLines);
+        if (token == "UNDO") return command(token, cmd::UndoLastLine);
+        if (token == "ACS") return command(token, cmd::AutoCommentSubtotal);
+        if (token.rfind("COMMENT=", 0) == 0) {
+            m_dialogs.queue({token.substr(8), {}});
+            return command(token, cmd::Pound);
+        }
+        if (token.rfind("EDIT=", 0) == 0) {
+            // "EDIT=1,234.5" is a value: the text after the last comma is a
+            // key only when it names one the key list can offer.
+            std::string value = token.substr(5);
+            std::string key;
+            const auto comma = value.rfind(',');
+            if (comma != std::string::npos && isEditKeyLabel(value.substr(comma + 1))) {
+                key = value.substr(comma + 1);
+                value.erase(comma);
+            }
+            m_dialogs.queue({value, key});
+            return command(token, cmd::EditTapeEntry);
+        }
         throw UsageError{"unknown key: " + token};
     }
 
     OverlayProfile m_profile;
     MemoryForm m_form;
     ConsoleMessages m_messages;
-    CancelledDialogs m_dialogs;
+    ScriptedDialogs m_dialogs;
     CVORApp m_app;
     std::ostream& m_out;
     bool m_keyed = false;

@@ -7,13 +7,16 @@
 
 namespace vor {
 
-CVORView::CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile)
+CVORView::CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile, DialogPort& dialogs)
     : m_form(form),
       m_messages(messages),
       m_profile(profile),
       m_settings(readViewSettings(profile)),
       m_calc(m_doc, m_settings, form, messages, *this),
-      m_recalc(m_calc) {
+      m_recalc(m_calc),
+      m_remover(m_calc, m_recalc),
+      m_entryEditor(m_calc, m_recalc, dialogs),
+      m_commentEditor(m_calc, profile, dialogs) {
     m_doc.m_mainText = CVORDoc::zeroText(m_settings.autoDecimal);
     m_doc.m_memoryText = m_doc.m_mainText;
 }
@@ -99,6 +102,55 @@ void CVORView::registerCommands(CommandRegistry& commands) {
         frame().showContextHelpCursor(true);
     });
     registerSettings(commands);
+    registerTapeEditing(commands);
+}
+
+void CVORView::registerTapeEditing(CommandRegistry& commands) {
+    // The keypad's Del, # and ^ are recordable keys: while a macro is being
+    // recorded they are only stored.
+    auto addKey = [this, &commands](int id, auto action) {
+        commands.add(id, [this, id, action] {
+            if (!m_calc.recording(id)) (this->*action)();
+        });
+    };
+    addKey(cmd::DeleteKey, &CVORView::deleteLine);
+    addKey(cmd::Pound, &CVORView::editComment);
+    addKey(cmd::UpShift, &CVORView::insertBlankCommentLine);
+
+    // Commands that work on the selected line are offered only while one is.
+    auto onSelection = [this] {
+        CommandState s;
+        s.enabled = hasSelection();
+        return s;
+    };
+    commands.add(cmd::DeleteLine, [this] { m_remover.deleteLine(); });
+    commands.add(
+        cmd::DeleteLines, [this] { m_remover.deleteLinesBackThrough(); }, onSelection);
+    commands.add(
+        cmd::EditTapeEntry, [this] { m_entryEditor.editTapeEntry(); }, onSelection);
+    commands.add(
+        cmd::EditComment, [this] { m_commentEditor.editComment(); }, onSelection);
+    commands.add(cmd::InsertCommentLine, [this] { m_commentEditor.insertBlankCommentLine(); });
+    commands.add(
+        cmd::UndoLastLine, [this] { m_remover.undoLastLine(); },
+        [this] {
+            CommandState s;
+            s.enabled = m_remover.canUndo();
+            s.caption = m_remover.undoCaption();
+            return s;
+        });
+}
+
+void CVORView::deleteLine() {
+    m_remover.deleteLine();
+}
+
+void CVORView::editComment() {
+    m_commentEditor.editComment();
+}
+
+void CVORView::insertBlankCommentLine() {
+    m_commentEditor.insertBlankCommentLine();
 }
 
 void CVORView::registerSettings(CommandRegistry& commands) {

@@ -9,6 +9,9 @@
 #include "core/vor_doc.h"
 #include "shell/command_registry.h"
 #include "shell/frame_port.h"
+#include "tape/comments.h"
+#include "tape/entry_editor.h"
+#include "tape/line_removal.h"
 #include "tape/recalculation.h"
 
 namespace vor {
@@ -17,7 +20,7 @@ namespace vor {
 // registers the commands of the keypad, the selectors and the settings.
 class CVORView : private CalculatorHooks {
    public:
-    CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile);
+    CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile, DialogPort& dialogs);
     ~CVORView() override;
 
     void setFrame(FramePort* frame) { m_frame = frame; }
@@ -35,6 +38,7 @@ class CVORView : private CalculatorHooks {
     const CSettings& settings() const { return m_settings; }
     CCalculator& calc() { return m_calc; }
     CRecalculator& recalc() { return m_recalc; }
+    CLineRemover& remover() { return m_remover; }
     ProfilePort& profile() { return m_profile; }
 
     // Adds the view's rows to the command table.
@@ -66,6 +70,11 @@ class CVORView : private CalculatorHooks {
     FramePort& frame() { return m_frame ? *m_frame : m_noFrame; }
 
     void registerSettings(CommandRegistry& commands);
+    void registerTapeEditing(CommandRegistry& commands);
+    bool hasSelection() const { return m_form.selectedRow() >= 0; }
+    void deleteLine();
+    void editComment();
+    void insertBlankCommentLine();
     void toggleSetting(int id);
     void toggleAutoCommentSubtotal();
     bool askToUncheck(bool& value, const char* message);
@@ -81,6 +90,9 @@ class CVORView : private CalculatorHooks {
     CVORDoc m_doc;
     CCalculator m_calc;
     CRecalculator m_recalc;
+    CLineRemover m_remover;
+    CEntryEditor m_entryEditor;
+    CCommentEditor m_commentEditor;
 };
 
 }  // namespace vor

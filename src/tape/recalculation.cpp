@@ -6,6 +6,41 @@
 namespace vor {
 namespace {
 
+// The calculator as the keys left it, beyond what the registers hold: the
+// LED strings and the values of the form that no snapshot keeps.
+struct KeyedState {
+    Registers registers;
+    std::string mainLED;
+    std::string memoryLED;
+    double lastLineValue = 0.0;
+    bool hasPendingComment = false;
+    std::string pendingComment;
+    bool negatedRepeat = false;
+    double noteLastValue = 0.0;
+    double noteRepeatValue = 0.0;
+    bool noteNegatedRepeat = false;
+};
+
+KeyedState keyedState(const CCalculator& calc) {
+    return {calc.doc().registers(),  calc.m_mainLED,           calc.m_memoryLED,
+            calc.m_lastLineValue,    calc.m_hasPendingComment, calc.m_pendingComment,
+            calc.m_negatedRepeat,    calc.m_noteLastValue,     calc.m_noteRepeatValue,
+            calc.m_noteNegatedRepeat};
+}
+
+// Whether a replay ended where the keyed tape had: the registers the lines
+// themselves determine are those the last line's snapshot recorded. The
+// entry, the LED text and the repeat value are left out, since keys that
+// print nothing of them (a number typed before T, a negated entry before X)
+// leave them in a snapshot without the tape recording them.
+bool endsAsRecorded(const Registers& r, double lastLineValue, const CLineState& snapshot) {
+    const Registers& s = snapshot.m_registers;
+    return r.m_total == s.m_total && r.m_memory == s.m_memory && r.m_factor == s.m_factor &&
+           r.m_product == s.m_product && r.m_itemCount == s.m_itemCount &&
+           r.m_negCount == s.m_negCount && r.m_lastOp == s.m_lastOp &&
+           lastLineValue == snapshot.m_lineValue;
+}
+
 // Everything a replay switches off for its duration, put back in one place
 // whichever way the replay ends.
 class ReplayScope {
@@ -25,27 +60,21 @@ class ReplayScope {
         form.setStatusText(kRecalcStatus);
         form.setRedraw(false);
         form.setEnabled(false);
-        // A number being typed when the replay starts is still the user's
-        // next entry afterwards: a replay that dropped it would let the next
-        // + repeat an older value instead.
-        calc.readDisplays();
-        CVORDoc& doc = calc.doc();
-        m_typing = !doc.m_newEntry;
-        m_entry = calc.m_mainLED;
-        m_decimalEntered = doc.m_decimalEntered;
-        m_hasPendingComment = calc.m_hasPendingComment;
-        m_pendingComment = calc.m_pendingComment;
+        // The LED strings as the calculator holds them, in internal form: the
+        // controls may still show the number style a toggle just replaced.
+        m_before = keyedState(calc);
+        const CVORDoc& doc = calc.doc();
+        if (const CLineState* last = doc.state(doc.m_lineCount - 1)) {
+            m_hasLastLine = true;
+            m_lastLine = *last;
+        }
     }
     ~ReplayScope() {
-        if (m_typing) {
-            CVORDoc& doc = m_calc.doc();
-            doc.m_mainText = m_calc.m_mainLED = m_entry;
-            doc.m_newEntry = false;
-            doc.m_decimalEntered = m_decimalEntered;
-            m_calc.m_hasPendingComment = m_hasPendingComment;
-            m_calc.m_pendingComment = m_pendingComment;
-            m_calc.writeDisplays();
-        }
+        const CVORDoc& doc = m_calc.doc();
+        if (m_hasLastLine && endsAsRecorded(doc.registers(), m_calc.m_lastLineValue, m_lastLine))
+            keepKeyedState();
+        else if (!m_before.registers.m_newEntry)
+            keepEntry();
         FormPort& form = m_calc.form();
         form.setRedraw(true);
         form.setEnabled(true);
@@ -58,16 +87,64 @@ class ReplayScope {
     ReplayScope& operator=(const ReplayScope&) = delete;
 
    private:
+    // The replay ended where the keyed tape had, so the calculator goes back
+    // to what the keys left: an entry, a %, MR or Neg waiting for its
+    // operation key, the text T left in the Main LED. None of it is on the
+    // tape, and a replay that dropped it would change what the next key does.
+    void keepKeyedState() {
+        CVORDoc& doc = m_calc.doc();
+        Registers r = m_before.registers;
+        r.m_precision = doc.m_precision;
+        r.m_rounding = doc.m_rounding;
+        r.m_rebuildTape = doc.m_rebuildTape;
+        doc.setRegisters(r);
+        m_calc.m_mainLED = m_before.mainLED;
+        m_calc.m_memoryLED = m_before.memoryLED;
+        m_calc.m_hasPendingComment = m_before.hasPendingComment;
+        m_calc.m_pendingComment = m_before.pendingComment;
+        m_calc.m_negatedRepeat = m_before.negatedRepeat;
+        m_calc.m_noteLastValue = m_before.noteLastValue;
+        m_calc.m_noteRepeatValue = m_before.noteRepeatValue;
+        m_calc.m_noteNegatedRepeat = m_before.noteNegatedRepeat;
+        m_calc.writeDisplays();
+    }
+
+    // The tape changed under the keys (an edit, a deleted line): a number
+    // being typed is still the user's next entry; a replay that dropped it
+    // would let the next + repeat an older value instead.
+    void keepEntry() {
+        CVORDoc& doc = m_calc.doc();
+        doc.m_mainText = m_calc.m_mainLED = m_before.mainLED;
+        doc.m_newEntry = false;
+        doc.m_decimalEntered = m_before.registers.m_decimalEntered;
+        m_calc.m_hasPendingComment = m_before.hasPendingComment;
+        m_calc.m_pendingComment = m_before.pendingComment;
+        // Typing over a recalled value gives back the values of the new tape.
+        m_calc.m_noteLastValue = doc.m_lastValue;
+        m_calc.m_noteRepeatValue = doc.m_repeatValue;
+        m_calc.m_noteNegatedRepeat = m_calc.m_negatedRepeat;
+        m_calc.writeDisplays();
+    }
+
     CCalculator& m_calc;
     bool m_readImmediate;
     bool m_recording;
     std::string m_status;
-    bool m_typing = false;
-    std::string m_entry;
-    bool m_decimalEntered = false;
-    bool m_hasPendingComment = false;
-    std::string m_pendingComment;
+    KeyedState m_before;
+    bool m_hasLastLine = false;
+    CLineState m_lastLine;
 };
+
+// Types a step's value into the entry as a whole value. Replayed values
+// always carry a point, but one the user typed in the edit dialog may not
+// ("5", "1234"), and Auto Decimal entry would take a single character for a
+// digit key (0.05) while "12" is twelve.
+void typeValue(CCalculator& calc, const std::string& text) {
+    if (text.find('.') != std::string::npos)
+        calc.enterDigits(text);
+    else
+        calc.enterDigits(text.empty() ? "0." : text + ".");
+}
 
 // The keys whose typed value is entered again before they are replayed.
 bool takesValue(int keyId) {
@@ -121,22 +198,35 @@ std::vector<CReplayStep> CRecalculator::buildSteps() {
 }
 
 void CRecalculator::recalculate(int editIndex, StepEditor* editor) {
+    const bool wasPending = m_calc.m_recalcPending;
     ReplayScope scope(m_calc);
     if (m_calc.doc().m_lineCount == 0) return;
     std::vector<CReplayStep> steps = buildSteps();
     bool convertedToMulDiv = false;
     if (editIndex != -1) {
         if (editor == nullptr || editIndex < 0 || editIndex >= static_cast<int>(steps.size()) - 1 ||
-            !editor->editStep(steps, editIndex, convertedToMulDiv))
+            !editor->editStep(steps, editIndex, convertedToMulDiv)) {
+            // Nothing was replayed, so a recalculation that was waiting
+            // still has to happen.
+            m_calc.m_recalcPending = wasPending;
             return;
+        }
     }
     replay(steps, convertedToMulDiv, editIndex);
 }
 
 void CRecalculator::replay(std::vector<CReplayStep>& steps, bool convertedToMulDiv, int editIndex) {
     const std::size_t n = steps.size() - 1;
-    m_calc.onClear();
+    // A cleared calculator on an empty tape. The tape goes first and Clear
+    // prints no line: on a full tape its "<clear>" line would be refused
+    // with "TOO MANY LINES IN TAPE BOX" although nothing is lost.
     m_calc.clearTape();
+    m_calc.clearCalculator();
+    // What the Clear line used to leave behind: no base for a % on the
+    // first line, and no % or MR note waiting for it.
+    m_calc.m_lastLineValue = 0.0;
+    m_calc.m_hasPendingComment = false;
+    m_calc.m_pendingComment.clear();
     m_calc.clearMemory();
     if (!m_calc.form().reserveRows(static_cast<int>(n)))
         m_calc.messages().show(
@@ -151,7 +241,7 @@ void CRecalculator::replayStep(std::vector<CReplayStep>& steps, std::size_t i,
     CReplayStep& step = steps[i];
     const bool negated = step.m_comment.ends_with(kNegatedMark);
     if (step.m_isPercent) {
-        m_calc.enterDigits(step.m_valueText);
+        typeValue(m_calc, step.m_valueText);
         m_calc.onPercent();
         if (negated) m_calc.negateEntry(true);
         step.m_isImmediate = false;
@@ -164,7 +254,7 @@ void CRecalculator::replayStep(std::vector<CReplayStep>& steps, std::size_t i,
     // Memory Recall has already put the value in the entry; typing it a
     // second time would append it to the recalled text.
     if (step.m_isImmediate && !step.m_isMemoryRecall && takesValue(step.m_keyId))
-        m_calc.enterDigits(step.m_valueText);
+        typeValue(m_calc, step.m_valueText);
 
     const std::string& next = steps[i + 1].m_comment;
     switch (step.m_keyId) {
@@ -204,7 +294,7 @@ void CRecalculator::replayStep(std::vector<CReplayStep>& steps, std::size_t i,
         case cmd::MarkUpDown:
             // After % or MR the rate already stands in the entry with its
             // pending comment; typing the stored text would replace both.
-            if (!step.m_isPercent && !step.m_isMemoryRecall) m_calc.enterDigits(step.m_valueText);
+            if (!step.m_isPercent && !step.m_isMemoryRecall) typeValue(m_calc, step.m_valueText);
             m_calc.onMarkUpDown();
             break;
         default: break;

@@ -45,8 +45,9 @@ TapeImage image(const Machine& m) {
     TapeImage t{m.form.rows(), m.flags(), {}, {}, m.form.mainLedText(), m.form.memoryLedText()};
     for (int i = 0; i < m.doc.m_lineCount; ++i) {
         t.values.push_back(m.doc.line(i)->m_value);
-        // The first line's snapshot is only complete once the engine took it;
-        // a replay always completes it, so compare from the second line on.
+        // From the second line on: a value negated and never printed before
+        // the first line (7 Neg Sub) leaves a repeat value in the first
+        // line's state that no line of the tape records.
         if (i > 0) t.states.push_back(describe(*m.doc.state(i)));
     }
     return t;

@@ -211,7 +211,9 @@ TEST(Snapshots, RestoringALineBringsBackEveryRegisterAndTheLeds) {
     }
 }
 
-TEST(Snapshots, EmptyTapeNeitherTakesNorRestores) {
+// Restoring needs a line to return to; taking a snapshot does not, since
+// the first line's snapshot is taken while the tape is still empty.
+TEST(Snapshots, EmptyTapeRestoresNothingButTakesTheState) {
     Machine m;
     const Registers before = m.doc.registers();
     const std::string led = m.form.mainLedText();
@@ -224,8 +226,44 @@ TEST(Snapshots, EmptyTapeNeitherTakesNorRestores) {
 
     CLineState taken = other;
     m.calc.takeSnapshot(taken);
-    EXPECT_EQ(taken.m_registers, other.m_registers);
-    EXPECT_EQ(taken.m_lineValue, 3.0);
+    EXPECT_EQ(taken.m_registers, before);
+    EXPECT_EQ(taken.m_lineValue, m.calc.m_lastLineValue);
+}
+
+// Lines made outside the engine keep the snapshot appendLine took; on the
+// first line that one must be complete too, or undo back to it would bring
+// back precision 0 and rounding 0.
+TEST(Snapshots, FirstLineMadeOutsideTheEngineHasAFullSnapshot) {
+    const struct {
+        const char* name;
+        bool autoDecimal;
+        int precision;
+        const char* seven;  // the line "7 +" prints
+    } setups[] = {{"Plain", false, 2, "7.00 +"},
+                  {"AutoDecimal", true, 2, "0.07 +"},
+                  {"ThreeDecimals", false, 3, "7.000 +"}};
+    for (const auto& setup : setups) {
+        SCOPED_TRACE(setup.name);
+        CSettings s;
+        s.autoDecimal = setup.autoDecimal;
+        Machine m(s, setup.precision);
+        m.keys("C");
+        const Registers afterClear = m.doc.registers();
+        ASSERT_EQ(m.doc.m_lineCount, 1);
+        EXPECT_EQ(m.doc.state(0)->m_registers, afterClear);
+        EXPECT_EQ(m.doc.state(0)->m_registers.m_precision, setup.precision);
+        EXPECT_EQ(m.doc.state(0)->m_registers.m_rounding, Machine::kRoundOffCode);
+
+        // Undo's way back to the first line: restore it, drop the rest. The
+        // keys that follow must print as they did right after the Clear.
+        m.keys("5 +");
+        m.calc.restoreSnapshot(*m.doc.state(0));
+        m.doc.truncate(1);
+        m.form.deleteRow(1);
+        EXPECT_EQ(m.doc.registers(), afterClear);
+        m.keys("7 +");
+        EXPECT_EQ(m.lines(), (std::vector<std::string>{"<clear>", setup.seven}));
+    }
 }
 
 // Going back to a line's snapshot and dropping the lines after it is what
@@ -243,6 +281,8 @@ TEST(Snapshots, KeyingOnFromARestoredLineRepeatsTheTape) {
         {"5 + 2 Neg - 7 -", "+ Sub Ttl"},
         {"2 X", "3 X 4 = +"},
         {"5 + 1.5 +", "3 + Ttl"},
+        {"80 X 20 MUD", "+ Ttl"},
+        {"110 / 10 MUD", "5 X 2 ="},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.before) + " | " + row.after);
@@ -261,6 +301,25 @@ TEST(Snapshots, KeyingOnFromARestoredLineRepeatsTheTape) {
         EXPECT_EQ(m.lines(), whole);
         EXPECT_EQ(m.mainLed(), mainLed);
         EXPECT_EQ(m.memoryLed(), memoryLed);
+    }
+}
+
+// A % or MR note, or a negated value waiting to be repeated, belongs to
+// keys after the line; going back to the line drops them with those keys.
+TEST(Snapshots, RestoringALineDropsWhatLaterKeysLeftWaiting) {
+    for (const char* waiting : {"10 %", "MR", "Neg"}) {
+        SCOPED_TRACE(waiting);
+        Machine m;
+        m.keys("4 M+= 5 + 3 +");
+        const int kept = 2;
+        m.keys(waiting);
+        m.calc.restoreSnapshot(*m.doc.state(kept - 1));
+        m.doc.truncate(kept);
+        m.form.deleteRow(kept);
+        EXPECT_FALSE(m.calc.m_hasPendingComment);
+        m.keys("+");
+        EXPECT_EQ(m.lines().back(), "5.00 +");
+        EXPECT_EQ(m.flags().back(), "1016 R");
     }
 }
 

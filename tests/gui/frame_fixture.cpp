@@ -52,7 +52,7 @@ void FrameTest::TearDown() {
 }
 
 void FrameTest::openFrame() {
-    frame = std::make_unique<CMainFrame>(*m_profile, FrameServices{&messages, &launcher});
+    frame = std::make_unique<CMainFrame>(*m_profile, FrameServices{&messages, &launcher, &dialogs});
     // The 100 ms a key shows pressed is for the eye; tests need not wait it out.
     frame->keyboard().setPressTime(std::chrono::milliseconds(0));
     ASSERT_TRUE(frame->start());

@@ -6,7 +6,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,19 @@ class RecordingLauncher : public LauncherPort {
     std::vector<std::string> opened;
 };
 
+// Dialogs answered by the test: each run is recorded and handed to `fill`,
+// whose answer (OK or Cancel) the dialog returns; without one it cancels.
+class ScriptedDialogs : public DialogPort {
+   public:
+    bool run(DialogModel& model) override {
+        ++runs;
+        return fill ? fill(model) : false;
+    }
+    std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
+    int runs = 0;
+    std::function<bool(DialogModel&)> fill;
+};
+
 // Each test gets a window on a fresh, empty profile of its own, shown and
 // past its first paint, and fails if any real modal dialog opens.
 class FrameTest : public ::testing::Test {
@@ -66,6 +81,7 @@ class FrameTest : public ::testing::Test {
 
     ScriptedMessages messages;
     RecordingLauncher launcher;
+    ScriptedDialogs dialogs;
     std::unique_ptr<QSettingsProfile> m_profile;
     std::unique_ptr<CMainFrame> frame;
 

@@ -5,9 +5,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <chrono>
 
 #include "core/command_ids.h"
 #include "frame_fixture.h"
+#include "gui/keyboard_dispatch.h"
 #include "gui/keypad_form.h"
 
 namespace vor::test {
@@ -41,10 +43,14 @@ TEST_F(FrameTest, EscLeavesContextHelpAndTheNextKeyTypes) {
 }
 
 TEST_F(FrameTest, KeysOfFeaturesNotBuiltYetAreGreyedAndNeverGoDown) {
-    EXPECT_FALSE(frame->form().key(cmd::DeleteKey)->isEnabled());
-    EXPECT_TRUE(frame->form().key(cmd::Plus)->isEnabled());
-    QTest::keyClick(frame->form().tapeBox(), '#');
-    EXPECT_FALSE(frame->form().key(cmd::Pound)->isDown());
+    EXPECT_FALSE(frame->form().key(cmd::QuickRecord)->isEnabled());
+    EXPECT_TRUE(frame->form().key(cmd::DeleteKey)->isEnabled());
+    frame->keyboard().setPressTime(std::chrono::milliseconds(1000));
+    QTest::keyClick(frame->form().tapeBox(), 'q');
+    EXPECT_FALSE(frame->form().key(cmd::QuickRecord)->isDown());
+    QTest::keyClick(frame->form().tapeBox(), '5');
+    EXPECT_TRUE(frame->form().key(cmd::Digit5)->isDown());
+    frame->keyboard().releaseKeys();
     ASSERT_TRUE(settle());
     EXPECT_TRUE(tapeRows().empty());
 }

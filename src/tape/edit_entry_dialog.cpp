@@ -1,0 +1,126 @@
+#include "tape/edit_entry_dialog.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "core/command_ids.h"
+
+namespace vor {
+namespace {
+
+struct KeyLabel {
+    std::string_view label;
+    int keyId;
+};
+
+// Every key a line can be switched to, in the order a blank comment line
+// offers them; the shorter lists are runs of the same order.
+constexpr std::array<KeyLabel, 12> kKeys{{{"+", cmd::Plus},
+                                          {"-", cmd::Minus},
+                                          {"M+=", cmd::MemoryPlusEquals},
+                                          {"M-=", cmd::MemoryMinusEquals},
+                                          {"=", cmd::Equals},
+                                          {"X", cmd::Multiply},
+                                          {"/", cmd::Divide},
+                                          {"Sub", cmd::SubTotal},
+                                          {"Ttl", cmd::Total},
+                                          {"MST", cmd::MemorySubTotal},
+                                          {"MT", cmd::MemoryTotal},
+                                          {"MUD", cmd::MarkUpDown}}};
+
+// Each row maps back to its key by its label, so the one table serves
+// every list the dialog can show.
+int keyIdOf(const std::string& label) {
+    for (const KeyLabel& k : kKeys)
+        if (k.label == label) return k.keyId;
+    return 0;
+}
+
+std::string stripLeadingBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+}  // namespace
+
+std::size_t textLength(const std::string& text) {
+    // Continuation bytes (10xxxxxx) do not start a character.
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+void CEditEntryDlg::initFromStep(const CReplayStep& step) {
+    m_valueText = step.m_isMemoryRecall ? "MR" : stripLeadingBlanks(step.m_valueText);
+    m_comment = step.m_comment;
+    m_isPercent = step.m_isPercent ? 1 : 0;
+    m_initialPercent = m_isPercent;
+    m_keyId = step.m_keyId;
+    m_afterMulDiv = step.m_afterMulDiv;
+    m_wasMemoryRecall = step.m_isMemoryRecall;
+    m_convertedToMulDiv = false;
+    m_refusedControl = 0;
+
+    // A line may only become a key that replays from the same kind of
+    // entry: X and / swap with each other, the adding keys among
+    // themselves, and = only where a product is pending to be closed.
+    std::size_t first = 0, count = 0;
+    m_keySelection = -1;
+    switch (m_keyId) {
+        case cmd::CommentLine: count = kKeys.size(); break;
+        case cmd::Multiply:
+        case cmd::Divide: first = 5, count = 2; break;
+        case cmd::Plus:
+        case cmd::Minus:
+        case cmd::MemoryPlusEquals:
+        case cmd::MemoryMinusEquals: count = m_afterMulDiv ? 5 : 4; break;
+        case cmd::Equals: count = 5; break;
+        default: break;
+    }
+    m_keyList.clear();
+    for (std::size_t i = first; i < first + count; ++i) {
+        m_keyList.emplace_back(kKeys[i].label);
+        if (kKeys[i].keyId == m_keyId) m_keySelection = static_cast<int>(i - first);
+    }
+    // A blank comment line is offered as a + line first.
+    if (m_keyId == cmd::CommentLine) m_keySelection = 0;
+}
+
+std::string CEditEntryDlg::onOK() {
+    if (textLength(m_comment) > kMaxComment) {
+        m_refusedControl = kCommentControl;
+        return "Please enter no more than 45 characters.";
+    }
+    if (textLength(m_valueText) > kMaxValue) {
+        m_refusedControl = kValueControl;
+        return "Please enter no more than 40 characters.";
+    }
+    m_refusedControl = 0;
+
+    const int lineKeyId = m_keyId;
+    if (m_keySelection >= 0 && m_keySelection < static_cast<int>(m_keyList.size())) {
+        if (const int chosen = keyIdOf(m_keyList[static_cast<std::size_t>(m_keySelection)]))
+            m_keyId = chosen;
+        if (lineKeyId == cmd::CommentLine && (m_keyId == cmd::Multiply || m_keyId == cmd::Divide))
+            m_convertedToMulDiv = true;
+    }
+    if (m_valueText.find("<comment>") != std::string::npos) {
+        m_keyId = cmd::CommentLine;
+        m_valueText = kCommentLineText;
+        // It stays a comment line, so no product is opened that the next
+        // adding key would have to close with a line of its own.
+        m_convertedToMulDiv = false;
+    }
+    m_isPercent = m_isPercent != 0 ? 1 : 0;
+    if (m_valueText.find('%') != std::string::npos) {
+        std::erase(m_valueText, '%');
+        m_isPercent = 1;
+    }
+    // The old comment of a percent line names the percentage and its base,
+    // which no longer apply once the line is (or stops being) a percentage.
+    if (m_isPercent != m_initialPercent) m_comment = " ";
+    return {};
+}
+
+}  // namespace vor

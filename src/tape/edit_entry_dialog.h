@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/ports.h"
+#include "tape/recalculation.h"
+
+namespace vor {
+
+// The text a blank comment line carries in its value column.
+inline constexpr const char* kCommentLineText = "    <comment>             ";
+
+// The Edit Tape Box Entry dialog: the value, comment, percentage and key of
+// one replay step. The widget shows these fields, writes the user's input
+// back into them and calls onOK(); nothing here knows about windows.
+class CEditEntryDlg : public DialogModel {
+   public:
+    static constexpr int kMaxValue = 40, kMaxComment = 45;
+    // Control ids of the two edit fields, so a refusal can name the field
+    // that must change.
+    static constexpr int kValueControl = 1089, kCommentControl = 1077;
+    static constexpr const char* kCaption = "Edit Tape Box Entry";
+    static constexpr const char* kHelpPage = "dialogs.html";
+
+    std::string m_valueText;
+    std::string m_comment;
+    int m_isPercent = 0;
+    int m_initialPercent = 0;
+    int m_keyId = 0;
+    bool m_afterMulDiv = false;
+    bool m_wasMemoryRecall = false;
+    bool m_convertedToMulDiv = false;
+    std::vector<std::string> m_keyList;  // "Function Button:" strings
+    int m_keySelection = -1;             // selected row, -1 none
+    // The field the last refused OK objected to (a control id above), 0
+    // after an accepted OK.
+    int m_refusedControl = 0;
+
+    // Fills the fields and the key list from a replay step.
+    void initFromStep(const CReplayStep& step);
+    // Accepts the input ("") or returns the message to show while the
+    // dialog stays open. A refusal changes no field.
+    std::string onOK();
+};
+
+// Characters of a UTF-8 text (code points, not bytes): the limits are what
+// the user counts on screen.
+std::size_t textLength(const std::string& text);
+
+}  // namespace vor
