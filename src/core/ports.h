@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -119,6 +120,21 @@ class DialogPort {
     virtual bool run(DialogModel& model) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> askPath(const PathRequest& request) = 0;
+};
+
+// Whole files, read and written at once.
+class FilePort {
+   public:
+    virtual ~FilePort() = default;
+    // The file's bytes; false with the system's reason in `error` when it
+    // cannot be read, is not a regular file or is larger than `maxBytes`.
+    virtual bool read(const std::string& path, std::string& bytes, std::string& error,
+                      std::size_t maxBytes) = 0;
+    // Writes a new file beside the old one and puts it in its place only
+    // when it is complete, so a failed save never damages the old file;
+    // false with the system's reason in `error`.
+    virtual bool writeAtomic(const std::string& path, const std::string& bytes,
+                             std::string& error) = 0;
 };
 
 }  // namespace vor
