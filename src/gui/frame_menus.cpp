@@ -169,6 +169,7 @@ FrameMenus::FrameMenus(QMainWindow& window, Hooks hooks)
 QAction* FrameMenus::makeAction(int id, const QString& caption, QObject* owner) {
     auto* a = new QAction(caption, owner);
     a->setData(id);
+    a->setProperty("builtText", caption);
     a->setCheckable(isToggle(id));
     // The fly-by text of the status bar; the toolbar shows the tip.
     a->setStatusTip(QString::fromStdString(commandPrompt(id)));
@@ -194,10 +195,16 @@ void FrameMenus::buildMenuBar() {
                 connect(sizes, &QMenu::aboutToShow, this,
                         [this, sizes] { refreshActions(sizes->actions()); });
             } else if (item.id == kRecentFiles) {
-                // The recent-file list arrives with the document files; until
-                // then it shows the framework's empty-list entry.
-                QAction* none = menu->addAction(QString::fromUtf8(item.caption));
-                none->setEnabled(false);
+                // Four entries that show only while they name a file; the
+                // framework's greyed "Recent File" stands in for an empty list.
+                m_noRecentFiles = menu->addAction(QString::fromUtf8(item.caption));
+                m_noRecentFiles->setEnabled(false);
+                for (int i = 0; i < kRecentFileCount; ++i) {
+                    QAction* a = makeAction(cmd::FileMru1 + i, QString(), &m_window);
+                    a->setVisible(false);
+                    m_actions.insert(cmd::FileMru1 + i, a);
+                    menu->addAction(a);
+                }
             } else {
                 QString caption = QString::fromUtf8(item.caption);
                 const std::string key = shortcutText(item.id);
@@ -207,7 +214,10 @@ void FrameMenus::buildMenuBar() {
                 menu->addAction(a);
             }
         }
-        connect(menu, &QMenu::aboutToShow, this, [this, menu] { refreshActions(menu->actions()); });
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+            refreshActions(menu->actions());
+            if (menu->actions().contains(m_noRecentFiles)) refresh();
+        });
     };
     for (const Menu& def : kMenuBar) fill(bar->addMenu(QString::fromUtf8(def.title)), def);
 
@@ -248,19 +258,24 @@ void FrameMenus::refreshActions(const QList<QAction*>& actions) {
         // A caption that follows the state ("Undo 12.00 +") keeps the key
         // shown after the tab; without one the built caption comes back.
         const QString built = a->property("builtText").toString();
-        if (s.caption.empty()) {
-            if (!built.isEmpty()) a->setText(built);
-        } else {
-            if (built.isEmpty()) a->setProperty("builtText", a->text());
-            const QString text = a->property("builtText").toString();
-            const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-            a->setText(QString::fromStdString(s.caption) + (tab < 0 ? QString() : text.mid(tab)));
-        }
+        const qsizetype tab = built.indexOf(QLatin1Char('\t'));
+        a->setText(s.caption.empty() ? built
+                                     : QString::fromStdString(s.caption) +
+                                           (tab < 0 ? QString() : built.mid(tab)));
     }
 }
 
 void FrameMenus::refresh() {
     refreshActions(m_all);
+    if (m_noRecentFiles == nullptr) return;
+    bool any = false;
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QAction* a = m_actions.value(cmd::FileMru1 + i);
+        const bool shown = a != nullptr && !a->text().isEmpty() && a->isEnabled();
+        if (a != nullptr) a->setVisible(shown);
+        any = any || shown;
+    }
+    m_noRecentFiles->setVisible(!any);
 }
 
 }  // namespace vor

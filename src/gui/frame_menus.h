@@ -48,6 +48,8 @@ class FrameMenus : public QObject {
     Hooks m_hooks;
     QHash<int, QAction*> m_actions;
     QList<QAction*> m_all;  // every command action, menus and context menu
+    static constexpr int kRecentFileCount = 4;
+    QAction* m_noRecentFiles = nullptr;
     QMenu* m_context = nullptr;
     QToolBar* m_toolBar = nullptr;
 };
