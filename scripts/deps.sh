@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-speech-flite-plugin qt6-speech-speechd-plugin libqt6svg6
   fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
-  locales
+  locales poppler-utils
 )
 
 missing=()

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -7,11 +9,13 @@
 #ifndef VORLEX_NO_GUI
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 
 #include "gui/main_frame.h"
 #include "gui/qsettings_profile.h"
 #include "gui/single_instance.h"
 #include "gui/startup_probe.h"
+#include "gui/tape_printer.h"
 #endif
 
 namespace {
@@ -77,9 +81,16 @@ int main(int argc, char** argv) {
         return vor::runBatch(args, nullptr, std::cout, std::cerr);
 #else
         qInstallMessageHandler(quietMessages);
+        // Printing to PDF needs Qt's fonts and painter, never a display.
+        std::unique_ptr<QGuiApplication> gui;
+        if (std::find(args.begin(), args.end(), "--print-pdf") != args.end()) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            gui = std::make_unique<QGuiApplication>(argc, argv);
+        }
         // The user's settings, read only: batch keeps its changes in memory.
         vor::QSettingsProfile profile;
-        return vor::runBatch(args, &profile, std::cout, std::cerr);
+        return vor::runBatch(args, &profile, std::cout, std::cerr, vor::printTapeToPdf);
 #endif
     }
     std::string file;

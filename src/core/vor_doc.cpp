@@ -19,6 +19,9 @@ CVORDoc::CVORDoc() {
 
 void CVORDoc::startNewTape(int precision, int rounding, bool autoDecimal) {
     destroyLines();
+    // A new tape is this program's own: it is written with the current
+    // version even after a file of an older one was open.
+    m_version = 1.3;
     Registers fresh;
     fresh.m_mainText = zeroText(autoDecimal);
     fresh.m_memoryText = fresh.m_mainText;
@@ -49,7 +52,7 @@ const CLineState* CVORDoc::state(int index) const {
 
 bool CVORDoc::appendLine(CTapeLine line, CLineState state) {
     if (m_lineCount >= kMaxLines) return false;
-    m_tape.push_back(std::make_unique<Entry>(std::move(line), std::move(state)));
+    m_tape.push_back(std::unique_ptr<Entry>(new Entry{std::move(line), std::move(state)}));
     m_lineCount.m_value = static_cast<std::int32_t>(m_tape.size());
     return true;
 }
@@ -57,7 +60,7 @@ bool CVORDoc::appendLine(CTapeLine line, CLineState state) {
 bool CVORDoc::insertLine(int index, CTapeLine line, CLineState state) {
     if (m_lineCount >= kMaxLines || index < 0 || index > m_lineCount) return false;
     m_tape.insert(m_tape.begin() + index,
-                  std::make_unique<Entry>(std::move(line), std::move(state)));
+                  std::unique_ptr<Entry>(new Entry{std::move(line), std::move(state)}));
     m_lineCount.m_value = static_cast<std::int32_t>(m_tape.size());
     return true;
 }

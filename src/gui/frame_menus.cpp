@@ -271,7 +271,10 @@ void FrameMenus::refresh() {
     bool any = false;
     for (int i = 0; i < kRecentFileCount; ++i) {
         QAction* a = m_actions.value(cmd::FileMru1 + i);
-        const bool shown = a != nullptr && !a->text().isEmpty() && a->isEnabled();
+        // Asked of the command table, not of the action: Qt disables a
+        // hidden action, which would keep it hidden for good.
+        const CommandState st = m_hooks.state(cmd::FileMru1 + i);
+        const bool shown = a != nullptr && st.handled && st.enabled && !st.caption.empty();
         if (a != nullptr) a->setVisible(shown);
         any = any || shown;
     }

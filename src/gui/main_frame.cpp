@@ -9,7 +9,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 #include "core/command_ids.h"
@@ -21,8 +23,10 @@
 #include "gui/launcher.h"
 #include "gui/message_box.h"
 #include "gui/qt_dialogs.h"
+#include "gui/qt_files.h"
 #include "gui/qt_form.h"
 #include "gui/status_hints.h"
+#include "gui/tape_printer.h"
 #include "gui/window_placement.h"
 
 // The window icon is compiled into the library; a static library's
@@ -65,7 +69,10 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
     m_app = std::make_unique<CVORApp>(
         AppPorts{*m_formPort, *m_messages, m_profile, this, dialogs, m_launcher,
                  QCoreApplication::applicationDirPath().toStdString()});
+    m_files = std::make_unique<QtFiles>();
+    m_app->setFiles(*m_files);
     registerFrameCommands();
+    registerPrintCommands(*m_app, this);
 
     m_menus = new FrameMenus(
         *this, {[this](int id) { m_keyboard->postCommand(id); },
@@ -125,6 +132,15 @@ void CMainFrame::registerFrameCommands() {
     commands.addToggle(
         cmd::ViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); },
         [this] { return !statusBar()->isHidden(); });
+    // Send attaches the saved file to a new mail through the desktop's mail
+    // handler; a tape with unsaved changes is saved first.
+    const QString mailer = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
+    if (!mailer.isEmpty())
+        commands.add(cmd::FileSend, [this, mailer] {
+            if ((m_app->pathName().empty() || m_app->isModified()) && !m_app->onFileSave()) return;
+            QProcess::startDetached(
+                mailer, {QStringLiteral("--attach"), QString::fromStdString(m_app->pathName())});
+        });
     commands.add(cmd::AppAbout, [this] {
         AboutDialog about(*m_launcher, *m_messages, this);
         about.exec();
@@ -132,12 +148,13 @@ void CMainFrame::registerFrameCommands() {
 }
 
 void CMainFrame::openDocumentFile(const QString& path) {
-    Q_UNUSED(path);
-    // Bring the window forward for a file handed over from elsewhere.
+    // Bring the window forward for a file handed over from elsewhere, so
+    // the question about unsaved changes is seen where it is asked.
     if (isVisible()) {
         raise();
         activateWindow();
     }
+    m_app->openDocument(path.toStdString());
 }
 
 void CMainFrame::restorePlacement() {

@@ -1,7 +1,12 @@
 #include "shell/app.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "core/command_ids.h"
+#include "document/vor_file.h"
 #include "shell/launch.h"
+#include "shell/posix_files.h"
 
 namespace vor {
 namespace {
@@ -19,6 +24,22 @@ class CancelledDialogs : public DialogPort {
     std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
 };
 
+constexpr const char* kFileFilter = "VOR Files (*.vor)";
+constexpr const char* kRecentSection = "Recent File List";
+constexpr int kRecentCount = 4;
+
+std::string recentValueName(int i) {
+    return "File" + std::to_string(i + 1);
+}
+
+// Paths are kept absolute: the recent-file list and the title must not
+// depend on the folder the program happened to start in.
+std::string absolutePath(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path p = std::filesystem::absolute(path, ec);
+    return ec ? path : p.lexically_normal().string();
+}
+
 }  // namespace
 
 CVORApp::CVORApp(AppPorts ports) : m_ports(ports) {
@@ -27,6 +48,8 @@ CVORApp::CVORApp(AppPorts ports) : m_ports(ports) {
         m_noDialogs = std::make_unique<CancelledDialogs>();
         m_ports.dialogs = m_noDialogs.get();
     }
+    m_ownFiles = std::make_unique<PosixFiles>();
+    m_files = m_ownFiles.get();
     m_view = std::make_unique<CVORView>(m_ports.form, m_ports.messages, m_ports.profile,
                                         *m_ports.dialogs);
     m_view->setFrame(m_ports.frame);
@@ -45,6 +68,7 @@ bool CVORApp::initInstance() {
 void CVORApp::registerCommands() {
     m_view->registerCommands(m_commands);
     m_commands.add(cmd::FileNew, [this] { onFileNew(); });
+    registerFileCommands();
     m_commands.add(cmd::AppExit, [this] { frame().closeWindow(); });
     m_commands.add(cmd::HelpTopics, [this] { openHelpPage("index.html"); });
     m_commands.add(cmd::Help, [this] { openHelpPage("index.html"); });
@@ -64,9 +88,128 @@ void CVORApp::onFileNew() {
     onNewDocument();
 }
 
+void CVORApp::registerFileCommands() {
+    m_commands.add(cmd::FileOpen, [this] { onFileOpen(); });
+    m_commands.add(cmd::FileSave, [this] { onFileSave(); });
+    m_commands.add(cmd::FileSaveAs, [this] { onFileSaveAs(); });
+    for (int i = 0; i < kRecentCount; ++i) {
+        m_commands.add(
+            cmd::FileMru1 + i,
+            [this, i] {
+                const std::vector<std::string> files = recentFiles();
+                if (i < static_cast<int>(files.size()))
+                    openDocument(files[static_cast<std::size_t>(i)]);
+            },
+            [this, i] {
+                CommandState s;
+                const std::vector<std::string> files = recentFiles();
+                s.enabled = i < static_cast<int>(files.size());
+                if (s.enabled)
+                    s.caption =
+                        "&" + std::to_string(i + 1) + " " + files[static_cast<std::size_t>(i)];
+                return s;
+            });
+    }
+}
+
 void CVORApp::onNewDocument() {
     m_view->newDocument();
     m_pathName.clear();
+    showDocument();
+}
+
+bool CVORApp::onFileOpen() {
+    if (!saveModified()) return false;
+    PathRequest request;
+    request.filter = kFileFilter;
+    request.defaultPath = m_pathName;
+    const std::optional<std::string> path = m_ports.dialogs->askPath(request);
+    if (!path) return false;
+    return readDocument(*path);
+}
+
+bool CVORApp::openDocument(const std::string& path) {
+    if (!saveModified()) return false;
+    return readDocument(path);
+}
+
+bool CVORApp::readDocument(const std::string& requested) {
+    const std::string path = absolutePath(requested);
+    std::string bytes;
+    std::string error;
+    if (!m_files->read(path, bytes, error, kMaxVorFileBytes)) {
+        m_ports.messages.show(std::string(kFailedToOpen) + "\n" + path + ": " + error);
+        return false;
+    }
+    // Read into a document of its own: a refused file changes nothing.
+    CVORDoc loaded;
+    std::string message;
+    if (!readVorFile(bytes, loaded, message)) {
+        m_ports.messages.show(message);
+        return false;
+    }
+    m_view->openDocument(std::move(loaded));
+    m_pathName = path;
+    addRecentFile(path);
+    showDocument();
+    return true;
+}
+
+bool CVORApp::onFileSave() {
+    if (m_pathName.empty()) return onFileSaveAs();
+    return saveDocument(m_pathName);
+}
+
+bool CVORApp::onFileSaveAs() {
+    PathRequest request;
+    request.save = true;
+    request.filter = kFileFilter;
+    request.defaultPath = m_pathName.empty() ? std::string(kUntitledName) + ".vor" : m_pathName;
+    std::optional<std::string> path = m_ports.dialogs->askPath(request);
+    if (!path) return false;
+    // A name typed without the extension gets it, as the filter promises.
+    if (std::filesystem::path(*path).extension().empty()) *path += ".vor";
+    return saveDocument(*path);
+}
+
+bool CVORApp::saveDocument(const std::string& requested) {
+    const std::string path = absolutePath(requested);
+    std::string error;
+    if (!m_files->writeAtomic(path, writeVorFile(doc()), error)) {
+        m_ports.messages.show("Failed to save document.\n" + path + ": " + error);
+        return false;
+    }
+    doc().m_modified = false;
+    m_pathName = path;
+    addRecentFile(path);
+    updateTitle();
+    frame().refreshCommands();
+    return true;
+}
+
+std::vector<std::string> CVORApp::recentFiles() const {
+    std::vector<std::string> files;
+    for (int i = 0; i < kRecentCount; ++i) {
+        std::string f = m_ports.profile.getString(kRecentSection, recentValueName(i), "");
+        if (!f.empty()) files.push_back(std::move(f));
+    }
+    return files;
+}
+
+void CVORApp::addRecentFile(const std::string& path) {
+    std::vector<std::string> files = recentFiles();
+    std::erase(files, path);
+    files.insert(files.begin(), path);
+    if (files.size() > kRecentCount) files.resize(kRecentCount);
+    for (int i = 0; i < kRecentCount; ++i) {
+        const std::string value =
+            i < static_cast<int>(files.size()) ? files[static_cast<std::size_t>(i)] : "";
+        if (m_ports.profile.getString(kRecentSection, recentValueName(i), "") != value)
+            m_ports.profile.writeString(kRecentSection, recentValueName(i), value);
+    }
+}
+
+void CVORApp::showDocument() {
     updateTitle();
     // The saved placement comes back at every new tape, not only at
     // start-up.
@@ -84,8 +227,11 @@ bool CVORApp::saveModified() {
     // Without a way to save there is nothing to offer: the question would
     // only lead to a Yes that cannot be kept.
     if (!isModified() || !m_commands.state(cmd::FileSave).handled) return true;
-    const Answer a = m_ports.messages.show("Save changes to " + documentTitle() + "?",
-                                           Buttons::YesNoCancel, Icon::Exclamation);
+    // The question names the file by its full path, so two tapes of the
+    // same name in different folders are never confused.
+    const std::string name = m_pathName.empty() ? documentTitle() : m_pathName;
+    const Answer a = m_ports.messages.show("Save changes to " + name + "?", Buttons::YesNoCancel,
+                                           Icon::Exclamation);
     if (a == Answer::Cancel) return false;
     if (a == Answer::No) return true;
     m_commands.run(cmd::FileSave);

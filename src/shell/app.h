@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/ports.h"
 #include "shell/command_registry.h"
@@ -63,6 +64,24 @@ class CVORApp {
     bool saveModified();
     // Whether the window may close now (Exit, the close button).
     bool canCloseFrame() { return saveModified(); }
+    // File Open: the question about unsaved changes, the file dialog, then
+    // the file. False when nothing was opened.
+    bool onFileOpen();
+    // Opens `path` after the question about unsaved changes. A file that
+    // cannot be read is refused with a message and leaves the tape, its
+    // name and its modified flag exactly as they were.
+    bool openDocument(const std::string& path);
+    // File Save (Save As for a tape never saved) and File Save As; false
+    // when nothing was saved. A failed save leaves the old file intact and
+    // the tape modified.
+    bool onFileSave();
+    bool onFileSaveAs();
+    bool saveDocument(const std::string& path);
+    // Where the files are read and written; the window passes its own.
+    void setFiles(FilePort& files) { m_files = &files; }
+    // The recent-file list, most recent first (at most four).
+    std::vector<std::string> recentFiles() const;
+
     // Where a save goes: set by Open and Save As; empty for a new tape.
     const std::string& pathName() const { return m_pathName; }
     void setPathName(const std::string& path);
@@ -79,11 +98,17 @@ class CVORApp {
 
    private:
     void registerCommands();
+    void registerFileCommands();
+    void addRecentFile(const std::string& path);
+    bool readDocument(const std::string& path);
+    void showDocument();
     FramePort& frame() { return m_ports.frame ? *m_ports.frame : m_noFrame; }
 
     AppPorts m_ports;
     FramePort m_noFrame;
     std::unique_ptr<DialogPort> m_noDialogs;
+    std::unique_ptr<FilePort> m_ownFiles;
+    FilePort* m_files = nullptr;
     CommandRegistry m_commands;
     std::unique_ptr<CVORView> m_view;
     std::string m_pathName;

@@ -148,6 +148,23 @@ class BatchRun {
         for (const auto& row : m_form.rows()) m_out << row << '\n';
     }
 
+    // A file that cannot be read or written is reported and the run goes
+    // on with the tape as it was; the exit status says it at the end.
+    void open(const std::string& path) {
+        if (!m_app.openDocument(path)) m_fileFailed = true;
+    }
+    void save(const std::string& path) {
+        if (!m_app.saveDocument(path)) m_fileFailed = true;
+    }
+    void printPdf(const PdfPrinter& printer, const std::string& path) {
+        std::string error;
+        if (!printer(m_app, path, error)) {
+            m_messages.show(error, Buttons::Ok, Icon::Exclamation);
+            m_fileFailed = true;
+        }
+    }
+    bool fileFailed() const { return m_fileFailed; }
+
     void printLeds() {
         m_out << "Main LED: " << m_form.mainLedText() << '\n';
         m_out << "Memory LED: " << m_form.memoryLedText() << '\n';
@@ -218,6 +235,7 @@ class BatchRun {
     CVORApp m_app;
     std::ostream& m_out;
     bool m_keyed = false;
+    bool m_fileFailed = false;
 };
 
 }  // namespace
@@ -233,11 +251,14 @@ void printBatchUsage(std::ostream& out) {
            "  --answer yes|no    how questions are answered (default yes)\n"
            "  --tape             print the tape box rows (the default output)\n"
            "  --leds             print the Main LED and the Memory LED\n"
+           "  --open FILE        open a .vor file (File Open)\n"
+           "  --save FILE        save the tape as a .vor file (File Save As)\n"
+           "  --print-pdf FILE   print the tape to a PDF file\n"
            "  --help             print this text\n";
 }
 
 int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std::ostream& out,
-             std::ostream& err) {
+             std::ostream& err, const PdfPrinter& printPdf) {
     for (const std::string& arg : args)
         if (arg == "--help" || arg == "-h") {
             printBatchUsage(out);
@@ -262,14 +283,19 @@ int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std
                 run.printTape(), printed = true;
             else if (opt == "--leds")
                 run.printLeds(), printed = true;
-            else if (opt == "--open" || opt == "--save" || opt == "--export" ||
-                     opt == "--print-pdf")
+            else if (opt == "--open")
+                run.open(value());
+            else if (opt == "--save")
+                run.save(value());
+            else if (opt == "--print-pdf" && printPdf)
+                run.printPdf(printPdf, value());
+            else if (opt == "--export" || opt == "--print-pdf")
                 throw UsageError{notAvailableText(opt)};
             else
                 throw UsageError{"unknown option: " + opt};
         }
         if (!printed) run.printTape();
-        return 0;
+        return run.fileFailed() ? 1 : 0;
     } catch (const UsageError& e) {
         err << "vorlex: " << e.text << '\n';
         return 2;

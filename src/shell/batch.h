@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -12,8 +13,15 @@ namespace vor {
 // memory, messages on standard error and every setting change kept in
 // memory for this run only. `args` excludes the program name and "--batch".
 // Returns the exit status: 0, 1 for a file error, 2 for a usage error.
+class CVORApp;
+
+// Writes the printout of the application's tape to a PDF file; false with
+// the reason. The window's printing provides it; without it --print-pdf is
+// not available.
+using PdfPrinter = std::function<bool(CVORApp& app, const std::string& path, std::string& error)>;
+
 int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std::ostream& out,
-             std::ostream& err);
+             std::ostream& err, const PdfPrinter& printPdf = {});
 
 // Prints the usage text of batch mode.
 void printBatchUsage(std::ostream& out);

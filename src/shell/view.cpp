@@ -27,6 +27,22 @@ void CVORView::newDocument() {
     const DocumentDefaults d = readDocumentDefaults(m_profile);
     m_settings.autoDecimal = d.autoDecimal;
     m_doc.startNewTape(d.precision, d.rounding, d.autoDecimal);
+    forgetKeyedState();
+}
+
+void CVORView::openDocument(CVORDoc&& loaded) {
+    m_doc = std::move(loaded);
+    forgetKeyedState();
+}
+
+// What the keys of the previous tape left waiting (a % comment, the value
+// of the last line, a postponed recalculation) belongs to that tape.
+void CVORView::forgetKeyedState() {
+    m_calc.m_lastLineValue = 0.0;
+    m_calc.m_pendingComment.clear();
+    m_calc.m_hasPendingComment = false;
+    m_calc.m_recalcPending = false;
+    m_calc.m_negatedRepeat = false;
 }
 
 void CVORView::initialUpdate() {

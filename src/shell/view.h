@@ -46,6 +46,8 @@ class CVORView : private CalculatorHooks {
 
     // A new, empty tape with precision and rounding from the profile.
     void newDocument();
+    // A document read from a file takes the place of the current one.
+    void openDocument(CVORDoc&& loaded);
     // The view is shown for a new or loaded document.
     void initialUpdate();
     // What each repaint does: radio buttons, layout, and the rebuild of a
@@ -71,6 +73,7 @@ class CVORView : private CalculatorHooks {
 
     void registerSettings(CommandRegistry& commands);
     void registerTapeEditing(CommandRegistry& commands);
+    void forgetKeyedState();
     bool hasSelection() const { return m_form.selectedRow() >= 0; }
     void deleteLine();
     void editComment();

@@ -45,6 +45,8 @@ void FrameTest::SetUp() {
 }
 
 void FrameTest::TearDown() {
+    // A test's tape is not worth the question about saving it.
+    if (frame) frame->app().doc().m_modified = false;
     if (frame) frame->close();
     frame.reset();
     m_watchdog.stop();
@@ -64,6 +66,7 @@ void FrameTest::openFrame() {
 }
 
 void FrameTest::reopen() {
+    frame->app().doc().m_modified = false;
     frame->close();
     frame.reset();
     openFrame();

@@ -63,8 +63,8 @@ TEST_F(AppFixture, ACommandRunsExactlyWhenItReportsItselfHandled) {
     }
     // Features still to come have no row, so the window greys them and
     // batch mode refuses them.
-    for (int id : {cmd::Macro0, cmd::Variable, cmd::QuickRecord, cmd::FileOpen, cmd::CopySheet,
-                   cmd::ReadTape, cmd::ReadImmediate, cmd::AutoCopyTotal})
+    for (int id : {cmd::Macro0, cmd::Variable, cmd::QuickRecord, cmd::CopySheet, cmd::ReadTape,
+                   cmd::ReadImmediate, cmd::AutoCopyTotal})
         EXPECT_FALSE(app->commandState(id).handled) << id;
 }
 
@@ -80,14 +80,8 @@ TEST_F(AppFixture, StartUpShowsAnUntitledTapeAndTheTitleFollowsThePath) {
     EXPECT_TRUE(app->pathName().empty());
 }
 
-TEST_F(AppFixture, NewAsksToSaveAModifiedTapeOnlyWhenItCanBeSaved) {
+TEST_F(AppFixture, NewAsksToSaveAModifiedTapeAndCancelKeepsIt) {
     start();
-    key("5");
-    ASSERT_TRUE(app->isModified());
-    app->runCommand(cmd::FileNew);
-    EXPECT_TRUE(answers.shown.empty()) << "nothing to offer without a save";
-    EXPECT_EQ(app->doc().m_lineCount, 0);
-
     int saves = 0;
     app->commands().add(cmd::FileSave, [&] {
         ++saves;
@@ -203,6 +197,135 @@ TEST(MenuShortcuts, AreTheKeyboardTablesKeys) {
     EXPECT_EQ(shortcutText(cmd::RecalculateNow), "F5");
     EXPECT_EQ(shortcutText(cmd::ReadTape), "F8");
     EXPECT_EQ(shortcutText(cmd::FileSaveAs), "");
+}
+
+}  // namespace
+}  // namespace vor
+
+namespace vor {
+namespace {
+
+// Dialogs that answer every file question with a chosen path.
+class PathAnswers : public DialogPort {
+   public:
+    bool run(DialogModel&) override { return false; }
+    std::optional<std::string> askPath(const PathRequest& request) override {
+        asked.push_back(request);
+        return path;
+    }
+    std::optional<std::string> path;
+    std::vector<PathRequest> asked;
+};
+
+class DocumentFiles : public ::testing::Test {
+   protected:
+    void SetUp() override {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("vorlex-docs-" +
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir);
+        app = std::make_unique<CVORApp>(
+            AppPorts{form, answers, profile, nullptr, &dialogs, nullptr, {}});
+        ASSERT_TRUE(app->initInstance());
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::string file(const std::string& name) const { return (m_dir / name).string(); }
+    void key(const char* digits) {
+        for (const char* d = digits; *d; ++d) app->runCommand(cmd::kDigitKeys[*d - '0']);
+        app->runCommand(cmd::Plus);
+    }
+
+    MemoryForm form;
+    test::Answers answers;
+    MemoryProfile profile;
+    PathAnswers dialogs;
+    std::unique_ptr<CVORApp> app;
+    std::filesystem::path m_dir;
+};
+
+TEST_F(DocumentFiles, SavedTapeComesBackOnOpenWithItsNameAndUnmodified) {
+    key("12");
+    key("30");
+    dialogs.path = file("rent");
+    ASSERT_TRUE(app->runCommand(cmd::FileSave));
+    ASSERT_EQ(dialogs.asked.size(), 1u) << "an untitled tape asks where to save";
+    EXPECT_TRUE(dialogs.asked[0].save);
+    EXPECT_EQ(dialogs.asked[0].filter, "VOR Files (*.vor)");
+    EXPECT_EQ(app->pathName(), file("rent.vor")) << "the extension is added";
+    EXPECT_EQ(form.title(), "rent.vor - VOR");
+    EXPECT_FALSE(app->isModified());
+
+    const std::vector<std::string> rows = form.rows();
+    app->runCommand(cmd::FileNew);
+    EXPECT_TRUE(form.rows().empty());
+    ASSERT_TRUE(app->openDocument(file("rent.vor")));
+    EXPECT_EQ(form.rows(), rows);
+    EXPECT_EQ(form.title(), "rent.vor - VOR");
+    EXPECT_FALSE(app->isModified());
+    EXPECT_EQ(app->recentFiles(), std::vector<std::string>{file("rent.vor")});
+    EXPECT_TRUE(answers.shown.empty());
+}
+
+TEST_F(DocumentFiles, ARefusedFileLeavesTheTapeItsNameAndItsChanges) {
+    dialogs.path = file("kept.vor");
+    key("7");
+    ASSERT_TRUE(app->runCommand(cmd::FileSave));
+    key("8");
+    ASSERT_TRUE(app->isModified());
+    const std::vector<std::string> rows = form.rows();
+    // Version 1.3, then a file that ends in the middle of its fields.
+    std::ofstream(file("bad.vor"), std::ios::binary) << "\xCD\xCC\xCC\xCC\xCC\xCC\xF4\x3F abc";
+    for (const std::string& bad : {file("bad.vor"), file("missing.vor"), m_dir.string()}) {
+        answers.script = {Answer::No};
+        EXPECT_FALSE(app->openDocument(bad)) << bad;
+        EXPECT_EQ(form.rows(), rows) << bad;
+        EXPECT_EQ(app->pathName(), file("kept.vor"));
+        EXPECT_TRUE(app->isModified());
+    }
+    EXPECT_EQ(answers.shown[1], "Unexpected file format.");
+    EXPECT_EQ(answers.shown[3].rfind("Failed to open document.\n", 0), 0u) << answers.shown[3];
+    EXPECT_EQ(app->recentFiles(), std::vector<std::string>{file("kept.vor")});
+}
+
+TEST_F(DocumentFiles, OpenAsksAboutUnsavedChangesAndCancelKeepsEverything) {
+    dialogs.path = file("a.vor");
+    key("1");
+    ASSERT_TRUE(app->runCommand(cmd::FileSave));
+    app->runCommand(cmd::FileNew);
+    key("2");
+    answers.script = {Answer::Cancel};
+    EXPECT_FALSE(app->openDocument(file("a.vor")));
+    EXPECT_EQ(answers.shown.back(), "Save changes to VOR?");
+    EXPECT_EQ(form.rows().size(), 1u);
+    EXPECT_EQ(form.rows()[0], "                 2.00  +   ");
+}
+
+TEST_F(DocumentFiles, AFailedSaveKeepsTheTapeModifiedAndTheOldFile) {
+    dialogs.path = file("old.vor");
+    key("5");
+    ASSERT_TRUE(app->runCommand(cmd::FileSave));
+    const std::uintmax_t size = std::filesystem::file_size(file("old.vor"));
+    key("6");
+    EXPECT_FALSE(app->saveDocument(file("no-such-folder/new.vor")));
+    EXPECT_EQ(answers.shown.back().rfind("Failed to save document.\n", 0), 0u);
+    EXPECT_TRUE(app->isModified());
+    EXPECT_EQ(app->pathName(), file("old.vor"));
+    EXPECT_EQ(std::filesystem::file_size(file("old.vor")), size);
+}
+
+TEST_F(DocumentFiles, RecentFilesKeepTheLastFourMostRecentFirst) {
+    for (const char* name : {"1.vor", "2.vor", "3.vor", "4.vor", "5.vor", "3.vor"}) {
+        key("1");
+        ASSERT_TRUE(app->saveDocument(file(name)));
+    }
+    EXPECT_EQ(app->recentFiles(), (std::vector<std::string>{file("3.vor"), file("5.vor"),
+                                                            file("4.vor"), file("2.vor")}));
+    EXPECT_EQ(profile.getString("Recent File List", "File1", ""), file("3.vor"));
+    EXPECT_EQ(app->commandState(cmd::FileMru1 + 1).caption, "&2 " + file("5.vor"));
+    app->runCommand(cmd::FileNew);
+    ASSERT_TRUE(app->runCommand(cmd::FileMru1 + 3));
+    EXPECT_EQ(app->pathName(), file("2.vor"));
 }
 
 }  // namespace

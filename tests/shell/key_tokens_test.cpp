@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "core/memory_profile.h"
@@ -71,6 +72,29 @@ TEST(BatchUsage, HelpPrintsTheUsageAndSucceeds) {
 TEST(BatchUsage, KeysFromACrlfFileGiveTheSameTape) {
     EXPECT_EQ(batch({"--keys", "12\r\n+\r\n3\r\n+\r\nTtl\r\n"}).out,
               batch({"--keys", "12 + 3 + Ttl"}).out);
+}
+
+}  // namespace
+}  // namespace vor
+
+namespace vor {
+namespace {
+
+TEST(BatchFiles, SaveThenOpenGivesTheTapeAndARefusedOpenKeepsItButFails) {
+    const std::string path = (std::filesystem::temp_directory_path() / "vorlex-batch.vor").string();
+    const BatchResult saved = batch({"--keys", "12 X 3 + Ttl", "--save", path});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const BatchResult opened = batch({"--open", path});
+    EXPECT_EQ(opened.status, 0) << opened.err;
+    EXPECT_EQ(opened.out, saved.out);
+
+    const BatchResult refused =
+        batch({"--answer", "no", "--keys", "5 +", "--open", path + ".missing", "--keys", "6 +"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "                 5.00  +   \n                 6.00  +   \n")
+        << "the run goes on with the tape it had";
+    EXPECT_NE(refused.err.find("VOR: Failed to open document.\\n"), std::string::npos);
+    std::filesystem::remove(path);
 }
 
 }  // namespace

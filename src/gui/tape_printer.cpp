@@ -1,0 +1,274 @@
+#include "gui/tape_printer.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "core/command_ids.h"
+#include "document/print_layout.h"
+#include "gui/about_dialog.h"
+#include "shell/app.h"
+
+namespace vor {
+namespace {
+
+constexpr const char* kCannotStart = "Could not start print job.";
+constexpr int kPdfResolution = 1200;
+
+// Which pages of the job to print and how: the print dialog's range (0 for
+// either end means open), its page order and the copies the printer
+// cannot make itself.
+struct JobRange {
+    int from = 0;
+    int to = 0;
+    bool lastPageFirst = false;
+    int copies = 1;
+    bool collate = true;
+};
+
+QFont fixedPitchFont(qreal pointSize) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                   QStringLiteral("Cousine"), QStringLiteral("DejaVu Sans Mono")});
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    f.setPointSizeF(pointSize);
+    if (!QFontInfo(f).fixedPitch()) {
+        f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        f.setPointSizeF(pointSize);
+    }
+    return f;
+}
+
+// Two columns use the small Courier New of the settings. One column keeps
+// the size a painter starts with on the printer, but in the fixed-pitch
+// face: the tape's columns are padded with spaces and the comment is placed
+// by the average character width, both of which only hold in a fixed-pitch
+// font.
+QFont printFont(const CSettings& settings) {
+    if (settings.multipleColumnPrinting) return fixedPitchFont(settings.multiColumnFontPointSize);
+    const QFont base = QGuiApplication::font();
+    const qreal size = base.pointSizeF() > 0 ? base.pointSizeF() : 10.0;
+    return fixedPitchFont(size);
+}
+
+PrintOptions printOptions(const CSettings& settings) {
+    PrintOptions o;
+    o.twoColumns = settings.multipleColumnPrinting;
+    o.negativeInRed = settings.printNegativeInRed;
+    o.receiptMode = settings.receiptPrinterMode;
+    o.titleLine = std::string(AboutDialog::kVersionLine);
+    o.webAddress = std::string(AboutDialog::kWebAddress);
+    return o;
+}
+
+// Gives the device a page of the paper's width exactly as long as the
+// tape needs. False when the device refuses a page of that size; the roll
+// is then laid out on the page it has.
+bool setReceiptPage(QPagedPaintDevice& device, int printableHeightPx) {
+    const QPageLayout paper = device.pageLayout();
+    const QMarginsF margins = paper.margins(QPageLayout::Point);
+    const qreal dpi = device.logicalDpiY() > 0 ? device.logicalDpiY() : 72;
+    const qreal width = paper.fullRectPoints().width();
+    const qreal height =
+        std::ceil(printableHeightPx * 72.0 / dpi + margins.top() + margins.bottom());
+    const QPageSize roll(QSizeF(width, height), QPageSize::Point, QStringLiteral("Receipt"),
+                         QPageSize::ExactMatch);
+    return device.setPageLayout(
+        QPageLayout(roll, QPageLayout::Portrait, margins, QPageLayout::Point));
+}
+
+std::vector<int> pageSequence(int pageCount, const JobRange& range) {
+    const int from = std::max(range.from > 0 ? range.from : 1, 1);
+    const int to = std::min(range.to > 0 ? range.to : pageCount, pageCount);
+    std::vector<int> pages;
+    for (int p = from; p <= to; ++p) pages.push_back(p);
+    if (range.lastPageFirst) std::reverse(pages.begin(), pages.end());
+
+    const int copies = std::max(range.copies, 1);
+    std::vector<int> job;
+    if (range.collate) {
+        for (int c = 0; c < copies; ++c) job.insert(job.end(), pages.begin(), pages.end());
+    } else {
+        for (int p : pages) job.insert(job.end(), copies, p);
+    }
+    return job;
+}
+
+// Lays out and draws the tape on `device`. Returns the reason when the job
+// could not be done, empty when it was.
+std::string paintTape(CVORApp& app, QPagedPaintDevice& device, const JobRange& range) {
+    CVORView& view = app.view();
+    view.calc().settlePendingRecalc();
+    const CVORDoc& doc = view.doc();
+    const CSettings& settings = view.settings();
+
+    PrintOptions options = printOptions(settings);
+    const QFont font = printFont(settings);
+    const QFontMetrics metrics(font, &device);
+    PrintDevice sheet{device.height(), device.width(), metrics.height(),
+                      std::max(metrics.averageCharWidth(), 1)};
+
+    if (options.receiptMode && !options.twoColumns &&
+        setReceiptPage(device, receiptPageHeight(doc.m_lineCount, sheet))) {
+        sheet.pageHeightPx = device.height();
+        sheet.pageWidthPx = device.width();
+        options.receiptMode = false;
+    }
+
+    const int rows = printRows(options, sheet);
+    const int pageCount = printPageCount(doc.m_lineCount, rows, options.twoColumns);
+    const std::vector<int> job = pageSequence(pageCount, range);
+    if (job.empty()) return {};
+
+    QPainter painter;
+    if (!painter.begin(&device)) return kCannotStart;
+    painter.setFont(font);
+    // Rows are laid out by their top edge; text is drawn on its baseline.
+    const int ascent = painter.fontMetrics().ascent();
+    const QColor red(255, 0, 0);
+    const QColor black(0, 0, 0);
+    bool first = true;
+    for (int page : job) {
+        // A printer that refuses the next page has aborted the job itself.
+        if (!first && !device.newPage()) break;
+        first = false;
+        for (const PrintText& t : layoutPrintPage(doc, options, sheet, page, pageCount)) {
+            painter.setPen(t.red ? red : black);
+            painter.drawText(t.x, t.y + ascent, QString::fromStdString(t.text));
+        }
+    }
+    painter.end();
+    return {};
+}
+
+JobRange rangeOf(const QPrinter& printer) {
+    JobRange r;
+    if (printer.printRange() == QPrinter::PageRange) {
+        r.from = printer.fromPage();
+        r.to = printer.toPage();
+    }
+    r.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
+    // Printers that cannot make copies themselves get every page again.
+    if (!printer.supportsMultipleCopies()) {
+        r.copies = printer.copyCount();
+        r.collate = printer.collateCopies();
+    }
+    return r;
+}
+
+void tellUser(CVORApp& app, const std::string& text) {
+    app.view().calc().messages().show(text, Buttons::Ok, Icon::Exclamation);
+}
+
+// The printer of the session: made on first use (finding the default
+// printer can take a moment) and shared by the three commands, so the
+// paper chosen in Print Setup is the one printed on.
+class PrintSession {
+   public:
+    PrintSession(CVORApp& app, QWidget* parent) : m_app(app), m_parent(parent) {}
+
+    void print() {
+        QPrinter& p = printer();
+        QPrintDialog dialog(&p, m_parent);
+        dialog.setMinMax(1, 65535);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        if (dialog.exec() != QDialog::Accepted) return;
+        printTape(m_app, p);
+    }
+
+    void preview() {
+        QPrinter& p = printer();
+        // A preview shows the whole tape, whatever range was printed last.
+        p.setPrintRange(QPrinter::AllPages);
+        // A receipt gives the printer a page as long as the tape; the paper
+        // chosen before comes back when the preview closes.
+        const QPageLayout paper = p.pageLayout();
+        QPrintPreviewDialog dialog(&p, m_parent);
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [this, paper](QPrinter* target) {
+                             if (m_app.view().settings().receiptPrinterMode)
+                                 target->setPageLayout(paper);
+                             const std::string error = paintTape(m_app, *target, rangeOf(*target));
+                             if (!error.empty()) tellUser(m_app, error);
+                         });
+        dialog.exec();
+        p.setPageLayout(paper);
+    }
+
+    void setup() {
+        QPageSetupDialog dialog(&printer(), m_parent);
+        dialog.exec();
+    }
+
+   private:
+    QPrinter& printer() {
+        if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        return *m_printer;
+    }
+
+    CVORApp& m_app;
+    QPointer<QWidget> m_parent;
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+}  // namespace
+
+bool printTape(CVORApp& app, QPrinter& printer) {
+    // The roll page of a receipt is for this job only.
+    const QPageLayout paper = printer.pageLayout();
+    const std::string error = paintTape(app, printer, rangeOf(printer));
+    if (app.view().settings().receiptPrinterMode) printer.setPageLayout(paper);
+    if (error.empty()) return true;
+    tellUser(app, error);
+    return false;
+}
+
+bool printTapeToPdf(CVORApp& app, const std::string& path, std::string& error) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString().toStdString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfResolution);
+        writer.setCreator(QStringLiteral("Vorlex"));
+        // The page a PDF printer of Qt starts with: A4, margins of 10 points.
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(10, 10, 10, 10), QPageLayout::Point));
+        error = paintTape(app, writer, {});
+    }
+    if (!error.empty()) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+void registerPrintCommands(CVORApp& app, QWidget* parent) {
+    auto session = std::make_shared<PrintSession>(app, parent);
+    CommandRegistry& commands = app.commands();
+    commands.add(cmd::FilePrint, [session] { session->print(); });
+    commands.add(cmd::FilePrintPreview, [session] { session->preview(); });
+    commands.add(cmd::FilePrintSetup, [session] { session->setup(); });
+}
+
+}  // namespace vor
