@@ -6,6 +6,7 @@
 #include "core/calculator.h"
 #include "core/command_ids.h"
 #include "core/memory_form.h"
+#include "document/vor_file.h"
 #include "tape/line_removal.h"
 #include "tape/recalculation.h"
 
@@ -118,6 +119,26 @@ void BM_DeleteMiddleLineOfFullTape(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DeleteMiddleLineOfFullTape)->Unit(benchmark::kMicrosecond);
+
+// Reading a 1000-line file and rebuilding its tape, as File Open and the
+// first paint after it do.
+void BM_OpenThousandLineFile(benchmark::State& state) {
+    Bench keyed;
+    keyed.keyFullTape();
+    const std::string bytes = vor::writeVorFile(keyed.doc);
+    Bench b;
+    for (auto _ : state) {
+        vor::CVORDoc loaded;
+        std::string message;
+        if (!vor::readVorFile(bytes, loaded, message)) state.SkipWithError(message.c_str());
+        b.doc = std::move(loaded);
+        b.form.resetRows();
+        b.recalc.recalculate();
+        benchmark::DoNotOptimize(b.doc.m_total);
+    }
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(BM_OpenThousandLineFile)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -22,6 +22,7 @@
 #include "gui/keypad_form.h"
 #include "gui/launcher.h"
 #include "gui/message_box.h"
+#include "gui/qt_clipboard.h"
 #include "gui/qt_dialogs.h"
 #include "gui/qt_files.h"
 #include "gui/qt_form.h"
@@ -71,6 +72,8 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
                  QCoreApplication::applicationDirPath().toStdString()});
     m_files = std::make_unique<QtFiles>();
     m_app->setFiles(*m_files);
+    m_clipboard = std::make_unique<QtClipboard>();
+    m_app->setClipboard(*m_clipboard);
     registerFrameCommands();
     registerPrintCommands(*m_app, this);
 

@@ -83,6 +83,7 @@ class CMainFrame : public QMainWindow, private FramePort {
     std::unique_ptr<LauncherPort> m_ownLauncher;
     std::unique_ptr<DialogPort> m_ownDialogs;
     std::unique_ptr<FilePort> m_files;
+    std::unique_ptr<ClipboardPort> m_clipboard;
     KeypadForm* m_form = nullptr;
     QLabel* m_pane = nullptr;
     std::unique_ptr<QtFormPort> m_formPort;

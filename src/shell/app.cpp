@@ -53,8 +53,10 @@ CVORApp::CVORApp(AppPorts ports) : m_ports(ports) {
     m_view = std::make_unique<CVORView>(m_ports.form, m_ports.messages, m_ports.profile,
                                         *m_ports.dialogs);
     m_view->setFrame(m_ports.frame);
-    m_view->setHandlers(
-        {[this] { /* the title has no modified mark */ }, [this] { openHelpPage("index.html"); }});
+    m_clipboard = std::make_unique<CClipboardCommands>(*this, m_ownClipboard);
+    m_view->setHandlers({[this] { /* the title has no modified mark */ },
+                         [this] { openHelpPage("index.html"); },
+                         [this] { m_clipboard->copyCurrentTotal(); }});
     registerCommands();
 }
 
@@ -67,6 +69,7 @@ bool CVORApp::initInstance() {
 
 void CVORApp::registerCommands() {
     m_view->registerCommands(m_commands);
+    m_clipboard->registerCommands();
     m_commands.add(cmd::FileNew, [this] { onFileNew(); });
     registerFileCommands();
     m_commands.add(cmd::AppExit, [this] { frame().closeWindow(); });
@@ -248,7 +251,12 @@ std::string CVORApp::documentTitle() const {
 }
 
 void CVORApp::updateTitle() {
-    m_ports.form.setTitle(windowTitle());
+    setTitleText(windowTitle());
+}
+
+void CVORApp::setTitleText(const std::string& title) {
+    m_title = title;
+    m_ports.form.setTitle(title);
 }
 
 bool CVORApp::openHelpPage(const std::string& name) {

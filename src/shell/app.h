@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/ports.h"
+#include "shell/clipboard_commands.h"
 #include "shell/command_registry.h"
 #include "shell/frame_port.h"
 #include "shell/view.h"
@@ -79,6 +80,17 @@ class CVORApp {
     bool saveDocument(const std::string& path);
     // Where the files are read and written; the window passes its own.
     void setFiles(FilePort& files) { m_files = &files; }
+    // The clipboard the copy commands fill; the window passes the real one.
+    void setClipboard(ClipboardPort& clipboard) { m_clipboard->setClipboard(clipboard); }
+    MemoryClipboard& memoryClipboard() { return m_ownClipboard; }
+    CClipboardCommands& clipboardCommands() { return *m_clipboard; }
+
+    MessagePort& messages() { return m_ports.messages; }
+    FormPort& form() { return m_ports.form; }
+    // The window's title as last set (a long command puts it back after its
+    // please-wait text; auto-copy shows the total in it).
+    const std::string& currentTitle() const { return m_title; }
+    void setTitleText(const std::string& title);
     // The recent-file list, most recent first (at most four).
     std::vector<std::string> recentFiles() const;
 
@@ -108,6 +120,9 @@ class CVORApp {
     FramePort m_noFrame;
     std::unique_ptr<DialogPort> m_noDialogs;
     std::unique_ptr<FilePort> m_ownFiles;
+    MemoryClipboard m_ownClipboard;
+    std::unique_ptr<CClipboardCommands> m_clipboard;
+    std::string m_title;
     FilePort* m_files = nullptr;
     CommandRegistry m_commands;
     std::unique_ptr<CVORView> m_view;

@@ -165,6 +165,23 @@ class BatchRun {
     }
     bool fileFailed() const { return m_fileFailed; }
 
+    // Prints exactly what the clipboard would receive, nothing else.
+    void exportTape(const std::string& kind) {
+        int id = 0;
+        if (kind == "sheet") id = cmd::CopySheet;
+        if (kind == "text") id = cmd::CopyText;
+        if (id == 0) throw UsageError{"--export takes sheet or text"};
+        MemoryClipboard& clipboard = m_app.memoryClipboard();
+        const int before = clipboard.sets();
+        // Copy to Clipboard (WP) is offered only for a tape with lines; run
+        // its work directly so an empty tape gives its message here too.
+        if (id == cmd::CopyText)
+            m_app.clipboardCommands().copyText();
+        else
+            m_app.runCommand(id);
+        if (clipboard.sets() != before) m_out << clipboard.text();
+    }
+
     void printLeds() {
         m_out << "Main LED: " << m_form.mainLedText() << '\n';
         m_out << "Memory LED: " << m_form.memoryLedText() << '\n';
@@ -254,6 +271,7 @@ void printBatchUsage(std::ostream& out) {
            "  --open FILE        open a .vor file (File Open)\n"
            "  --save FILE        save the tape as a .vor file (File Save As)\n"
            "  --print-pdf FILE   print the tape to a PDF file\n"
+           "  --export sheet|text  print what Copy to Clipboard would copy\n"
            "  --help             print this text\n";
 }
 
@@ -289,7 +307,9 @@ int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std
                 run.save(value());
             else if (opt == "--print-pdf" && printPdf)
                 run.printPdf(printPdf, value());
-            else if (opt == "--export" || opt == "--print-pdf")
+            else if (opt == "--export")
+                run.exportTape(value()), printed = true;
+            else if (opt == "--print-pdf")
                 throw UsageError{notAvailableText(opt)};
             else
                 throw UsageError{"unknown option: " + opt};

@@ -79,6 +79,10 @@ void CVORView::settingChanged(const char* name, int value) {
     m_profile.writeInt(kSettingsSection, name, value);
 }
 
+void CVORView::copyCurrentTotal() {
+    if (m_handlers.copyTotal) m_handlers.copyTotal();
+}
+
 void CVORView::leaveContextHelpMode() {
     m_contextHelp = false;
     frame().showContextHelpCursor(false);
@@ -181,7 +185,8 @@ void CVORView::registerSettings(CommandRegistry& commands) {
             [this, size] { return m_settings.multiColumnFontPointSize == size; });
     }
     for (const BoolSetting& s : boolSettings()) {
-        // These two arrive with the clipboard and speech.
+        // Auto-copy is the clipboard's command; Immediate Read arrives with
+        // speech.
         if (s.commandId == cmd::AutoCopyTotal || s.commandId == cmd::ReadImmediate) continue;
         const bool CSettings::*member = s.member;
         commands.addToggle(

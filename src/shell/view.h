@@ -29,6 +29,7 @@ class CVORView : private CalculatorHooks {
     struct Handlers {
         std::function<void()> modified;
         std::function<void()> openHelp;
+        std::function<void()> copyTotal;
     };
     void setHandlers(Handlers handlers) { m_handlers = std::move(handlers); }
 
@@ -66,6 +67,7 @@ class CVORView : private CalculatorHooks {
     void recalculateAll() override;
     void addToActiveMacro(int commandId) override;
     void documentModified() override;
+    void copyCurrentTotal() override;
     bool inContextHelpMode() const override { return m_contextHelp; }
     void winHelp(unsigned data, unsigned command) override;
     void settingChanged(const char* name, int value) override;

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+
+#include "core/ports.h"
+
+namespace vor {
+
+class CVORApp;
+
+// A clipboard that lives in memory: batch mode's and the tests'.
+class MemoryClipboard : public ClipboardPort {
+   public:
+    bool setText(const std::string& text) override {
+        m_text = text;
+        ++m_sets;
+        return true;
+    }
+    std::string text() override { return m_text; }
+    int sets() const { return m_sets; }
+
+   private:
+    std::string m_text;
+    int m_sets = 0;
+};
+
+// The tape on the clipboard: spreadsheet rows with formulas, plain text,
+// and the running total after every new line while auto-copy is on.
+class CClipboardCommands {
+   public:
+    CClipboardCommands(CVORApp& app, ClipboardPort& clipboard);
+    void setClipboard(ClipboardPort& clipboard) { m_clipboard = &clipboard; }
+
+    void registerCommands();
+    void copySheet();
+    void copyText();
+    void toggleAutoCopy();
+    // After every appended line while the setting is on.
+    void copyCurrentTotal();
+
+   private:
+    // Runs a long copy with the please-wait title and the wait cursor,
+    // giving the window its title back whatever happens.
+    void copyWithTitle(const std::string& text);
+    bool put(const std::string& text);
+
+    CVORApp& m_app;
+    ClipboardPort* m_clipboard;
+};
+
+}  // namespace vor
