@@ -152,6 +152,9 @@ inline constexpr int PrintNegativeInRed = 32856;
 inline constexpr int AutoCopyTotal = 32857;
 inline constexpr int SwapLEDs = 32860;
 inline constexpr int ReceiptPrinterMode = 32861;
+// Commands of this program's own, beyond the classic set.
+inline constexpr int KeepTapeBetweenSessions = 32870;
+inline constexpr int ExportTape = 32871;
 
 inline constexpr int FileNew = 57600;
 inline constexpr int FileOpen = 57601;

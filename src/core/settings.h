@@ -23,6 +23,7 @@ struct CSettings {
     bool autoCopyTotal = false;  // "Auto Copy Current Total To Clipboard"
     bool autoAppend = true;      // section "Comments"
     bool promptToSaveOnExit = true;
+    bool keepTapeBetweenSessions = true;  // the window's tape survives a restart
 };
 
 }  // namespace vor

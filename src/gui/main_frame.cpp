@@ -26,6 +26,7 @@
 #include "gui/qt_dialogs.h"
 #include "gui/qt_files.h"
 #include "gui/qt_form.h"
+#include "gui/session_keeper.h"
 #include "gui/status_hints.h"
 #include "gui/tape_printer.h"
 #include "gui/window_placement.h"
@@ -76,6 +77,7 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
     m_app->setClipboard(*m_clipboard);
     registerFrameCommands();
     registerPrintCommands(*m_app, this);
+    m_session = new SessionKeeper(*m_app, *m_messages, this);
 
     m_menus = new FrameMenus(
         *this, {[this](int id) { m_keyboard->postCommand(id); },
@@ -126,6 +128,7 @@ QString CMainFrame::paneText() const {
 
 bool CMainFrame::start() {
     if (!m_app->initInstance()) return false;
+    m_session->restore();
     show();
     return true;
 }
@@ -182,6 +185,8 @@ void CMainFrame::schedulePaint(const std::function<void()>& paint) {
 }
 
 void CMainFrame::refreshCommands() {
+    // Every command and every rebuilt tape passes here: the session follows.
+    if (m_session != nullptr) m_session->changed();
     if (m_menus != nullptr) m_menus->refresh();
     refreshKeys();
 }
@@ -204,6 +209,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    m_session->windowClosing();
     // The only time the placement is written: the window as the user left it.
     writeWindowPlacement(m_profile, placementOf(*this));
     event->accept();

@@ -15,6 +15,7 @@ class FrameMenus;
 class KeyboardDispatcher;
 class KeypadForm;
 class QtFormPort;
+class SessionKeeper;
 class StatusHints;
 
 // Message boxes, dialogs and the launcher default to Qt's; tests pass their
@@ -40,6 +41,7 @@ class CMainFrame : public QMainWindow, private FramePort {
     KeypadForm& form() { return *m_form; }
     FrameMenus& menus() { return *m_menus; }
     KeyboardDispatcher& keyboard() { return *m_keyboard; }
+    SessionKeeper& session() { return *m_session; }
     QString paneText() const;
 
     // Start-up: the application's start-up order, then the window shows.
@@ -90,6 +92,7 @@ class CMainFrame : public QMainWindow, private FramePort {
     std::unique_ptr<CVORApp> m_app;
     FrameMenus* m_menus = nullptr;
     StatusHints* m_hints = nullptr;
+    SessionKeeper* m_session = nullptr;
     KeyboardDispatcher* m_keyboard = nullptr;
     MessagePort* m_messages = nullptr;
     LauncherPort* m_launcher = nullptr;

@@ -212,7 +212,15 @@ void CVORApp::addRecentFile(const std::string& path) {
     }
 }
 
+void CVORApp::restoreDocument(CVORDoc&& doc, const std::string& path, bool modified) {
+    m_view->openDocument(std::move(doc));
+    m_pathName = path;
+    showDocument();
+    frame().schedulePaint([this, modified] { m_view->doc().m_modified = modified; });
+}
+
 void CVORApp::showDocument() {
+    m_discarded = false;
     updateTitle();
     // The saved placement comes back at every new tape, not only at
     // start-up.
@@ -236,7 +244,10 @@ bool CVORApp::saveModified() {
     const Answer a = m_ports.messages.show("Save changes to " + name + "?", Buttons::YesNoCancel,
                                            Icon::Exclamation);
     if (a == Answer::Cancel) return false;
-    if (a == Answer::No) return true;
+    if (a == Answer::No) {
+        m_discarded = true;
+        return true;
+    }
     m_commands.run(cmd::FileSave);
     return !isModified();
 }

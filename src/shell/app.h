@@ -78,6 +78,12 @@ class CVORApp {
     bool onFileSave();
     bool onFileSaveAs();
     bool saveDocument(const std::string& path);
+    // A document kept from an earlier run comes back with its file name and
+    // its modified flag (which the rebuild at the next paint would clear).
+    void restoreDocument(CVORDoc&& doc, const std::string& path, bool modified);
+    // The user answered No to "Save changes to ...?" since the tape was last
+    // opened, saved or started: its changes are not to be kept.
+    bool changesDiscarded() const { return m_discarded; }
     // Where the files are read and written; the window passes its own.
     void setFiles(FilePort& files) { m_files = &files; }
     // The clipboard the copy commands fill; the window passes the real one.
@@ -86,6 +92,8 @@ class CVORApp {
     CClipboardCommands& clipboardCommands() { return *m_clipboard; }
 
     MessagePort& messages() { return m_ports.messages; }
+    DialogPort& dialogs() { return *m_ports.dialogs; }
+    FilePort& files() { return *m_files; }
     FormPort& form() { return m_ports.form; }
     // The window's title as last set (a long command puts it back after its
     // please-wait text; auto-copy shows the total in it).
@@ -123,6 +131,7 @@ class CVORApp {
     MemoryClipboard m_ownClipboard;
     std::unique_ptr<CClipboardCommands> m_clipboard;
     std::string m_title;
+    bool m_discarded = false;
     FilePort* m_files = nullptr;
     CommandRegistry m_commands;
     std::unique_ptr<CVORView> m_view;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "clipboard/csv_export.h"
 #include "core/command_ids.h"
 #include "core/key_table.h"
 #include "core/memory_form.h"
@@ -92,6 +93,9 @@ bool isEditKeyLabel(const std::string& label) {
     return false;
 }
 
+// A clipboard's worth of numbers; a larger file is not a paste.
+constexpr std::size_t kMaxPasteBytes = 16u << 20;
+
 struct UsageError {
     std::string text;
 };
@@ -165,12 +169,29 @@ class BatchRun {
     }
     bool fileFailed() const { return m_fileFailed; }
 
+    // Paste Numbers with a file's text standing in for the clipboard.
+    void paste(const std::string& path) {
+        std::string text;
+        std::string error;
+        if (!m_app.files().read(path, text, error, kMaxPasteBytes)) {
+            m_messages.show(path + ": " + error, Buttons::Ok, Icon::Exclamation);
+            m_fileFailed = true;
+            return;
+        }
+        m_keyed = true;
+        m_app.clipboardCommands().pasteNumbers(text);
+    }
+
     // Prints exactly what the clipboard would receive, nothing else.
     void exportTape(const std::string& kind) {
+        if (kind == "csv") {
+            m_out << buildCsvExport(m_app.doc());
+            return;
+        }
         int id = 0;
         if (kind == "sheet") id = cmd::CopySheet;
         if (kind == "text") id = cmd::CopyText;
-        if (id == 0) throw UsageError{"--export takes sheet or text"};
+        if (id == 0) throw UsageError{"--export takes sheet, text or csv"};
         MemoryClipboard& clipboard = m_app.memoryClipboard();
         const int before = clipboard.sets();
         // Copy to Clipboard (WP) is offered only for a tape with lines; run
@@ -271,7 +292,8 @@ void printBatchUsage(std::ostream& out) {
            "  --open FILE        open a .vor file (File Open)\n"
            "  --save FILE        save the tape as a .vor file (File Save As)\n"
            "  --print-pdf FILE   print the tape to a PDF file\n"
-           "  --export sheet|text  print what Copy to Clipboard would copy\n"
+           "  --export sheet|text|csv  print what Copy to Clipboard would copy, or the CSV\n"
+           "  --paste FILE       Paste Numbers with FILE's text as the clipboard\n"
            "  --help             print this text\n";
 }
 
@@ -307,6 +329,8 @@ int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std
                 run.save(value());
             else if (opt == "--print-pdf" && printPdf)
                 run.printPdf(printPdf, value());
+            else if (opt == "--paste")
+                run.paste(value());
             else if (opt == "--export")
                 run.exportTape(value()), printed = true;
             else if (opt == "--print-pdf")

@@ -1,6 +1,8 @@
 #include "shell/clipboard_commands.h"
 
 #include "clipboard/clipboard_text.h"
+#include "clipboard/csv_export.h"
+#include "clipboard/paste_numbers.h"
 #include "clipboard/sheet_export.h"
 #include "clipboard/text_export.h"
 #include "core/command_ids.h"
@@ -22,6 +24,14 @@ void CClipboardCommands::registerCommands() {
             s.enabled = m_app.doc().m_lineCount > 0;
             return s;
         });
+    commands.add(cmd::EditPaste, [this] { pasteNumbers(m_clipboard->text()); });
+    commands.add(cmd::ExportTape, [this] {
+        PathRequest request;
+        request.save = true;
+        request.filter = "CSV Files (*.csv);;Text Files (*.txt)";
+        request.defaultPath = m_app.pathName().empty() ? "tape.csv" : m_app.pathName() + ".csv";
+        if (const auto path = m_app.dialogs().askPath(request)) exportTape(*path);
+    });
     commands.addToggle(
         cmd::AutoCopyTotal, [this] { toggleAutoCopy(); },
         [this] { return m_app.view().settings().autoCopyTotal; });
@@ -83,6 +93,29 @@ void CClipboardCommands::copyCurrentTotal() {
     const std::string total = autoCopyText(m_app.doc(), m_app.view().settings().europeanMode);
     m_app.setTitleText(autoCopyTitle(total, m_app.documentTitle()));
     put(total);
+}
+
+void CClipboardCommands::pasteNumbers(const std::string& text) {
+    CCalculator& calc = m_app.view().calc();
+    const PastedNumbers pasted = parsePastedNumbers(text, m_app.view().settings().europeanMode);
+    if (pasted.numbers.size() > static_cast<std::size_t>(kAskAbove) &&
+        m_app.messages().show(confirmMessage(static_cast<int>(pasted.numbers.size())),
+                              Buttons::YesNo) != Answer::Yes)
+        return;
+    // A paste is typing: it works on the recalculated tape, as a key would.
+    calc.settlePendingRecalc();
+    vor::pasteNumbers(calc, pasted.numbers);
+    if (pasted.skipped > 0) m_app.messages().show(skippedMessage(pasted.skipped));
+}
+
+bool CClipboardCommands::exportTape(const std::string& path) {
+    const bool text = path.size() >= 4 && path.compare(path.size() - 4, 4, ".txt") == 0;
+    const std::string bytes =
+        text ? buildTextExport(m_app.doc(), m_app.pathName()) : buildCsvExport(m_app.doc());
+    std::string error;
+    if (m_app.files().writeAtomic(path, bytes, error)) return true;
+    m_app.messages().show("Failed to export the tape.\n" + path + ": " + error);
+    return false;
 }
 
 }  // namespace vor

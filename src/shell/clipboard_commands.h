@@ -37,6 +37,10 @@ class CClipboardCommands {
     void toggleAutoCopy();
     // After every appended line while the setting is on.
     void copyCurrentTotal();
+    // Paste Numbers: each number of `text` entered and added with +.
+    void pasteNumbers(const std::string& text);
+    // File > Export Tape: CSV, or the text export for a ".txt" name.
+    bool exportTape(const std::string& path);
 
    private:
     // Runs a long copy with the please-wait title and the wait cursor,

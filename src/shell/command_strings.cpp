@@ -27,6 +27,8 @@ constexpr auto kStrings = std::to_array<Entry>({
     {cmd::FileMru1 + 2, "Open this document"},
     {cmd::FileMru1 + 3, "Open this document"},
     {cmd::AppExit, "Quit the application; prompts to save documents\nExit"},
+    {cmd::ExportTape,
+     "Writes the tape to a CSV file for a spreadsheet, or to a text file\nExport Tape"},
     // Edit
     {cmd::UndoLastLine,
      "Removes the last line of the tape box and restores the totals before it\nUndo Last Line"},
@@ -48,6 +50,8 @@ constexpr auto kStrings = std::to_array<Entry>({
     {cmd::InsertCommentLine,
      "Inserts a blank comment line above the currently selected tape box line\n"
      "Insert Blank Comment Line"},
+    {cmd::EditPaste,
+     "Adds every number on the clipboard to the tape, as if typed with +\nPaste Numbers"},
     // View
     {cmd::ViewStatusBar, "Show or hide the status bar\nToggle StatusBar"},
     {cmd::RecalculateNow,
@@ -87,6 +91,9 @@ constexpr auto kStrings = std::to_array<Entry>({
      "Adds a comment to the end of an existing one instead of replacing it\n"
      "Auto Append Comments"},
     {cmd::PromptToSave, "Asks to save a modified tape before it is closed\nPrompt To Save On Exit"},
+    {cmd::KeepTapeBetweenSessions,
+     "Brings the tape back as it was when VOR starts again, even after a crash\n"
+     "Keep Tape Between Sessions"},
     // Macros
     {cmd::MacroStartRecording, "Records the keys that follow into a macro button\nStart Recording"},
     {cmd::MacroStopRecording, "Stops recording the current macro\nStop Recording"},

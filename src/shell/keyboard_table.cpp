@@ -183,6 +183,9 @@ std::optional<int> matchCharacter(char32_t ch) {
 
 std::optional<int> matchKeystroke(const Keystroke& keystroke) {
     if (auto id = matchKeyDown(keystroke.vk, keystroke.modifiers)) return id;
+    // Keys of this program's own, after the classic table: Shift+Insert is
+    // the desktop's other paste key.
+    if (keystroke.vk == VK_INSERT && keystroke.modifiers == ModShift) return cmd::EditPaste;
     if (keystroke.character) return matchCharacter(*keystroke.character);
     return std::nullopt;
 }

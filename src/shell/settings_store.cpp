@@ -10,7 +10,7 @@ namespace {
 
 constexpr const char* S = kSettingsSection;
 
-const std::array<BoolSetting, 16> kBoolSettings{{
+const std::array<BoolSetting, 17> kBoolSettings{{
     {S, "Always On Top", &CSettings::alwaysOnTop, false, cmd::AlwaysOnTop},
     {S, "View Middle Keys", &CSettings::viewMiddleKeys, true, cmd::MiddleKeys},
     {S, "Show Clear All Warning", &CSettings::showClearAllWarning, true, cmd::ShowClearAllWarning},
@@ -30,6 +30,8 @@ const std::array<BoolSetting, 16> kBoolSettings{{
      cmd::AutoCopyTotal},
     {kCommentsSection, "Auto Append", &CSettings::autoAppend, true, cmd::AutoAppendComments},
     {S, "Prompt To Save On Exit", &CSettings::promptToSaveOnExit, true, cmd::PromptToSave},
+    {S, "Keep Tape Between Sessions", &CSettings::keepTapeBetweenSessions, true,
+     cmd::KeepTapeBetweenSessions},
 }};
 
 int inRangeOr(int value, int low, int high, int def) {

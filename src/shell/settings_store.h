@@ -27,7 +27,7 @@ std::span<const BoolSetting> boolSettings();
 const BoolSetting* boolSettingForCommand(int commandId);
 const BoolSetting* boolSettingNamed(const std::string& name);
 
-// Reads the 17 view values, in order. Any non-zero stored value counts as on.
+// Reads the 18 view values, in order. Any non-zero stored value counts as on.
 CSettings readViewSettings(ProfilePort& profile);
 
 // The document's values for a new tape.

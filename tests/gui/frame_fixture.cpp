@@ -28,6 +28,9 @@ void FrameTest::SetUp() {
     ASSERT_TRUE(m_home.isValid());
     m_oldHome = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", m_home.path().toLocal8Bit());
+    // The kept session lives beside the profile, never in the user's.
+    m_oldState = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", m_home.path().toLocal8Bit());
     m_profile = std::make_unique<QSettingsProfile>();
     ASSERT_TRUE(m_profile->fileName().startsWith(m_home.path()));
 
@@ -51,6 +54,7 @@ void FrameTest::TearDown() {
     frame.reset();
     m_watchdog.stop();
     qputenv("XDG_CONFIG_HOME", m_oldHome);
+    qputenv("XDG_STATE_HOME", m_oldState);
 }
 
 void FrameTest::openFrame() {
@@ -68,6 +72,11 @@ void FrameTest::openFrame() {
 void FrameTest::reopen() {
     frame->app().doc().m_modified = false;
     frame->close();
+    frame.reset();
+    openFrame();
+}
+
+void FrameTest::crashAndRestart() {
     frame.reset();
     openFrame();
 }

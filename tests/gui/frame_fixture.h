@@ -68,10 +68,14 @@ class FrameTest : public ::testing::Test {
     // A new window on the same profile (the old one is closed first, so
     // its placement is saved).
     void reopen();
+    // The window goes away without closing, as in a crash, and the program
+    // starts again on the same profile and state folder.
+    void crashAndRestart();
     // Lets queued keys and the paint step run; false on timeout.
     bool settle(int timeoutMs = 10000);
 
     QString profileFile() const { return m_profile->fileName(); }
+    QString home() const { return m_home.path(); }
     std::vector<std::string> tapeRows() const;
     QAction* action(int commandId) const;
     void click(int controlId);
@@ -90,6 +94,7 @@ class FrameTest : public ::testing::Test {
 
     QTemporaryDir m_home;
     QByteArray m_oldHome;
+    QByteArray m_oldState;
     QTimer m_watchdog;
 };
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "core/memory_profile.h"
@@ -94,6 +95,27 @@ TEST(BatchFiles, SaveThenOpenGivesTheTapeAndARefusedOpenKeepsItButFails) {
     EXPECT_EQ(refused.out, "                 5.00  +   \n                 6.00  +   \n")
         << "the run goes on with the tape it had";
     EXPECT_NE(refused.err.find("VOR: Failed to open document.\\n"), std::string::npos);
+    std::filesystem::remove(path);
+}
+
+}  // namespace
+}  // namespace vor
+
+namespace vor {
+namespace {
+
+TEST(BatchFiles, PasteAddsEveryNumberAndExportCsvPrintsTheTape) {
+    const std::string path = (std::filesystem::temp_directory_path() / "vorlex-paste.txt").string();
+    {
+        std::ofstream text(path, std::ios::binary);
+        text << "Amount\r\n$1,234.50\r\n(20.00)\r\nnot a number\r\n\r\n5\r\n";
+    }
+    const BatchResult pasted = batch({"--paste", path, "--keys", "Ttl", "--export", "csv"});
+    EXPECT_EQ(pasted.status, 0);
+    EXPECT_EQ(pasted.out,
+              "value,key,comment\r\n1234.5,+,\r\n-20,+,\r\n5,+,\r\n"
+              "1219.5,Ttl,\"3 Items (2 Pos, 1 Neg)\"\r\n");
+    EXPECT_EQ(pasted.err, "VOR: 2 lines were not numbers and were skipped.\n");
     std::filesystem::remove(path);
 }
 

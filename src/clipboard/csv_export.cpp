@@ -1,0 +1,87 @@
+#include "clipboard/csv_export.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+#include "clipboard/clipboard_text.h"
+#include "clipboard/sheet_formula.h"
+#include "core/number_text.h"
+
+namespace vor {
+
+namespace {
+
+constexpr std::string_view kHeaderRow = "value,key,comment\r\n";
+constexpr std::string_view kCommentPrefix = " ;";
+
+// Texts a line shows in place of a number: they carry no value.
+bool showsNoNumber(std::string_view shown) {
+    return shown == "<clear>" || shown == "<comment>" || shown == kOverflowText;
+}
+
+std::string commentText(std::string_view comment) {
+    if (comment.starts_with(kCommentPrefix)) {
+        comment.remove_prefix(kCommentPrefix.size());
+    } else {
+        // A Clear line's comment is a lone blank, and a tape read from an
+        // older file may hold any spacing: neither is part of what was said.
+        const std::size_t first = comment.find_first_not_of(' ');
+        comment.remove_prefix(first == std::string_view::npos ? comment.size() : first);
+    }
+    std::string text;
+    appendUtf8(text, comment);
+    return text;
+}
+
+}  // namespace
+
+std::string csvNumber(double value) {
+    if (!std::isfinite(value)) return {};
+    // A spreadsheet has no negative zero; "-0" would only puzzle a reader.
+    if (value == 0.0) return "0";
+    // Fixed notation, because some spreadsheets read "1e-07" as text; the
+    // longest shortest-round-trip fixed text of a double (a subnormal) is
+    // some 330 characters.
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed);
+    if (result.ec != std::errc()) return {};
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted;
+    quoted.reserve(text.size() + 4);
+    quoted += '"';
+    for (const char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string buildCsvExport(const CVORDoc& doc) {
+    std::string out;
+    out.reserve(kHeaderRow.size() + static_cast<std::size_t>(doc.m_lineCount) * 40);
+    out += kHeaderRow;
+    for (int i = 0; i < doc.m_lineCount; ++i) {
+        const CTapeLine& line = *doc.line(i);
+        const sheet::LineParts parts = sheet::splitLine(line.m_text);
+        const bool noNumber = showsNoNumber(parts.value);
+        std::string key(parts.symbol);
+        if (key.empty() && noNumber && parts.value != kOverflowText) key = parts.value;
+        out += noNumber ? std::string() : csvNumber(line.m_value);
+        out += ',';
+        out += csvField(key);
+        out += ',';
+        out += csvField(commentText(line.m_comment));
+        out += "\r\n";
+    }
+    return out;
+}
+
+}  // namespace vor
