@@ -9,6 +9,7 @@
 #include "document/vor_file.h"
 #include "tape/line_removal.h"
 #include "tape/recalculation.h"
+#include "value_edit.h"
 
 namespace {
 
@@ -70,18 +71,7 @@ void BM_RecalculateThousandLines(benchmark::State& state) {
 }
 BENCHMARK(BM_RecalculateThousandLines)->Unit(benchmark::kMicrosecond);
 
-// Changes the value of one step, as the Edit Tape Box Entry dialog does.
-class ValueEdit : public vor::StepEditor {
-   public:
-    bool editStep(std::vector<vor::CReplayStep>& steps, int index, bool&) override {
-        m_flip = !m_flip;
-        steps[static_cast<std::size_t>(index)].m_valueText = m_flip ? "13.5" : "12.5";
-        return true;
-    }
-
-   private:
-    bool m_flip = false;
-};
+using vor::bench::ValueEdit;
 
 // Editing the first typed figure of a full tape replays all 1000 lines.
 void BM_EditLineNearTopOfFullTape(benchmark::State& state) {

@@ -11,6 +11,7 @@
 #include "gui/qt_form.h"
 #include "tape/line_removal.h"
 #include "tape/recalculation.h"
+#include "value_edit.h"
 
 namespace {
 
@@ -94,18 +95,7 @@ void BM_ReplayThousandLinesOnScreen(benchmark::State& state) {
 }
 BENCHMARK(BM_ReplayThousandLinesOnScreen)->Unit(benchmark::kMillisecond);
 
-// Changes the value of one step, as the Edit Tape Box Entry dialog does.
-class ValueEdit : public vor::StepEditor {
-   public:
-    bool editStep(std::vector<vor::CReplayStep>& steps, int index, bool&) override {
-        m_flip = !m_flip;
-        steps[static_cast<std::size_t>(index)].m_valueText = m_flip ? "13.5" : "12.5";
-        return true;
-    }
-
-   private:
-    bool m_flip = false;
-};
+using vor::bench::ValueEdit;
 
 // From OK in the edit dialog to the tape box drawn with every total below
 // the edited line changed.
