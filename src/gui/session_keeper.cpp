@@ -16,8 +16,19 @@ namespace vor {
 SessionKeeper::SessionKeeper(CVORApp& app, MessagePort& messages, QObject* parent)
     : QObject(parent), m_app(app), m_messages(messages), m_path(defaultPath()) {
     m_timer.setSingleShot(true);
-    m_timer.setInterval(kDelayMs);
-    connect(&m_timer, &QTimer::timeout, this, &SessionKeeper::saveNow);
+    m_timer.setInterval(0);
+    connect(&m_timer, &QTimer::timeout, this, &SessionKeeper::takeImage);
+    m_writer = std::thread([this] { writerLoop(); });
+}
+
+SessionKeeper::~SessionKeeper() {
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_wake.notify_all();
+    // The last image still goes to disk: the thread finishes its work first.
+    m_writer.join();
 }
 
 QString SessionKeeper::defaultPath() {
@@ -54,40 +65,77 @@ bool SessionKeeper::restore() {
 }
 
 void SessionKeeper::changed() {
-    if (enabled())
-        m_timer.start();
-    else if (QFileInfo::exists(m_path))
-        clear();  // switched off: nothing is kept any more
+    if (enabled() || QFileInfo::exists(m_path)) m_timer.start();
 }
 
-void SessionKeeper::clear() {
+void SessionKeeper::takeImage() {
     m_timer.stop();
-    QFile::remove(m_path);
-}
-
-void SessionKeeper::saveNow() {
-    m_timer.stop();
+    // Switched off, or nothing worth keeping: the session goes.
     if (!enabled() || !sessionWorthKeeping(m_app)) {
-        clear();
+        post({true, {}});
+        return;
+    }
+    post({false, sessionImage(m_app)});
+}
+
+void SessionKeeper::post(Job job) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_pending = std::move(job);
+    }
+    m_wake.notify_all();
+}
+
+void SessionKeeper::waitUntilWritten() {
+    std::unique_lock lock(m_mutex);
+    m_wake.wait(lock, [this] { return !m_pending && !m_busy; });
+}
+
+void SessionKeeper::writerLoop() {
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [this] { return m_pending || m_stop; });
+        if (!m_pending) return;  // stopping with nothing left to write
+        const Job job = std::move(*m_pending);
+        m_pending.reset();
+        m_busy = true;
+        lock.unlock();
+        write(job);
+        lock.lock();
+        m_busy = false;
+        m_wake.notify_all();
+    }
+}
+
+void SessionKeeper::write(const Job& job) const {
+    if (job.remove) {
+        QFile::remove(m_path);
         return;
     }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly)) return;
-    const std::string image = sessionImage(m_app);
-    file.write(image.data(), static_cast<qint64>(image.size()));
+    file.write(job.image.data(), static_cast<qint64>(job.image.size()));
     // A session that cannot be written is no worse than none: the next
     // change tries again, and saving the tape itself is unaffected.
     file.commit();
 }
 
+void SessionKeeper::saveNow() {
+    takeImage();
+    waitUntilWritten();
+}
+
 void SessionKeeper::windowClosing() {
     const bool settled =
         m_app.changesDiscarded() || (!m_app.isModified() && !m_app.pathName().empty());
-    if (settled)
-        clear();
-    else
+    if (settled) {
+        m_timer.stop();
+        post({true, {}});
+        waitUntilWritten();
+    } else {
         saveNow();
+    }
 }
 
 }  // namespace vor

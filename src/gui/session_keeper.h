@@ -3,6 +3,11 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
 
 namespace vor {
 
@@ -10,41 +15,57 @@ class CVORApp;
 class MessagePort;
 
 // Keeps the window's tape in $XDG_STATE_HOME/vorlex/session.vor so a
-// restart or a crash gives it back. Writing is off the typing path: each
-// change restarts a short timer and the file is written when the keys pause
-// (atomically, so a crash mid-write leaves the previous session).
+// restart or a crash gives it back. A key never waits for the disk: after
+// each change the tape's image is taken (a fraction of a millisecond) at the
+// next turn of the event loop and written by a thread of its own, atomically,
+// so a crash mid-write leaves the previous session. Changes that arrive while
+// a write is under way are coalesced into the next one.
 class SessionKeeper : public QObject {
     Q_OBJECT
    public:
-    static constexpr int kDelayMs = 250;
-
     SessionKeeper(CVORApp& app, MessagePort& messages, QObject* parent = nullptr);
+    ~SessionKeeper() override;
 
     // $XDG_STATE_HOME/vorlex/session.vor (~/.local/state when unset).
     static QString defaultPath();
-    void setPath(const QString& path) { m_path = path; }
     const QString& path() const { return m_path; }
 
     // At start: the kept tape comes back when the setting is on. A session
     // that cannot be read is set aside under a timestamped name and the
     // user is told once. True when a tape was restored.
     bool restore();
-    // The tape may have changed: write the session once the keys pause.
+    // The tape may have changed: its image is written shortly.
     void changed();
-    // Writes (or, for a tape not worth keeping, removes) the session now.
+    // Writes (or, for a tape not worth keeping, removes) the session and
+    // waits until it is on disk.
     void saveNow();
     // The window closes: a tape that was saved, or whose changes the user
     // discarded, needs no keeping; anything else is kept for the next run.
     void windowClosing();
 
    private:
+    struct Job {
+        bool remove = false;
+        std::string image;
+    };
     bool enabled() const;
-    void clear();
+    void takeImage();
+    void post(Job job);
+    void waitUntilWritten();
+    void writerLoop();
+    void write(const Job& job) const;
 
     CVORApp& m_app;
     MessagePort& m_messages;
     QString m_path;
     QTimer m_timer;
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::optional<Job> m_pending;
+    bool m_busy = false;
+    bool m_stop = false;
+    std::thread m_writer;
 };
 
 }  // namespace vor

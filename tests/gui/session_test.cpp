@@ -73,7 +73,8 @@ TEST_F(FrameTest, WithTheSettingOffTheProgramStartsEmpty) {
     ASSERT_TRUE(settle());
     frame->session().saveNow();
     choose(cmd::KeepTapeBetweenSessions);
-    EXPECT_FALSE(QFileInfo::exists(frame->session().path())) << "switching off forgets the tape";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !QFileInfo::exists(frame->session().path()); }))
+        << "switching off forgets the tape";
     crashAndRestart();
     EXPECT_TRUE(tapeRows().empty());
 }
