@@ -4,6 +4,10 @@
 
 namespace vor {
 
+// "Courier New" (or a metric-compatible stand-in) at `pointSize`; the
+// desktop's fixed-pitch font where none is installed. Tape text is padded
+// with spaces, so anything that shows or prints it needs a fixed pitch.
+QFont fixedPitchFont(qreal pointSize);
 // The form's dialog font, "Courier New" 8: it also sets the dialog units
 // every control is placed in. Falls back to the desktop's fixed-pitch font
 // where no metric-compatible Courier New is installed.

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "core/ports.h"
 #include "document/vor_file.h"
@@ -14,7 +13,11 @@
 namespace vor {
 
 SessionKeeper::SessionKeeper(CVORApp& app, MessagePort& messages, QObject* parent)
-    : QObject(parent), m_app(app), m_messages(messages), m_path(defaultPath()) {
+    : QObject(parent),
+      m_app(app),
+      m_messages(messages),
+      m_path(defaultPath()),
+      m_onDisk(QFileInfo::exists(m_path)) {
     m_timer.setSingleShot(true);
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &SessionKeeper::takeImage);
@@ -43,20 +46,17 @@ bool SessionKeeper::enabled() const {
 
 bool SessionKeeper::restore() {
     if (!enabled() || !QFileInfo::exists(m_path)) return false;
-    QFile file(m_path);
+    std::string bytes;
     std::string message;
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.read(static_cast<qint64>(kMaxVorFileBytes) + 1);
-        file.close();
-        if (restoreSession(m_app, bytes.toStdString(), message)) return true;
-    } else {
-        message = file.errorString().toStdString();
-    }
+    if (m_files.read(m_path.toStdString(), bytes, message, kMaxVorFileBytes) &&
+        restoreSession(m_app, bytes, message))
+        return true;
     // Set aside rather than deleted: the user may still want what is in it.
     const QString aside = m_path + QStringLiteral(".") +
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
                           QStringLiteral(".damaged");
     QFile::rename(m_path, aside);
+    m_onDisk = QFileInfo::exists(m_path);
     m_messages.show("The tape of the last session could not be read (" + message +
                         ") and was set aside as " + aside.toStdString() +
                         ". VOR starts with an empty tape.",
@@ -65,7 +65,7 @@ bool SessionKeeper::restore() {
 }
 
 void SessionKeeper::changed() {
-    if (enabled() || QFileInfo::exists(m_path)) m_timer.start();
+    if (enabled() || m_onDisk) m_timer.start();
 }
 
 void SessionKeeper::takeImage() {
@@ -79,6 +79,7 @@ void SessionKeeper::takeImage() {
 }
 
 void SessionKeeper::post(Job job) {
+    m_onDisk = !job.remove;
     {
         std::lock_guard lock(m_mutex);
         m_pending = std::move(job);
@@ -107,18 +108,16 @@ void SessionKeeper::writerLoop() {
     }
 }
 
-void SessionKeeper::write(const Job& job) const {
+void SessionKeeper::write(const Job& job) {
     if (job.remove) {
         QFile::remove(m_path);
         return;
     }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) return;
-    file.write(job.image.data(), static_cast<qint64>(job.image.size()));
     // A session that cannot be written is no worse than none: the next
     // change tries again, and saving the tape itself is unaffected.
-    file.commit();
+    std::string error;
+    m_files.writeAtomic(m_path.toStdString(), job.image, error);
 }
 
 void SessionKeeper::saveNow() {

@@ -9,6 +9,8 @@
 #include <string>
 #include <thread>
 
+#include "gui/qt_files.h"
+
 namespace vor {
 
 class CVORApp;
@@ -53,11 +55,13 @@ class SessionKeeper : public QObject {
     void post(Job job);
     void waitUntilWritten();
     void writerLoop();
-    void write(const Job& job) const;
+    void write(const Job& job);
 
     CVORApp& m_app;
     MessagePort& m_messages;
+    QtFiles m_files;  // the writer thread uses it too: it keeps no state
     QString m_path;
+    bool m_onDisk;  // a session file may be there (set when a write or removal is posted)
     QTimer m_timer;
 
     std::mutex m_mutex;

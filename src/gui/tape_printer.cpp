@@ -1,7 +1,5 @@
 #include "gui/tape_printer.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPageSetupDialog>
@@ -20,6 +18,7 @@
 #include "core/command_ids.h"
 #include "document/print_layout.h"
 #include "gui/about_dialog.h"
+#include "gui/form_fonts.h"
 #include "shell/app.h"
 
 namespace vor {
@@ -38,20 +37,6 @@ struct JobRange {
     int copies = 1;
     bool collate = true;
 };
-
-QFont fixedPitchFont(qreal pointSize) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                   QStringLiteral("Cousine"), QStringLiteral("DejaVu Sans Mono")});
-    f.setStyleHint(QFont::TypeWriter);
-    f.setFixedPitch(true);
-    f.setPointSizeF(pointSize);
-    if (!QFontInfo(f).fixedPitch()) {
-        f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        f.setPointSizeF(pointSize);
-    }
-    return f;
-}
 
 // Two columns use the small Courier New of the settings. One column keeps
 // the size a painter starts with on the printer, but in the fixed-pitch

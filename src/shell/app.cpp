@@ -235,9 +235,7 @@ void CVORApp::showDocument() {
 }
 
 bool CVORApp::saveModified() {
-    // Without a way to save there is nothing to offer: the question would
-    // only lead to a Yes that cannot be kept.
-    if (!isModified() || !m_commands.state(cmd::FileSave).handled) return true;
+    if (!isModified()) return true;
     // The question names the file by its full path, so two tapes of the
     // same name in different folders are never confused.
     const std::string name = m_pathName.empty() ? documentTitle() : m_pathName;

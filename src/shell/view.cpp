@@ -128,14 +128,14 @@ void CVORView::registerCommands(CommandRegistry& commands) {
 void CVORView::registerTapeEditing(CommandRegistry& commands) {
     // The keypad's Del, # and ^ are recordable keys: while a macro is being
     // recorded they are only stored.
-    auto addKey = [this, &commands](int id, auto action) {
-        commands.add(id, [this, id, action] {
-            if (!m_calc.recording(id)) (this->*action)();
+    auto addKey = [this, &commands](int id, std::function<void()> action) {
+        commands.add(id, [this, id, action = std::move(action)] {
+            if (!m_calc.recording(id)) action();
         });
     };
-    addKey(cmd::DeleteKey, &CVORView::deleteLine);
-    addKey(cmd::Pound, &CVORView::editComment);
-    addKey(cmd::UpShift, &CVORView::insertBlankCommentLine);
+    addKey(cmd::DeleteKey, [this] { m_remover.deleteLine(); });
+    addKey(cmd::Pound, [this] { m_commentEditor.editComment(); });
+    addKey(cmd::UpShift, [this] { m_commentEditor.insertBlankCommentLine(); });
 
     // Commands that work on the selected line are offered only while one is.
     auto onSelection = [this] {
@@ -159,18 +159,6 @@ void CVORView::registerTapeEditing(CommandRegistry& commands) {
             s.caption = m_remover.undoCaption();
             return s;
         });
-}
-
-void CVORView::deleteLine() {
-    m_remover.deleteLine();
-}
-
-void CVORView::editComment() {
-    m_commentEditor.editComment();
-}
-
-void CVORView::insertBlankCommentLine() {
-    m_commentEditor.insertBlankCommentLine();
 }
 
 void CVORView::registerSettings(CommandRegistry& commands) {

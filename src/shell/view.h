@@ -77,9 +77,6 @@ class CVORView : private CalculatorHooks {
     void registerTapeEditing(CommandRegistry& commands);
     void forgetKeyedState();
     bool hasSelection() const { return m_form.selectedRow() >= 0; }
-    void deleteLine();
-    void editComment();
-    void insertBlankCommentLine();
     void toggleSetting(int id);
     void toggleAutoCommentSubtotal();
     bool askToUncheck(bool& value, const char* message);
