@@ -27,6 +27,7 @@
 #include "gui/qt_files.h"
 #include "gui/qt_form.h"
 #include "gui/session_keeper.h"
+#include "gui/speech_setup.h"
 #include "gui/status_hints.h"
 #include "gui/tape_printer.h"
 #include "gui/window_placement.h"
@@ -77,6 +78,7 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
     m_app->setClipboard(*m_clipboard);
     registerFrameCommands();
     registerPrintCommands(*m_app, this);
+    startSpeech(*m_app, this);
     m_session = new SessionKeeper(*m_app, *m_messages, this);
 
     m_menus = new FrameMenus(

@@ -4,6 +4,8 @@
 
 #include "gui/comment_widget.h"
 #include "gui/edit_entry_widget.h"
+#include "gui/macro_dialogs.h"
+#include "gui/speech_dialogs.h"
 
 namespace vor {
 
@@ -14,6 +16,8 @@ bool QtDialogs::run(DialogModel& model) {
         return execEditEntryDialog(*edit, m_parent, m_messages, m_help);
     if (auto* comment = dynamic_cast<CCommentDlg*>(&model))
         return execCommentDialog(*comment, m_parent, m_messages);
+    if (const auto answer = execMacroDialog(model, m_parent, m_messages, m_help)) return *answer;
+    if (const auto answer = execSpeechDialog(model, m_parent, m_messages, m_help)) return *answer;
     return false;
 }
 

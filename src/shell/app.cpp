@@ -54,9 +54,11 @@ CVORApp::CVORApp(AppPorts ports) : m_ports(ports) {
                                         *m_ports.dialogs);
     m_view->setFrame(m_ports.frame);
     m_clipboard = std::make_unique<CClipboardCommands>(*this, m_ownClipboard);
+    m_speech = std::make_unique<CSpeechCommands>(*this);
     m_view->setHandlers({[this] { /* the title has no modified mark */ },
                          [this] { openHelpPage("index.html"); },
-                         [this] { m_clipboard->copyCurrentTotal(); }});
+                         [this] { m_clipboard->copyCurrentTotal(); },
+                         [this](const std::string& row) { m_speech->speakNewRow(row); }});
     registerCommands();
 }
 
@@ -70,6 +72,7 @@ bool CVORApp::initInstance() {
 void CVORApp::registerCommands() {
     m_view->registerCommands(m_commands);
     m_clipboard->registerCommands();
+    m_speech->registerCommands();
     m_commands.add(cmd::FileNew, [this] { onFileNew(); });
     registerFileCommands();
     m_commands.add(cmd::AppExit, [this] { frame().closeWindow(); });

@@ -8,6 +8,7 @@
 #include "shell/clipboard_commands.h"
 #include "shell/command_registry.h"
 #include "shell/frame_port.h"
+#include "shell/speech_commands.h"
 #include "shell/view.h"
 
 namespace vor {
@@ -90,6 +91,7 @@ class CVORApp {
     void setClipboard(ClipboardPort& clipboard) { m_clipboard->setClipboard(clipboard); }
     MemoryClipboard& memoryClipboard() { return m_ownClipboard; }
     CClipboardCommands& clipboardCommands() { return *m_clipboard; }
+    CSpeechCommands& speech() { return *m_speech; }
 
     MessagePort& messages() { return m_ports.messages; }
     DialogPort& dialogs() { return *m_ports.dialogs; }
@@ -130,6 +132,7 @@ class CVORApp {
     std::unique_ptr<FilePort> m_ownFiles;
     MemoryClipboard m_ownClipboard;
     std::unique_ptr<CClipboardCommands> m_clipboard;
+    std::unique_ptr<CSpeechCommands> m_speech;
     std::string m_title;
     bool m_discarded = false;
     FilePort* m_files = nullptr;

@@ -203,6 +203,19 @@ class BatchRun {
         if (clipboard.sets() != before) m_out << clipboard.text();
     }
 
+    // What Read Tape would hand the engine, one utterance a line; no audio.
+    void speakText() {
+        for (const std::string& text : m_app.speech().readTapeUtterances()) {
+            for (char c : text) {
+                if (c == '\n')
+                    m_out << "\\n";
+                else
+                    m_out << c;
+            }
+            m_out << '\n';
+        }
+    }
+
     void printLeds() {
         m_out << "Main LED: " << m_form.mainLedText() << '\n';
         m_out << "Memory LED: " << m_form.memoryLedText() << '\n';
@@ -294,6 +307,7 @@ void printBatchUsage(std::ostream& out) {
            "  --print-pdf FILE   print the tape to a PDF file\n"
            "  --export sheet|text|csv  print what Copy to Clipboard would copy, or the CSV\n"
            "  --paste FILE       Paste Numbers with FILE's text as the clipboard\n"
+           "  --speak-text       print the text Read Tape would speak\n"
            "  --help             print this text\n";
 }
 
@@ -333,6 +347,8 @@ int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std
                 run.paste(value());
             else if (opt == "--export")
                 run.exportTape(value()), printed = true;
+            else if (opt == "--speak-text")
+                run.speakText(), printed = true;
             else if (opt == "--print-pdf")
                 throw UsageError{notAvailableText(opt)};
             else

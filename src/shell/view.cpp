@@ -83,6 +83,13 @@ void CVORView::copyCurrentTotal() {
     if (m_handlers.copyTotal) m_handlers.copyTotal();
 }
 
+// A replay switches Immediate Read off, so only keyed lines arrive here;
+// lines a macro prints are not read while it plays.
+void CVORView::speakRow(const std::string& row) {
+    if (activeMacroPlaying()) return;
+    if (m_handlers.speakRow) m_handlers.speakRow(row);
+}
+
 void CVORView::leaveContextHelpMode() {
     m_contextHelp = false;
     frame().showContextHelpCursor(false);

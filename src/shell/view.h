@@ -30,6 +30,7 @@ class CVORView : private CalculatorHooks {
         std::function<void()> modified;
         std::function<void()> openHelp;
         std::function<void()> copyTotal;
+        std::function<void(const std::string&)> speakRow;
     };
     void setHandlers(Handlers handlers) { m_handlers = std::move(handlers); }
 
@@ -68,6 +69,7 @@ class CVORView : private CalculatorHooks {
     void addToActiveMacro(int commandId) override;
     void documentModified() override;
     void copyCurrentTotal() override;
+    void speakRow(const std::string& row) override;
     bool inContextHelpMode() const override { return m_contextHelp; }
     void winHelp(unsigned data, unsigned command) override;
     void settingChanged(const char* name, int value) override;

@@ -1,0 +1,10 @@
+#include "gui/macro_dialogs.h"
+
+namespace vor {
+
+std::optional<bool> execMacroDialog(DialogModel&, QWidget*, MessagePort&,
+                                    const std::function<void()>&) {
+    return std::nullopt;
+}
+
+}  // namespace vor
