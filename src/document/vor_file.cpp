@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/text_codec.h"
+
 namespace vor {
 namespace {
 
@@ -31,67 +33,6 @@ constexpr std::size_t kWorstFile =
     8 + 4 * 8 + 4 * 4 + 6 * worstText(kMaxHeaderText) + 7 * 8 + 6 * 4 +
     kMaxLines * (worstText(kMaxLineText) + worstText(kMaxComment) + 8 + 3 * 4) + 2 * 4;
 static_assert(kWorstFile <= kMaxVorFileBytes, "a valid file would be refused as too large");
-
-// Windows-1252 0x80..0x9F; the undefined five keep their own number.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-constexpr char32_t kReplacement = 0xFFFD;
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// The code points of a UTF-8 text; a byte that starts no valid sequence
-// (stray continuation, overlong form, surrogate, beyond U+10FFFF, cut
-// short) stands for U+FFFD on its own.
-std::vector<char32_t> decodeUtf8(std::string_view s) {
-    std::vector<char32_t> out;
-    out.reserve(s.size());
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        int extra = b < 0x80                ? 0
-                    : b >= 0xC2 && b < 0xE0 ? 1
-                    : b >= 0xE0 && b < 0xF0 ? 2
-                    : b >= 0xF0 && b < 0xF5 ? 3
-                                            : -1;
-        char32_t c = extra == 0 ? b : extra == 1 ? b & 0x1F : extra == 2 ? b & 0x0F : b & 0x07;
-        bool valid = extra >= 0 && i + static_cast<std::size_t>(extra) < s.size();
-        for (int k = 1; valid && k <= extra; ++k) {
-            const auto cont = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-            if ((cont & 0xC0) != 0x80) valid = false;
-            c = (c << 6) | (cont & 0x3F);
-        }
-        if (valid && ((extra == 2 && c < 0x800) || (extra == 3 && c < 0x10000) || c > 0x10FFFF ||
-                      (c >= 0xD800 && c < 0xE000)))
-            valid = false;
-        if (!valid) {
-            out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        out.push_back(c);
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return out;
-}
 
 class Writer {
    public:
@@ -242,7 +183,7 @@ class Reader {
         } else {
             for (std::size_t i = 0; i < n; ++i) {
                 const auto c = static_cast<unsigned char>(m_bytes[m_pos + i]);
-                appendUtf8(out, c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : c);
+                appendUtf8(out, fromWindows1252(c));
             }
             chars = static_cast<std::size_t>(n);
         }
@@ -290,7 +231,7 @@ class Reader {
                     continue;
                 }
             }
-            appendUtf8(out, u >= 0xD800 && u < 0xE000 ? kReplacement : u);
+            appendUtf8(out, u >= 0xD800 && u < 0xE000 ? kReplacementChar : u);
         }
         return chars;
     }

@@ -5,6 +5,7 @@
 
 #include "core/command_ids.h"
 #include "document/vor_file.h"
+#include "macros/macro_profile.h"
 #include "shell/launch.h"
 #include "shell/posix_files.h"
 
@@ -50,11 +51,15 @@ CVORApp::CVORApp(AppPorts ports) : m_ports(ports) {
     }
     m_ownFiles = std::make_unique<PosixFiles>();
     m_files = m_ownFiles.get();
+    // The macros are read before the view exists: they are the
+    // application's, and the view's keys play them.
+    loadMacros(m_ports.profile, m_macroStore);
     m_view = std::make_unique<CVORView>(m_ports.form, m_ports.messages, m_ports.profile,
-                                        *m_ports.dialogs);
+                                        *m_ports.dialogs, m_macroStore);
     m_view->setFrame(m_ports.frame);
     m_clipboard = std::make_unique<CClipboardCommands>(*this, m_ownClipboard);
     m_speech = std::make_unique<CSpeechCommands>(*this);
+    m_macroCommands = std::make_unique<CMacroCommands>(*this);
     m_view->setHandlers({[this] { /* the title has no modified mark */ },
                          [this] { openHelpPage("index.html"); },
                          [this] { m_clipboard->copyCurrentTotal(); },
@@ -73,6 +78,7 @@ void CVORApp::registerCommands() {
     m_view->registerCommands(m_commands);
     m_clipboard->registerCommands();
     m_speech->registerCommands();
+    m_macroCommands->registerCommands(m_commands);
     m_commands.add(cmd::FileNew, [this] { onFileNew(); });
     registerFileCommands();
     m_commands.add(cmd::AppExit, [this] { frame().closeWindow(); });

@@ -8,6 +8,7 @@
 #include "shell/clipboard_commands.h"
 #include "shell/command_registry.h"
 #include "shell/frame_port.h"
+#include "shell/macro_commands.h"
 #include "shell/speech_commands.h"
 #include "shell/view.h"
 
@@ -92,6 +93,9 @@ class CVORApp {
     MemoryClipboard& memoryClipboard() { return m_ownClipboard; }
     CClipboardCommands& clipboardCommands() { return *m_clipboard; }
     CSpeechCommands& speech() { return *m_speech; }
+    CMacroCommands& macroCommands() { return *m_macroCommands; }
+    // The four macros belong to the application: New and Open leave them.
+    CMacroStore& macroStore() { return m_macroStore; }
 
     MessagePort& messages() { return m_ports.messages; }
     DialogPort& dialogs() { return *m_ports.dialogs; }
@@ -137,7 +141,9 @@ class CVORApp {
     bool m_discarded = false;
     FilePort* m_files = nullptr;
     CommandRegistry m_commands;
+    CMacroStore m_macroStore;
     std::unique_ptr<CVORView> m_view;
+    std::unique_ptr<CMacroCommands> m_macroCommands;
     std::string m_pathName;
 };
 

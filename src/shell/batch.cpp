@@ -1,6 +1,7 @@
 #include "shell/batch.h"
 
 #include <algorithm>
+#include <deque>
 #include <ostream>
 
 #include "clipboard/csv_export.h"
@@ -9,6 +10,8 @@
 #include "core/memory_form.h"
 #include "core/memory_profile.h"
 #include "core/selector_buttons.h"
+#include "macros/enter_value_dialog.h"
+#include "macros/macro_keys.h"
 #include "shell/app.h"
 #include "shell/command_registry.h"
 #include "shell/key_tokens.h"
@@ -54,10 +57,17 @@ class ScriptedDialogs : public DialogPort {
     };
     explicit ScriptedDialogs(MessagePort& messages) : m_messages(messages) {}
     void queue(Fill fill) { m_fill = std::move(fill); }
+    // Answers for Enter a Value, in the order the prompts come; nothing
+    // stands for OK on the preset default.
+    void queueValue(std::optional<std::string> value) { m_values.push_back(std::move(value)); }
     // An answer no dialog asked for does not wait for the next one.
-    void drop() { m_fill.reset(); }
+    void drop() {
+        m_fill.reset();
+        m_values.clear();
+    }
 
     bool run(DialogModel& model) override {
+        if (auto* value = dynamic_cast<CEnterValueDlg*>(&model)) return enterValue(*value);
         if (!m_fill) return false;
         const Fill fill = std::move(*m_fill);
         m_fill.reset();
@@ -82,8 +92,20 @@ class ScriptedDialogs : public DialogPort {
     std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
 
    private:
+    bool enterValue(CEnterValueDlg& dlg) {
+        if (m_values.empty()) return false;
+        const std::optional<std::string> value = std::move(m_values.front());
+        m_values.pop_front();
+        if (value) dlg.m_valueText = *value;
+        const std::string refusal = dlg.onOK();
+        if (refusal.empty()) return true;
+        m_messages.show(refusal);
+        return false;
+    }
+
     MessagePort& m_messages;
     std::optional<Fill> m_fill;
+    std::deque<std::optional<std::string>> m_values;
 };
 
 // The key labels Edit Tape Box Entry may offer in its key list.
@@ -91,6 +113,43 @@ bool isEditKeyLabel(const std::string& label) {
     for (const char* k : {"+", "-", "X", "/", "=", "Ttl", "Sub", "M+=", "M-=", "MST", "MT", "MUD"})
         if (label == k) return true;
     return false;
+}
+
+// A macro text as --macros prints it: backslash and quote escaped, control
+// characters as \xhh, everything else as it is.
+std::string quotedMacroText(const std::string& text) {
+    static const char* const kHex = "0123456789abcdef";
+    std::string out;
+    auto hex = [&out](unsigned c) {
+        out += "\\x";
+        out += kHex[(c >> 4) & 0xF];
+        out += kHex[c & 0xF];
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '\\' || c == '"') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20 || c == 0x7F) {
+            hex(c);
+        } else if (c == 0xC2 && i + 1 < text.size() &&
+                   static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(text[i + 1]) < 0xA0) {
+            // U+0080..U+009F, the second control block, in its UTF-8 form.
+            hex(static_cast<unsigned char>(text[++i]));
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+// The key token of a macro entry: the label batch mode types it with.
+std::string macroKeyToken(int id) {
+    if (id == cmd::SelectPrevious) return "UP";
+    if (id == cmd::SelectNext) return "DOWN";
+    if (isRecordableKey(id)) return labelForKey(id);
+    return "UNKNOWN:" + std::to_string(id);
 }
 
 // A clipboard's worth of numbers; a larger file is not a paste.
@@ -216,6 +275,28 @@ class BatchRun {
         }
     }
 
+    // A refused or unreadable macro file is reported and the run goes on
+    // with the macros as they were.
+    void importMacros(const std::string& path) {
+        if (!m_app.macroCommands().importMacros(path)) m_fileFailed = true;
+    }
+    void exportMacros(const std::string& path) {
+        if (!m_app.macroCommands().exportMacros(path)) m_fileFailed = true;
+    }
+
+    // One line per macro: its prompt, default value and keys by token.
+    void printMacros() {
+        const CMacroStore& store = m_app.macroStore();
+        for (int k = 0; k < kMacroCount; ++k) {
+            const auto m = static_cast<std::size_t>(k);
+            m_out << "Macro" << k << " prompt=\"" << quotedMacroText(store.m_macroPrompt[m])
+                  << "\" default=\"" << quotedMacroText(store.m_macroDefault[m]) << "\" keys=";
+            for (int i = 0; i < store.size(k); ++i)
+                m_out << (i ? " " : "") << macroKeyToken(store.entry(k, i));
+            m_out << '\n';
+        }
+    }
+
     void printLeds() {
         m_out << "Main LED: " << m_form.mainLedText() << '\n';
         m_out << "Memory LED: " << m_form.memoryLedText() << '\n';
@@ -259,6 +340,11 @@ class BatchRun {
         if (token == "DELBACK") return command(token, cmd::DeleteLines);
         if (token == "UNDO") return command(token, cmd::UndoLastLine);
         if (token == "ACS") return command(token, cmd::AutoCommentSubtotal);
+        if (token == "RECORD") return command(token, cmd::MacroStartRecording);
+        if (token == "STOP") return command(token, cmd::MacroStopRecording);
+        if (token == "CLEARMACROS") return command(token, cmd::MacroClearAll);
+        if (token == "VALUE") return m_dialogs.queueValue(std::nullopt);
+        if (token.rfind("VALUE=", 0) == 0) return m_dialogs.queueValue(token.substr(6));
         if (token.rfind("COMMENT=", 0) == 0) {
             m_dialogs.queue({token.substr(8), {}});
             return command(token, cmd::Pound);
@@ -296,7 +382,9 @@ void printBatchUsage(std::ostream& out) {
            "       vorlex --batch [options]\n"
            "  --keys \"K K ...\"   press keys: 0-9 00 . + - X / = % Ttl Sub M+= M-= MST MT MR\n"
            "                     MUD Neg <- C CA ^ # Del V QR Macro0-3 UP DOWN, numbers such\n"
-           "                     as 12.5, and RECALC PREC=F|0..5 ROUND=UP|OFF|DOWN AUTODEC EURO;\n"
+           "                     as 12.5, and RECALC PREC=F|0..5 ROUND=UP|OFF|DOWN AUTODEC EURO\n"
+           "                     SEL=N|LAST COMMENT=text EDIT=value[,KEY] DELBACK UNDO ACS\n"
+           "                     RECORD STOP CLEARMACROS VALUE=x VALUE;\n"
            "                     a token with blanks is written in double quotes\n"
            "  --set \"Name=value\" change a setting for this run only\n"
            "  --answer yes|no    how questions are answered (default yes)\n"
@@ -308,6 +396,8 @@ void printBatchUsage(std::ostream& out) {
            "  --export sheet|text|csv  print what Copy to Clipboard would copy, or the CSV\n"
            "  --paste FILE       Paste Numbers with FILE's text as the clipboard\n"
            "  --speak-text       print the text Read Tape would speak\n"
+           "  --import-macros FILE, --export-macros FILE  read or write a .mcr macro file\n"
+           "  --macros           print the four macros\n"
            "  --help             print this text\n";
 }
 
@@ -347,6 +437,12 @@ int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std
                 run.paste(value());
             else if (opt == "--export")
                 run.exportTape(value()), printed = true;
+            else if (opt == "--import-macros")
+                run.importMacros(value());
+            else if (opt == "--export-macros")
+                run.exportMacros(value());
+            else if (opt == "--macros")
+                run.printMacros(), printed = true;
             else if (opt == "--speak-text")
                 run.speakText(), printed = true;
             else if (opt == "--print-pdf")

@@ -7,7 +7,8 @@
 
 namespace vor {
 
-CVORView::CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile, DialogPort& dialogs)
+CVORView::CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile, DialogPort& dialogs,
+                   CMacroStore& macros)
     : m_form(form),
       m_messages(messages),
       m_profile(profile),
@@ -16,7 +17,8 @@ CVORView::CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile, 
       m_recalc(m_calc),
       m_remover(m_calc, m_recalc),
       m_entryEditor(m_calc, m_recalc, dialogs),
-      m_commentEditor(m_calc, profile, dialogs) {
+      m_commentEditor(m_calc, profile, dialogs),
+      m_macros(m_calc, macros, profile, dialogs) {
     m_doc.m_mainText = CVORDoc::zeroText(m_settings.autoDecimal);
     m_doc.m_memoryText = m_doc.m_mainText;
 }
@@ -66,8 +68,9 @@ void CVORView::recalculateAll() {
     m_recalc.recalculate(-1);
 }
 
-// The macro recorder arrives with the macros; until then nothing records.
-void CVORView::addToActiveMacro(int) {}
+void CVORView::addToActiveMacro(int commandId) {
+    m_macros.addToActiveMacro(commandId);
+}
 
 void CVORView::documentModified() {
     if (m_handlers.modified) m_handlers.modified();
@@ -113,7 +116,11 @@ bool CVORView::takenByContextHelp(int id) {
 
 void CVORView::registerCommands(CommandRegistry& commands) {
     auto addKey = [this, &commands](int id) {
-        if (CCalculator::isKey(id)) commands.add(id, [this, id] { m_calc.onKey(id); });
+        if (CCalculator::isKey(id))
+            commands.add(id, [this, id] {
+                m_macros.keyPressed(id);
+                m_calc.onKey(id);
+            });
     };
     for (const KeyDesc& k : keypad()) addKey(k.id);
     for (const SelectorButton& b : precisionButtons()) addKey(b.id);
@@ -133,14 +140,20 @@ void CVORView::registerCommands(CommandRegistry& commands) {
 }
 
 void CVORView::registerTapeEditing(CommandRegistry& commands) {
-    // The keypad's Del, # and ^ are recordable keys: while a macro is being
-    // recorded they are only stored.
+    // The keypad's # and ^ are recordable keys: while a macro is being
+    // recorded they are only stored. Del deletes at once even then (a
+    // macro gets it only from Edit Macros or a macro file), since a key
+    // that destroys a line must never act later than the user pressed it.
     auto addKey = [this, &commands](int id, std::function<void()> action) {
         commands.add(id, [this, id, action = std::move(action)] {
+            m_macros.keyPressed(id);
             if (!m_calc.recording(id)) action();
         });
     };
-    addKey(cmd::DeleteKey, [this] { m_remover.deleteLine(); });
+    commands.add(cmd::DeleteKey, [this] {
+        m_macros.keyPressed(cmd::DeleteKey);
+        m_remover.deleteLine();
+    });
     addKey(cmd::Pound, [this] { m_commentEditor.editComment(); });
     addKey(cmd::UpShift, [this] { m_commentEditor.insertBlankCommentLine(); });
 

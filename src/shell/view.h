@@ -7,6 +7,8 @@
 #include "core/ports.h"
 #include "core/settings.h"
 #include "core/vor_doc.h"
+#include "macros/macro_player.h"
+#include "macros/macro_store.h"
 #include "shell/command_registry.h"
 #include "shell/frame_port.h"
 #include "tape/comments.h"
@@ -20,7 +22,8 @@ namespace vor {
 // registers the commands of the keypad, the selectors and the settings.
 class CVORView : private CalculatorHooks {
    public:
-    CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile, DialogPort& dialogs);
+    CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile, DialogPort& dialogs,
+             CMacroStore& macros);
     ~CVORView() override;
 
     void setFrame(FramePort* frame) { m_frame = frame; }
@@ -41,6 +44,8 @@ class CVORView : private CalculatorHooks {
     CCalculator& calc() { return m_calc; }
     CRecalculator& recalc() { return m_recalc; }
     CLineRemover& remover() { return m_remover; }
+    CMacroPlayer& macros() { return m_macros; }
+    const CMacroPlayer& macros() const { return m_macros; }
     ProfilePort& profile() { return m_profile; }
 
     // Adds the view's rows to the command table.
@@ -67,6 +72,7 @@ class CVORView : private CalculatorHooks {
     // CalculatorHooks
     void recalculateAll() override;
     void addToActiveMacro(int commandId) override;
+    bool activeMacroPlaying() const override { return m_macros.anyPlaying(); }
     void documentModified() override;
     void copyCurrentTotal() override;
     void speakRow(const std::string& row) override;
@@ -97,6 +103,7 @@ class CVORView : private CalculatorHooks {
     CLineRemover m_remover;
     CEntryEditor m_entryEditor;
     CCommentEditor m_commentEditor;
+    CMacroPlayer m_macros;
 };
 
 }  // namespace vor

@@ -1,0 +1,121 @@
+#include "shell/macro_commands.h"
+
+#include "core/command_ids.h"
+#include "macros/edit_macros_dialog.h"
+#include "macros/macro_file.h"
+#include "shell/app.h"
+
+namespace vor {
+
+CMacroCommands::CMacroCommands(CVORApp& app) : m_app(app) {
+    player().setHost(this);
+}
+
+CMacroPlayer& CMacroCommands::player() {
+    return m_app.view().macros();
+}
+
+// Playback clicks run straight from the table: menus and keys are brought
+// up to date once, when the key that started the macro has finished.
+void CMacroCommands::click(int id) {
+    m_app.commands().run(id);
+}
+
+std::string CMacroCommands::title() const {
+    return m_app.currentTitle();
+}
+
+void CMacroCommands::setTitle(const std::string& title) {
+    m_app.setTitleText(title);
+}
+
+void CMacroCommands::registerCommands(CommandRegistry& commands) {
+    CMacroPlayer& p = player();
+    for (int k = 0; k < kMacroCount; ++k)
+        commands.add(
+            cmd::Macro0 + k, [&p, k] { p.onMacroKey(k); },
+            [&p, k] {
+                CommandState s;
+                s.enabled = true;
+                s.caption = p.keyCaption(k);
+                return s;
+            });
+    commands.add(cmd::Variable, [&p] { p.onVariable(); });
+    commands.add(
+        cmd::QuickRecord, [&p] { p.onQuickRecord(); },
+        [&p] {
+            CommandState s;
+            s.enabled = true;
+            s.caption = p.quickRecordCaption();
+            return s;
+        });
+    commands.add(
+        cmd::MacroStartRecording, [&p] { p.startRecording(); },
+        [&p] {
+            CommandState s;
+            s.enabled = !p.recording() && !p.m_macroArmed;
+            return s;
+        });
+    commands.add(
+        cmd::MacroStopRecording, [&p] { p.stopRecording(); },
+        [&p] {
+            CommandState s;
+            s.enabled = p.recording() || p.m_macroArmed;
+            return s;
+        });
+    commands.add(cmd::MacroClearAll, [&p] { p.clearAllMacros(); });
+    commands.add(cmd::MacroEdit, [this] { editMacros(); });
+    commands.add(cmd::MacroImport, [this] {
+        PathRequest request;
+        request.filter = kMacroFileFilter;
+        if (const auto path = m_app.dialogs().askPath(request)) importMacros(*path);
+    });
+    commands.add(cmd::MacroExport, [this] {
+        PathRequest request;
+        request.save = true;
+        request.filter = kMacroFileFilter;
+        request.defaultPath = ".mcr";
+        if (const auto path = m_app.dialogs().askPath(request)) exportMacros(*path);
+    });
+}
+
+bool CMacroCommands::importMacros(const std::string& path) {
+    std::string bytes;
+    std::string error;
+    MessagePort& messages = m_app.messages();
+    if (!m_app.files().read(path, bytes, error, kMaxMacroFileBytes)) {
+        messages.show("Failed to open macro file.\n" + path + ": " + error);
+        return false;
+    }
+    CMacroStore read = player().store();
+    switch (readMacroFile(bytes, read)) {
+        case MacroFileResult::Corrupt: messages.show(kCorruptMacroFile); return false;
+        case MacroFileResult::NewerVersion: messages.show(kNewerMacroFile); return false;
+        case MacroFileResult::Read: break;
+    }
+    player().finishRecording();
+    player().store() = read;
+    player().saveMacros();
+    return true;
+}
+
+bool CMacroCommands::exportMacros(const std::string& path) {
+    std::string error;
+    if (!m_app.files().writeAtomic(path, writeMacroFile(player().store()), error)) {
+        m_app.messages().show("Failed to write macro file.\n" + path + ": " + error);
+        return false;
+    }
+    return true;
+}
+
+void CMacroCommands::editMacros() {
+    // The dialog works on a copy of the macros as they stand, a recording
+    // in progress included.
+    player().finishRecording();
+    CEditMacrosDlg dlg(player().store(), m_app.messages());
+    if (!m_app.dialogs().run(dlg)) return;
+    player().store() = dlg.m_store;
+    player().saveMacros();
+}
+
+}  // namespace vor
