@@ -42,17 +42,35 @@ TEST_F(FrameTest, EscLeavesContextHelpAndTheNextKeyTypes) {
     EXPECT_TRUE(messages.shown.empty()) << "no help was asked for";
 }
 
-TEST_F(FrameTest, KeysOfFeaturesNotBuiltYetAreGreyedAndNeverGoDown) {
-    EXPECT_FALSE(frame->form().key(cmd::QuickRecord)->isEnabled());
-    EXPECT_TRUE(frame->form().key(cmd::DeleteKey)->isEnabled());
-    frame->keyboard().setPressTime(std::chrono::milliseconds(1000));
-    QTest::keyClick(frame->form().tapeBox(), 'q');
-    EXPECT_FALSE(frame->form().key(cmd::QuickRecord)->isDown());
-    QTest::keyClick(frame->form().tapeBox(), '5');
-    EXPECT_TRUE(frame->form().key(cmd::Digit5)->isDown());
-    frame->keyboard().releaseKeys();
+// The macro keys show their state on the keypad, and a macro played from
+// the keyboard prints its lines and gives the window its title back.
+TEST_F(FrameTest, MacroKeysShowTheirStateAndPlayFromTheKeyboard) {
+    QListWidget* tape = frame->form().tapeBox();
+    QTest::keyClick(tape, 'q');
     ASSERT_TRUE(settle());
+    EXPECT_EQ(frame->form().key(cmd::QuickRecord)->text().toStdString(), "&QR*");
+    QTest::keyClick(tape, 'q');
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(frame->form().key(cmd::QuickRecord)->text().toStdString(), "&QR");
+
+    messages.answer(Answer::Ok);  // "Press a macro key to begin recording ..."
+    choose(cmd::MacroStartRecording);
+    ASSERT_TRUE(settle());
+    EXPECT_FALSE(action(cmd::MacroStartRecording)->isEnabled());
+    QTest::keyClick(tape, 'r');  // M1
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(frame->form().key(cmd::Macro0 + 1)->text().toStdString(), "M1*");
+    QTest::keyClicks(tape, "12+");
+    QTest::keyClick(tape, 'r');
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(frame->form().key(cmd::Macro0 + 1)->text().toStdString(), "M1");
     EXPECT_TRUE(tapeRows().empty());
+
+    QTest::keyClick(tape, Qt::Key_1, Qt::ControlModifier);  // Ctrl+1 plays M1
+    QTest::keyClick(tape, 'r');
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(tapeRows().size(), 2u);
+    EXPECT_EQ(frame->windowTitle().toStdString(), "VOR - VOR");
 }
 
 }  // namespace

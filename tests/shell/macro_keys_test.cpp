@@ -6,12 +6,14 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 
 #include "core/command_ids.h"
 #include "core/key_table.h"
 #include "core/memory_form.h"
 #include "core/memory_profile.h"
+#include "macros/edit_macros_dialog.h"
 #include "macros/enter_value_dialog.h"
 #include "macros/macro_file.h"
 #include "macros/macro_profile.h"
@@ -42,6 +44,8 @@ class WatchedForm : public MemoryForm {
 class ValueDialogs : public DialogPort {
    public:
     bool run(DialogModel& model) override {
+        if (auto* edit = dynamic_cast<CEditMacrosDlg*>(&model))
+            return editMacros && editMacros(*edit);
         auto* dlg = dynamic_cast<CEnterValueDlg*>(&model);
         if (dlg == nullptr) return false;
         prompts.push_back(dlg->m_prompt);
@@ -56,6 +60,7 @@ class ValueDialogs : public DialogPort {
     }
     std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
     std::deque<std::optional<std::string>> values;
+    std::function<bool(CEditMacrosDlg&)> editMacros;
     std::vector<std::string> prompts;
     std::vector<std::string> presets;
 };
@@ -323,6 +328,33 @@ TEST_F(MacroKeys, MacrosBelongToTheApplicationAndComeBackAtStart) {
     EXPECT_EQ(macro(0).size(), 2u);
     start();
     EXPECT_EQ(macro(0), (std::vector<int>{cmd::Digit1, cmd::Digit2}));
+}
+
+TEST_F(MacroKeys, EditMacrosChangesTheMacrosOnlyOnOk) {
+    keys("RECORD Macro0 1 2 Macro0");
+    dialogs.editMacros = [](CEditMacrosDlg& dlg) {
+        dlg.m_buttonSelection = 11;  // "+"
+        dlg.append();
+        dlg.m_prompt = "Rate?";
+        dlg.onOK();
+        return false;  // Cancel
+    };
+    app->runCommand(cmd::MacroEdit);
+    EXPECT_EQ(macro(0).size(), 2u);
+    dialogs.editMacros = [](CEditMacrosDlg& dlg) {
+        dlg.m_buttonSelection = 11;
+        dlg.append();
+        dlg.m_prompt = "Rate?";
+        dlg.onOK();
+        return true;
+    };
+    keys("RECORD Macro1 5");  // a recording ends before the dialog opens
+    app->runCommand(cmd::MacroEdit);
+    EXPECT_FALSE(player().recording());
+    EXPECT_EQ(macro(0), (std::vector<int>{cmd::Digit1, cmd::Digit2, cmd::Plus}));
+    EXPECT_EQ(macro(1), (std::vector<int>{cmd::Digit5}));
+    EXPECT_EQ(profile.getString("Macros/Macro0", "Prompt", ""), "Rate?");
+    EXPECT_EQ(profile.getInt("Macros/Macro0", "Line2", -1), cmd::Plus);
 }
 
 TEST(MacroProfile, StaleLinesStayAndOnlyTheSizeIsRead) {
