@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <sstream>
 
 #include "core/command_ids.h"
 #include "core/key_table.h"
@@ -18,6 +19,7 @@
 #include "macros/macro_file.h"
 #include "macros/macro_profile.h"
 #include "shell/app.h"
+#include "shell/batch.h"
 #include "shell/key_tokens.h"
 #include "shell/settings_store.h"
 #include "shell_fakes.h"
@@ -447,6 +449,39 @@ TEST_F(MacroFiles, AnImportDuringARecordingEndsItAndReachesTheProfile) {
     EXPECT_EQ(written, writeMacroFile(app->macroStore()));
     EXPECT_FALSE(app->macroCommands().exportMacros((dir / "no" / "such.mcr").string()));
     EXPECT_NE(answers.shown.back().find("Failed to write macro file."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vor
+
+namespace vor {
+namespace {
+
+// --macros is parsed by scripts: its quoting must be exact.
+TEST_F(MacroFiles, BatchListsTheMacrosWithTheirTextsQuoted) {
+    MemoryProfile user;
+    user.writeInt("Macros/Macro2", "Size", 3);
+    user.writeInt("Macros/Macro2", "Line0", cmd::SelectPrevious);
+    user.writeInt("Macros/Macro2", "Line1", 5000);
+    user.writeInt("Macros/Macro2", "Line2", cmd::Macro0 + 1);
+    user.writeString("Macros/Macro2", "Prompt", "say \"hi\" \\ now\ttab \xC2\x85 caf\xC3\xA9");
+    user.writeString("Macros/Macro2", "Default", "7,5");
+    std::ostringstream out, err;
+    EXPECT_EQ(runBatch({"--keys", "RECORD Macro0 1 QR Macro0", "--macros"}, &user, out, err), 0);
+    EXPECT_EQ(out.str(),
+              "Macro0 prompt=\"Enter a value in the edit control below:\" default=\"\" keys=1 QR\n"
+              "Macro1 prompt=\"Enter a value in the edit control below:\" default=\"\" keys=\n"
+              "Macro2 prompt=\"say \\\"hi\\\" \\\\ now\\x09tab \\x85 caf\xC3\xA9\" default=\"7,5\" "
+              "keys=UP UNKNOWN:5000 Macro1\n"
+              "Macro3 prompt=\"Enter a value in the edit control below:\" default=\"\" keys=\n");
+    // The run kept its macros to itself.
+    EXPECT_FALSE(user.has("Macros/Macro0", "Size"));
+
+    std::ostringstream out2, err2;
+    const std::string bad = write("bad.mcr", "VOR_MACROFILE");
+    EXPECT_EQ(runBatch({"--import-macros", bad, "--keys", "1 +"}, &user, out2, err2), 1);
+    EXPECT_EQ(err2.str(), "VOR: Invalid or corrupt macro file!\n");
+    EXPECT_EQ(out2.str(), "                 1.00  +   \n");
 }
 
 }  // namespace
