@@ -1,6 +1,8 @@
 #include "shell/macro_commands.h"
 
 #include "core/command_ids.h"
+#include "core/key_table.h"
+#include "core/selector_buttons.h"
 #include "macros/edit_macros_dialog.h"
 #include "macros/macro_file.h"
 #include "shell/app.h"
@@ -15,10 +17,27 @@ CMacroPlayer& CMacroCommands::player() {
     return m_app.view().macros();
 }
 
+namespace {
+
+// The controls of the form a macro entry may click: its keys (the hidden
+// ones and the tape arrows included), the precision and rounding buttons
+// and Auto Decimal. A macro file can hold any number, and one that names a
+// menu command (Exit, Open) must not run it.
+bool isFormControl(int id) {
+    if (findKey(id) != nullptr || id == cmd::AutoDecimalCheck) return true;
+    for (const SelectorButton& b : precisionButtons())
+        if (b.id == id) return true;
+    for (const SelectorButton& b : roundingButtons())
+        if (b.id == id) return true;
+    return false;
+}
+
+}  // namespace
+
 // Playback clicks run straight from the table: menus and keys are brought
 // up to date once, when the key that started the macro has finished.
 void CMacroCommands::click(int id) {
-    m_app.commands().run(id);
+    if (isFormControl(id)) m_app.commands().run(id);
 }
 
 std::string CMacroCommands::title() const {

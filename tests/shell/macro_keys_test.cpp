@@ -324,6 +324,23 @@ TEST_F(MacroKeys, PlaybackShowsItsTitleAndDrawsOnceAtTheEnd) {
     EXPECT_EQ(std::count(form.redraws.begin(), form.redraws.end(), true), 1);
 }
 
+TEST_F(MacroKeys, AnEntryPlaysOnlyTheFormsControls) {
+    // A macro file may hold any number: menu commands are not the form's.
+    CMacroStore& store = app->macroStore();
+    store.m_macroEntry[0][0] = cmd::Digit5;
+    store.m_macroEntry[0][1] = cmd::FileNew;
+    store.m_macroEntry[0][2] = cmd::Plus;
+    store.m_macroEntry[0][3] = cmd::MacroClearAll;
+    store.m_macroEntry[0][4] = 0;
+    store.m_macroEntry[0][5] = CCalculator::precisionButton(0);
+    store.m_macroSize[0] = 6;
+    keys("Macro0");
+    for (const std::string& m : answers.shown)
+        EXPECT_EQ(m.find("clear all macro"), std::string::npos);
+    EXPECT_EQ(rows().size(), 1u);  // the tape was not replaced by a new one
+    EXPECT_EQ(app->doc().m_precision, 0);
+}
+
 TEST_F(MacroKeys, MacrosBelongToTheApplicationAndComeBackAtStart) {
     keys("RECORD Macro0 1 2 Macro0");
     app->onNewDocument();
