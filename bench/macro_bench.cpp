@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "core/command_ids.h"
 #include "core/memory_form.h"
 #include "core/memory_profile.h"
+#include "full_macros.h"
 #include "shell/app.h"
 
 namespace {
@@ -28,15 +28,7 @@ void BM_PlayThousandKeyMacro(benchmark::State& state) {
         auto app = std::make_unique<CVORApp>(
             AppPorts{form, messages, profile, nullptr, nullptr, nullptr, {}});
         app->initInstance();
-        CMacroStore& store = app->macroStore();
-        // M0: 247 repeated +, then calls of M1, M2, M3 (250 + each).
-        for (int k = 0; k < kMacroCount; ++k) {
-            for (auto& e : store.m_macroEntry[static_cast<std::size_t>(k)]) e = cmd::Plus;
-            store.m_macroSize[static_cast<std::size_t>(k)] = kMaxMacroEntries;
-        }
-        for (int k = 1; k < kMacroCount; ++k)
-            store.m_macroEntry[0][static_cast<std::size_t>(kMaxMacroEntries - 4 + k)] =
-                cmd::Macro0 + k;
+        bench::fillThousandKeyMacros(app->macroStore());
         app->runCommand(cmd::Digit1);
         state.ResumeTiming();
         app->runCommand(cmd::Macro0);

@@ -1,14 +1,19 @@
 // The tape box as the window shows it: refilling 1000 rows, appending one,
-// and a whole replay of a 1000-line tape through the Qt form.
+// a whole replay of a 1000-line tape through the Qt form, and a macro of
+// 1000 keys.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QEvent>
 #include <QListWidget>
 
 #include "core/calculator.h"
 #include "core/command_ids.h"
+#include "core/memory_profile.h"
+#include "full_macros.h"
 #include "gui/keypad_form.h"
 #include "gui/qt_form.h"
+#include "shell/app.h"
 #include "tape/line_removal.h"
 #include "tape/recalculation.h"
 #include "value_edit.h"
@@ -128,6 +133,47 @@ void BM_DeleteMiddleLineOnScreen(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DeleteMiddleLineOnScreen)->Unit(benchmark::kMillisecond);
+
+// Playing a 1000-key macro: the time until the tape is painted, and how
+// many times the tape box was painted for it.
+class PaintCounter : public QObject {
+   public:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+    int paints = 0;
+};
+
+void BM_PlayThousandKeyMacroOnScreen(benchmark::State& state) {
+    using namespace vor;
+    double paints = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        KeypadForm form;
+        form.resize(640, 480);
+        form.show();
+        QtFormPort port{form};
+        NoMessages messages;
+        MemoryProfile profile;
+        CVORApp app(AppPorts{port, messages, profile, nullptr, nullptr, nullptr, {}});
+        app.initInstance();
+        bench::fillThousandKeyMacros(app.macroStore());
+        app.runCommand(cmd::Digit1);
+        QApplication::processEvents();
+        PaintCounter counter;
+        form.tapeBox()->viewport()->installEventFilter(&counter);
+        state.ResumeTiming();
+        app.runCommand(cmd::Macro0);
+        QApplication::processEvents();
+        state.PauseTiming();
+        paints += counter.paints;
+        form.tapeBox()->viewport()->removeEventFilter(&counter);
+        state.ResumeTiming();
+    }
+    state.counters["tape_paints"] = benchmark::Counter(paints, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_PlayThousandKeyMacroOnScreen)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -7,7 +7,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QValidator>
+
+#include "gui/length_limit.h"
 
 namespace vor {
 namespace {
@@ -15,28 +16,6 @@ namespace {
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
-
-qsizetype characters(const QString& text) {
-    return static_cast<qsizetype>(text.toUcs4().size());
-}
-
-// Typing stops at the limit, as in any length-limited field, but a stored
-// text that is already longer is shown whole and can still be shortened:
-// cutting it silently would lose the end of the user's comment.
-class LengthLimit : public QValidator {
-   public:
-    LengthLimit(QLineEdit* edit, qsizetype limit)
-        : QValidator(edit), m_edit(edit), m_limit(limit) {}
-    State validate(QString& input, int&) const override {
-        const qsizetype n = characters(input);
-        if (n <= m_limit) return Acceptable;
-        return n < characters(m_edit->text()) ? Intermediate : Invalid;
-    }
-
-   private:
-    QLineEdit* m_edit;
-    qsizetype m_limit;
-};
 
 }  // namespace
 
@@ -51,7 +30,7 @@ EditEntryWidget::EditEntryWidget(CEditEntryDlg& model, MessagePort& messages,
     auto* valueLabel = new QLabel(QStringLiteral("Numerical Value (or \"MR\"):"), this);
     m_value = new QLineEdit(qs(model.m_valueText), this);
     m_value->setObjectName(QStringLiteral("valueEdit"));
-    m_value->setValidator(new LengthLimit(m_value, CEditEntryDlg::kMaxValue));
+    limitCharacters(m_value, CEditEntryDlg::kMaxValue);
     m_value->setMinimumWidth(24 * charWidth);
     valueLabel->setBuddy(m_value);
 
@@ -62,7 +41,7 @@ EditEntryWidget::EditEntryWidget(CEditEntryDlg& model, MessagePort& messages,
     auto* commentLabel = new QLabel(QStringLiteral("Comment for this line:"), this);
     m_comment = new QLineEdit(qs(model.m_comment), this);
     m_comment->setObjectName(QStringLiteral("commentEdit"));
-    m_comment->setValidator(new LengthLimit(m_comment, CEditEntryDlg::kMaxComment));
+    limitCharacters(m_comment, CEditEntryDlg::kMaxComment);
     // Room for a comment of the full length without scrolling.
     m_comment->setMinimumWidth((CEditEntryDlg::kMaxComment + 2) * charWidth);
     commentLabel->setBuddy(m_comment);

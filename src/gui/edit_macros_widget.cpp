@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 
 #include "gui/enter_value_widget.h"
+#include "gui/length_limit.h"
 
 namespace vor {
 

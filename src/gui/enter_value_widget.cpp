@@ -5,29 +5,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
-#include <QValidator>
+
+#include "gui/length_limit.h"
 
 namespace vor {
 namespace {
-
-qsizetype characters(const QString& text) {
-    return static_cast<qsizetype>(text.toUcs4().size());
-}
-
-class CharacterLimit : public QValidator {
-   public:
-    CharacterLimit(QLineEdit* edit, qsizetype limit)
-        : QValidator(edit), m_edit(edit), m_limit(limit) {}
-    State validate(QString& input, int&) const override {
-        const qsizetype n = characters(input);
-        if (n <= m_limit) return Acceptable;
-        return n < characters(m_edit->text()) ? Intermediate : Invalid;
-    }
-
-   private:
-    QLineEdit* m_edit;
-    qsizetype m_limit;
-};
 
 // Rounds half away from zero like the platform's MulDiv.
 int mulDiv(int value, int numerator, int denominator) {
@@ -36,10 +18,6 @@ int mulDiv(int value, int numerator, int denominator) {
 }
 
 }  // namespace
-
-void limitCharacters(QLineEdit* edit, int limit) {
-    edit->setValidator(new CharacterLimit(edit, limit));
-}
 
 EnterValueWidget::EnterValueWidget(CEnterValueDlg& model, MessagePort& messages, QWidget* parent)
     : QDialog(parent), m_model(model), m_messages(messages) {

@@ -11,11 +11,6 @@ class QPushButton;
 
 namespace vor {
 
-// Typing into `edit` stops at `limit` characters (not UTF-16 units). A
-// preset text that is already longer is shown whole and can only shrink, so
-// nothing the user stored is cut off unseen.
-void limitCharacters(QLineEdit* edit, int limit);
-
 // "Enter a Value" on screen: the macro key's prompt in a sunken box, the
 // value field preset to its default. OK hands the value to the model, which
 // accepts it or names what is wrong (the dialog then stays open).
