@@ -93,8 +93,14 @@ void CMacroCommands::registerCommands(CommandRegistry& commands) {
         PathRequest request;
         request.save = true;
         request.filter = kMacroFileFilter;
-        request.defaultPath = ".mcr";
-        if (const auto path = m_app.dialogs().askPath(request)) exportMacros(*path);
+        if (auto path = m_app.dialogs().askPath(request)) {
+            // The file dialog's default extension: a name typed without one
+            // gets ".mcr".
+            const auto slash = path->find_last_of('/');
+            const std::string name = slash == std::string::npos ? *path : path->substr(slash + 1);
+            if (name.find('.') == std::string::npos) *path += ".mcr";
+            exportMacros(*path);
+        }
     });
 }
 
