@@ -9,6 +9,7 @@ PACKAGES=(
   fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   locales poppler-utils
+  speech-dispatcher speech-dispatcher-espeak-ng
 )
 
 missing=()

@@ -1,19 +1,171 @@
 #include "shell/speech_commands.h"
 
+#include "core/command_ids.h"
 #include "shell/app.h"
+#include "shell/settings_store.h"
+#include "speech/speakable_text.h"
+#include "speech/speech_dialogs.h"
 
 namespace vor {
+namespace {
+
+constexpr const char* kNothingToRead = "Nothing to read!";
+constexpr const char* kTapeTooLong =
+    "Internal Error converting tape box contents into Unicode for Text To Speech Engine.  Tape "
+    "read operation aborted.";
+constexpr const char* kLineTooLong = "Internal Error reading entry line.";
+
+// Speech on Linux comes from the distribution, not from a vendor's page:
+// the question says where, and OK opens the help section that says the same.
+constexpr const char* kDownloadQuestion =
+    "Vorlex reads aloud with the speech engines of your Linux distribution. Install Speech "
+    "Dispatcher with espeak-ng (packages speech-dispatcher, speech-dispatcher-espeak-ng and "
+    "qt6-speech-speechd-plugin: about a hundred languages) or Flite (package "
+    "qt6-speech-flite-plugin: English voices) with your package manager, then start Vorlex "
+    "again.\n\nClick OK to read how in the help.";
+constexpr const char* kNoEngineInstalled =
+    "No speech engine is installed, so Vorlex cannot read aloud and the Speech commands are "
+    "greyed. Speech > Download a Speech Engine tells you how to install one.";
+
+}  // namespace
 
 CSpeechCommands::CSpeechCommands(CVORApp& app) : m_app(app) {}
 
-CSpeechCommands::~CSpeechCommands() = default;
+CSpeechCommands::~CSpeechCommands() {
+    // Shut-down: silence, then let go of the engine.
+    if (m_engine) {
+        m_engine->reset();
+        m_engine->release();
+    }
+}
 
-void CSpeechCommands::registerCommands() {}
+void CSpeechCommands::setEngine(std::unique_ptr<SpeechEngine> engine) {
+    m_engine = std::move(engine);
+}
 
-void CSpeechCommands::speakNewRow(const std::string&) {}
+void CSpeechCommands::registerCommands() {
+    CommandRegistry& commands = m_app.commands();
+    auto enabledWhen = [](std::function<bool()> rule) {
+        return [rule = std::move(rule)] {
+            CommandState s;
+            s.enabled = rule();
+            return s;
+        };
+    };
+    auto tapeAndSpeech = [this] { return m_app.doc().m_lineCount > 0 && m_available; };
+    auto speech = [this] { return m_available; };
+    // Commands that stay enabled while the engine is not up (they reach
+    // nothing then); with no engine installed at all they are greyed too.
+    auto installed = [this] { return !m_noneInstalled; };
+
+    commands.add(
+        cmd::ReadTape, [this] { readTape(); }, enabledWhen(tapeAndSpeech));
+    commands.add(
+        cmd::StopReading, [this] { stopReading(); }, enabledWhen(tapeAndSpeech));
+    commands.add(
+        cmd::PauseReading, [this] { pauseReading(); }, enabledWhen(installed));
+    commands.add(
+        cmd::ResumeReading, [this] { resumeReading(); }, enabledWhen(installed));
+    commands.add(
+        cmd::ReadClipboard, [this] { readClipboard(); }, enabledWhen(installed));
+    commands.add(
+        cmd::SelectSpeechMode, [this] { selectMode(); }, enabledWhen(installed));
+    commands.add(cmd::DownloadSpeechEngine, [this] { downloadEngine(); });
+    const std::pair<int, EngineDialog> dialogs[] = {
+        {cmd::SpeechAbout, EngineDialog::About},
+        {cmd::SpeechGeneral, EngineDialog::General},
+        {cmd::SpeechLexicon, EngineDialog::Lexicon},
+        {cmd::SpeechTranslate, EngineDialog::Translate}};
+    for (const auto& [id, which] : dialogs)
+        commands.add(
+            id, [this, which] { engineDialog(which); }, enabledWhen(speech));
+    commands.add(
+        cmd::ReadImmediate, [this] { toggleReadImmediate(); },
+        [this] {
+            CommandState s;
+            s.enabled = m_available;
+            s.checked = m_app.view().settings().readImmediate;
+            return s;
+        });
+}
+
+void CSpeechCommands::report(SpeechResult result) {
+    reportSpeechResult(result, m_app.messages());
+}
+
+void CSpeechCommands::speakNewRow(const std::string& row) {
+    const std::string text = speakableRow(row);
+    if (!fitsSpeechBuffer(text, kImmediateCapacity)) {
+        m_app.messages().show(kLineTooLong);
+        return;
+    }
+    report(engine().speak(text));
+}
 
 std::vector<std::string> CSpeechCommands::readTapeUtterances() {
-    return {};
+    const CVORDoc& doc = m_app.doc();
+    if (doc.m_lineCount == 0) {
+        m_app.messages().show(kNothingToRead);
+        return {};
+    }
+    std::string text = speakableTape(doc);
+    if (!fitsSpeechBuffer(text, tapeCapacity(doc.m_lineCount))) {
+        m_app.messages().show(kTapeTooLong);
+        return {};
+    }
+    return {std::move(text)};
+}
+
+void CSpeechCommands::readTape() {
+    engine().reset();
+    for (const std::string& text : readTapeUtterances()) report(engine().speak(text));
+}
+
+void CSpeechCommands::pauseReading() {
+    report(engine().pause());
+}
+
+void CSpeechCommands::resumeReading() {
+    report(engine().resume());
+}
+
+void CSpeechCommands::stopReading() {
+    report(engine().pause());
+    report(engine().reset());
+}
+
+void CSpeechCommands::readClipboard() {
+    CReadClipboardDlg dialog(engine(), m_app.messages());
+    m_app.dialogs().run(dialog);
+}
+
+void CSpeechCommands::downloadEngine() {
+    if (m_app.messages().show(kDownloadQuestion, Buttons::OkCancel, Icon::Information) ==
+        Answer::Ok)
+        m_app.openHelpPage(kVoicesHelpPage);
+}
+
+void CSpeechCommands::selectMode() {
+    CSelectModeDlg dialog(engine(), m_app.messages());
+    dialog.onInitDialog();
+    m_app.dialogs().run(dialog);
+}
+
+void CSpeechCommands::engineDialog(EngineDialog which) {
+    report(engine().showDialog(which, m_app.messages()));
+}
+
+void CSpeechCommands::toggleReadImmediate() {
+    CSettings& settings = m_app.view().settings();
+    settings.readImmediate = !settings.readImmediate;
+    writeBool(m_app.view().profile(), *boolSettingForCommand(cmd::ReadImmediate),
+              settings.readImmediate);
+}
+
+void CSpeechCommands::speechMenuOpened() {
+    if (!m_noneInstalled || m_toldNoneInstalled) return;
+    m_toldNoneInstalled = true;
+    m_app.messages().show(kNoEngineInstalled, Buttons::Ok, Icon::Information);
 }
 
 }  // namespace vor

@@ -1,14 +1,18 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "speech/speech_engine.h"
 
 namespace vor {
 
 class CVORApp;
 
 // The Speech menu: reading the tape, each new line and the clipboard aloud,
-// and choosing the engine. Owned by the application.
+// and choosing the engine. Owned by the application, which owns the engine
+// through it.
 class CSpeechCommands {
    public:
     explicit CSpeechCommands(CVORApp& app);
@@ -26,8 +30,42 @@ class CSpeechCommands {
     // shows "Nothing to read!" and returns nothing for an empty tape.
     std::vector<std::string> readTapeUtterances();
 
+    // The engine object, not yet initialised: the window brings it up
+    // behind its back and calls setAvailable with the outcome.
+    void setEngine(std::unique_ptr<SpeechEngine> engine);
+    // Speech is available exactly when the engine initialised at start-up;
+    // the commands that need it enable themselves.
+    void setAvailable(bool available) { m_available = available; }
+    bool available() const { return m_available; }
+    // This system has no speech engine at all.
+    void setNoEngineInstalled() { m_noneInstalled = true; }
+    SpeechEngine& engine() { return m_engine ? *m_engine : m_none; }
+    // The Speech menu opened: on a system without any engine, the first
+    // time says why its commands are greyed.
+    void speechMenuOpened();
+
+    void readTape();
+    void pauseReading();
+    void resumeReading();
+    void stopReading();
+    void readClipboard();
+    void downloadEngine();
+    void selectMode();
+    void engineDialog(EngineDialog which);
+    void toggleReadImmediate();
+
    private:
+    void report(SpeechResult result);
+
     CVORApp& m_app;
+    NoSpeechEngine m_none;
+    std::unique_ptr<SpeechEngine> m_engine;
+    bool m_available = false;
+    bool m_noneInstalled = false;
+    bool m_toldNoneInstalled = false;
 };
+
+// The help section on getting voices, which Download a Speech Engine opens.
+inline constexpr const char* kVoicesHelpPage = "index.html#voices";
 
 }  // namespace vor

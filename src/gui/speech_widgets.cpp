@@ -1,0 +1,123 @@
+#include "gui/speech_widgets.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vor {
+namespace {
+
+// Dialog units of the templates these dialogs were drawn in, converted with
+// the dialog's own font.
+QSize dialogUnits(const QWidget& w, int x, int y) {
+    const QFontMetrics fm = w.fontMetrics();
+    return {x * fm.averageCharWidth() / 4, y * fm.height() / 8};
+}
+
+QPushButton* button(const QString& text, const char* name, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+ReadClipboardWidget::ReadClipboardWidget(CReadClipboardDlg& model, QWidget* parent)
+    : QDialog(parent), m_model(model) {
+    setWindowTitle(QString::fromLatin1(CReadClipboardDlg::kCaption));
+    setModal(true);
+    m_edit = new QPlainTextEdit(QString::fromStdString(model.m_text), this);
+    m_edit->setObjectName(QStringLiteral("textEdit"));
+    m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Enter starts a new line in the text; OK is a click away.
+    m_edit->setTabChangesFocus(true);
+    auto* ok = button(QStringLiteral("OK"), "okButton", this);
+    auto* cancel = button(QStringLiteral("Cancel"), "cancelButton", this);
+    m_read = button(QStringLiteral("Read"), "readButton", this);
+    m_stop = button(QStringLiteral("Stop"), "stopButton", this);
+    connect(ok, &QPushButton::clicked, this, &ReadClipboardWidget::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_read, &QPushButton::clicked, this, [this] {
+        m_model.m_text = m_edit->toPlainText().toStdString();
+        m_model.onRead();
+    });
+    connect(m_stop, &QPushButton::clicked, this, [this] { m_model.onStop(); });
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(m_read);
+    buttons->addWidget(m_stop);
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* page = new QHBoxLayout(this);
+    page->addWidget(m_edit, 1);
+    page->addLayout(buttons);
+    resize(dialogUnits(*this, 345, 122).expandedTo(sizeHint()));
+
+    // What the clipboard holds arrives in the edit as the dialog opens, as
+    // if the user had pasted it; anything but text pastes nothing.
+    m_edit->paste();
+    m_edit->setFocus();
+}
+
+void ReadClipboardWidget::accept() {
+    m_model.m_text = m_edit->toPlainText().toStdString();
+    QDialog::accept();
+}
+
+SelectModeWidget::SelectModeWidget(CSelectModeDlg& model, MessagePort& messages, QWidget* parent)
+    : QDialog(parent), m_model(model), m_messages(messages) {
+    setWindowTitle(QString::fromLatin1(CSelectModeDlg::kCaption));
+    setModal(true);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("modeList"));
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    for (const std::string& line : model.m_lines) m_list->addItem(QString::fromStdString(line));
+    if (model.m_selection >= 0 && model.m_selection < m_list->count())
+        m_list->setCurrentRow(model.m_selection);
+    m_list->setMinimumSize(dialogUnits(*this, 337, 129));
+
+    auto* label = new QLabel(QStringLiteral("Speed (in words per minute):"), this);
+    m_speed = new QLineEdit(QString::fromStdString(model.m_speedText), this);
+    m_speed->setObjectName(QStringLiteral("speedEdit"));
+    m_speed->setFixedWidth(dialogUnits(*this, 47, 12).width());
+    label->setBuddy(m_speed);
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_ok->setDefault(true);
+    auto* cancel = button(QStringLiteral("Cancel"), "cancelButton", this);
+    connect(m_ok, &QPushButton::clicked, this, &SelectModeWidget::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addSpacing(dialogUnits(*this, 9, 0).width());
+    bottom->addWidget(label);
+    bottom->addWidget(m_speed);
+    bottom->addStretch(1);
+    bottom->addWidget(cancel);
+    bottom->addWidget(m_ok);
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(m_list, 1);
+    page->addLayout(bottom);
+    m_list->setFocus();
+}
+
+void SelectModeWidget::accept() {
+    m_model.m_selection = m_list->currentRow();
+    m_model.m_speedText = m_speed->text().toStdString();
+    const std::string refusal = m_model.onOK();
+    if (refusal.empty()) {
+        QDialog::accept();
+        return;
+    }
+    m_messages.show(refusal, Buttons::Ok, Icon::Exclamation);
+    m_speed->setFocus();
+    m_speed->selectAll();
+}
+
+}  // namespace vor

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/ports.h"
+#include "speech/speech_engine.h"
+
+namespace vor {
+
+// Reports a speech result: its message, if it has one, in a box with OK.
+void reportSpeechResult(SpeechResult result, MessagePort& messages);
+
+// Read Text Data From Clipboard: a text the user pasted (or typed), read
+// aloud on Read; reading goes on after the dialog closes.
+class CReadClipboardDlg : public DialogModel {
+   public:
+    static constexpr const char* kCaption = "Read Text Data From Clipboard";
+
+    CReadClipboardDlg(SpeechEngine& engine, MessagePort& messages)
+        : m_engine(engine), m_messages(messages) {}
+
+    std::string m_text;
+
+    // Read: whatever was being read stops, then m_text is read.
+    void onRead();
+    // Stop: silence, and nothing left queued.
+    void onStop();
+
+   private:
+    SpeechEngine& m_engine;
+    MessagePort& m_messages;
+};
+
+// Select Speech Engine/Voice: every installed mode, the current one
+// selected, and the speed.
+class CSelectModeDlg : public DialogModel {
+   public:
+    static constexpr const char* kCaption = "Select Speech Engine/Voice";
+    static constexpr int kMaxLines = 199;
+
+    CSelectModeDlg(SpeechEngine& engine, MessagePort& messages)
+        : m_engine(engine), m_messages(messages) {}
+
+    std::vector<SpeechMode> m_modes;   // in list order
+    std::vector<std::string> m_lines;  // "mode name (manufacturer)"
+    int m_selection = -1;
+    int m_speed = 0;
+    std::string m_speedText;  // the speed field as the user left it
+
+    // Fills the list, the selection and the speed (opening the dialog).
+    void onInitDialog();
+    // Switches to the selected mode and sets the typed speed, then checks
+    // the speed: "" closes the dialog, otherwise the message to show while
+    // it stays open (the switch and the speed have taken effect anyway).
+    std::string onOK();
+
+   private:
+    SpeechEngine& m_engine;
+    MessagePort& m_messages;
+};
+
+}  // namespace vor

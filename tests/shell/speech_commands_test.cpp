@@ -1,0 +1,155 @@
+// The Speech commands on a fake engine: their enabling rules, what they ask
+// of the engine, and how results and refusals reach the user.
+#include <gtest/gtest.h>
+
+#include "core/command_ids.h"
+#include "core/memory_form.h"
+#include "core/memory_profile.h"
+#include "shell/app.h"
+#include "shell_fakes.h"
+
+namespace vor {
+namespace {
+
+// Records every operation and answers each with a result the test sets.
+class FakeEngine : public NoSpeechEngine {
+   public:
+    std::vector<std::string> calls;
+    SpeechResult answer = SpeechResult::Ok;
+    SpeechResult speak(const std::string& text) override { return record("speak " + text); }
+    SpeechResult pause() override { return record("pause"); }
+    SpeechResult resume() override { return record("resume"); }
+    SpeechResult reset() override { return record("reset"); }
+    SpeechResult showDialog(EngineDialog, MessagePort&) override { return record("dialog"); }
+
+   private:
+    SpeechResult record(const std::string& call) {
+        calls.push_back(call);
+        return answer;
+    }
+};
+
+struct SpeechCommandsTest : ::testing::Test {
+    MemoryForm form;
+    test::Answers answers;
+    MemoryProfile profile;
+    test::RecordingLauncher launcher;
+    std::unique_ptr<CVORApp> app;
+    FakeEngine* engine = nullptr;
+
+    void SetUp() override {
+        app = std::make_unique<CVORApp>(
+            AppPorts{form, answers, profile, nullptr, nullptr, &launcher, "/nonexistent"});
+        ASSERT_TRUE(app->initInstance());
+        auto owned = std::make_unique<FakeEngine>();
+        engine = owned.get();
+        app->speech().setEngine(std::move(owned));
+    }
+    bool enabled(int id) { return app->commandState(id).enabled; }
+    void keyLine() {
+        app->runCommand(cmd::kDigitKeys[1]);
+        app->runCommand(cmd::kDigitKeys[2]);
+        app->runCommand(cmd::Plus);
+    }
+};
+
+TEST_F(SpeechCommandsTest, EnablingFollowsTheTapeAndTheEngine) {
+    const int needEngine[] = {cmd::SpeechAbout, cmd::SpeechGeneral, cmd::SpeechLexicon,
+                              cmd::SpeechTranslate, cmd::ReadImmediate};
+    const int always[] = {cmd::PauseReading, cmd::ResumeReading, cmd::ReadClipboard,
+                          cmd::DownloadSpeechEngine, cmd::SelectSpeechMode};
+    // Before the engine is up.
+    for (int id : needEngine) EXPECT_FALSE(enabled(id)) << id;
+    for (int id : always) EXPECT_TRUE(enabled(id)) << id;
+    EXPECT_FALSE(enabled(cmd::ReadTape));
+    app->speech().setAvailable(true);
+    for (int id : needEngine) EXPECT_TRUE(enabled(id)) << id;
+    // Read Tape and Stop also need a line on the tape.
+    EXPECT_FALSE(enabled(cmd::ReadTape));
+    EXPECT_FALSE(enabled(cmd::StopReading));
+    keyLine();
+    EXPECT_TRUE(enabled(cmd::ReadTape));
+    EXPECT_TRUE(enabled(cmd::StopReading));
+}
+
+TEST_F(SpeechCommandsTest, WithNoEngineInstalledOnlyDownloadStaysAndTheMenuSaysWhyOnce) {
+    app->speech().setNoEngineInstalled();
+    keyLine();
+    for (int id : {cmd::ReadTape, cmd::StopReading, cmd::PauseReading, cmd::ResumeReading,
+                   cmd::ReadClipboard, cmd::SelectSpeechMode, cmd::ReadImmediate})
+        EXPECT_FALSE(enabled(id)) << id;
+    EXPECT_TRUE(enabled(cmd::DownloadSpeechEngine));
+    app->speech().speechMenuOpened();
+    app->speech().speechMenuOpened();
+    ASSERT_EQ(answers.shown.size(), 1u);
+    EXPECT_NE(answers.shown[0].find("No speech engine is installed"), std::string::npos);
+}
+
+TEST_F(SpeechCommandsTest, ReadTapeResetsThenSpeaksTheWholeTapeOnce) {
+    app->speech().setAvailable(true);
+    keyLine();
+    app->runCommand(cmd::Total);
+    app->runCommand(cmd::ReadTape);
+    ASSERT_EQ(engine->calls.size(), 2u);
+    EXPECT_EQ(engine->calls[0], "reset");
+    EXPECT_EQ(engine->calls[1],
+              "speak                 12.00  +  \t \n"
+              "                12.00  total  \t ;1 Items (1 positive, 0 negative)\n");
+    EXPECT_TRUE(answers.shown.empty());
+}
+
+TEST_F(SpeechCommandsTest, ReadingAnEmptyTapeSaysSoAndSpeaksNothing) {
+    app->speech().readTape();
+    EXPECT_EQ(engine->calls, (std::vector<std::string>{"reset"}));
+    EXPECT_EQ(answers.shown, (std::vector<std::string>{"Nothing to read!"}));
+}
+
+TEST_F(SpeechCommandsTest, PauseResumeAndStopReportEachResult) {
+    app->runCommand(cmd::PauseReading);
+    app->runCommand(cmd::ResumeReading);
+    app->speech().stopReading();
+    EXPECT_EQ(engine->calls, (std::vector<std::string>{"pause", "resume", "pause", "reset"}));
+    engine->answer = SpeechResult::InvalidArgument;
+    app->speech().stopReading();
+    EXPECT_EQ(answers.shown,
+              (std::vector<std::string>{"Invalid Parameter Error", "Invalid Parameter Error"}));
+}
+
+TEST_F(SpeechCommandsTest, EngineDialogsAnswerNotSupportedThroughTheMapping) {
+    app->speech().setAvailable(true);
+    engine->answer = SpeechResult::NotImplemented;
+    app->runCommand(cmd::SpeechLexicon);
+    EXPECT_EQ(answers.shown,
+              (std::vector<std::string>{"This feature is not supported by the currently installed "
+                                        "Text To Speech Engine."}));
+}
+
+TEST_F(SpeechCommandsTest, ImmediateReadSpeaksEachKeyedLineAndIsAPersistedToggle) {
+    app->speech().setAvailable(true);
+    keyLine();
+    EXPECT_TRUE(engine->calls.empty());
+    app->runCommand(cmd::ReadImmediate);
+    EXPECT_TRUE(app->commandState(cmd::ReadImmediate).checked);
+    EXPECT_EQ(profile.getInt("Settings", "Read Immediate", 0), 1);
+    app->runCommand(cmd::Minus);
+    app->runCommand(cmd::Clear);
+    ASSERT_EQ(engine->calls.size(), 2u);
+    EXPECT_EQ(engine->calls[0], "speak                 12.00  minus     ");
+    EXPECT_EQ(engine->calls[1].find_first_not_of(' ', 6),
+              std::string::npos);  // "<clear>" is silent
+    app->runCommand(cmd::ReadImmediate);
+    EXPECT_EQ(profile.getInt("Settings", "Read Immediate", 1), 0);
+}
+
+TEST_F(SpeechCommandsTest, DownloadExplainsWhereVoicesComeFromAndOpensTheHelpOnOk) {
+    answers.script.push_back(Answer::Cancel);
+    app->runCommand(cmd::DownloadSpeechEngine);
+    EXPECT_TRUE(launcher.opened.empty());
+    app->runCommand(cmd::DownloadSpeechEngine);
+    ASSERT_EQ(answers.shown.size(), 3u);  // the page is not found under /nonexistent
+    EXPECT_NE(answers.shown[0].find("speech-dispatcher-espeak-ng"), std::string::npos);
+    EXPECT_EQ(answers.shown[2], "Internal error creating process:  Error Number: 2");
+}
+
+}  // namespace
+}  // namespace vor
