@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "gui/modal_cursor.h"
+
 namespace vor {
 
 Answer QtMessagePort::show(const std::string& text, Buttons buttons, Icon icon) {
@@ -25,12 +27,11 @@ Answer QtMessagePort::show(const std::string& text, Buttons buttons, Icon icon) 
             box.setEscapeButton(QMessageBox::Cancel);
             break;
     }
-    // A long command may have set the wait cursor; the question needs the
-    // normal one while it waits for an answer.
-    const bool waiting = QApplication::overrideCursor() != nullptr;
-    if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const int result = box.exec();
-    if (waiting) QApplication::restoreOverrideCursor();
+    int result = 0;
+    {
+        const NormalCursorWhileModal cursor;
+        result = box.exec();
+    }
     switch (result) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;

@@ -5,6 +5,7 @@
 #include "gui/comment_widget.h"
 #include "gui/edit_entry_widget.h"
 #include "gui/macro_dialogs.h"
+#include "gui/modal_cursor.h"
 #include "gui/speech_dialogs.h"
 
 namespace vor {
@@ -12,6 +13,7 @@ namespace vor {
 // Each dialog model has its widget; a model without one cannot be shown and
 // counts as cancelled.
 bool QtDialogs::run(DialogModel& model) {
+    const NormalCursorWhileModal cursor;
     if (auto* edit = dynamic_cast<CEditEntryDlg*>(&model))
         return execEditEntryDialog(*edit, m_parent, m_messages, m_help);
     if (auto* comment = dynamic_cast<CCommentDlg*>(&model))

@@ -16,6 +16,7 @@
 #include "frame_fixture.h"
 #include "gui/edit_macros_widget.h"
 #include "gui/enter_value_widget.h"
+#include "gui/qt_dialogs.h"
 
 namespace vor::test {
 namespace {
@@ -166,6 +167,28 @@ TEST(MacroDialogs, DispatchRunsEachModelModallyAndReportsItsAnswer) {
 
     DialogModel other;
     EXPECT_EQ(execMacroDialog(other, nullptr, messages, nullptr), std::nullopt);
+}
+
+// A value asked for in the middle of a playback: the playback's wait
+// cursor gives way to the normal one while the dialog waits for the user.
+TEST(MacroDialogs, ADialogOpenedDuringPlaybackShowsTheNormalCursor) {
+    ScriptedMessages messages;
+    QtDialogs dialogs(nullptr, messages, {});
+    CEnterValueDlg value;
+    value.m_valueText = "7.5";
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Qt::CursorShape shown = Qt::WaitCursor;
+    QTimer::singleShot(0, [&] {
+        shown = QApplication::overrideCursor()->shape();
+        auto* dialog = qobject_cast<EnterValueWidget*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    });
+    EXPECT_TRUE(dialogs.run(value));
+    EXPECT_EQ(shown, Qt::ArrowCursor);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QApplication::restoreOverrideCursor();
 }
 
 }  // namespace
