@@ -141,6 +141,28 @@ TEST_F(SpeechCommandsTest, ImmediateReadSpeaksEachKeyedLineAndIsAPersistedToggle
     EXPECT_EQ(profile.getInt("Settings", "Read Immediate", 1), 0);
 }
 
+// A line is read once, when the user keys it: not again when a replay
+// prints it anew, and not while a macro prints lines by the hundred.
+TEST_F(SpeechCommandsTest, ImmediateReadIsSilentDuringReplaysAndMacros) {
+    app->speech().setAvailable(true);
+    app->runCommand(cmd::ReadImmediate);
+    keyLine();
+    ASSERT_EQ(engine->calls.size(), 1u);
+    app->runCommand(cmd::RecalculateNow);
+    EXPECT_EQ(engine->calls.size(), 1u);
+    CMacroStore& macros = app->macroStore();
+    macros.m_macroEntry[1][0] = cmd::Plus;
+    macros.m_macroEntry[1][1] = cmd::Plus;
+    macros.m_macroSize[1] = 2;
+    macros.m_macroEntry[0][0] = cmd::Macro0 + 1;  // M1 played from M0: any macro counts
+    macros.m_macroSize[0] = 1;
+    app->runCommand(cmd::Macro0);
+    EXPECT_EQ(app->doc().m_lineCount, 3);
+    EXPECT_EQ(engine->calls.size(), 1u);
+    keyLine();
+    EXPECT_EQ(engine->calls.size(), 2u);
+}
+
 TEST_F(SpeechCommandsTest, DownloadExplainsWhereVoicesComeFromAndOpensTheHelpOnOk) {
     answers.script.push_back(Answer::Cancel);
     app->runCommand(cmd::DownloadSpeechEngine);
