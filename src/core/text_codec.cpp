@@ -103,4 +103,22 @@ std::optional<std::string> utf8ToWindows1252(std::string_view utf8) {
     return out;
 }
 
+std::size_t characterCount(std::string_view utf8) {
+    // Continuation bytes (10xxxxxx) belong to the character before them.
+    std::size_t n = 0;
+    for (char c : utf8)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+std::string firstCharacters(const std::string& utf8, std::size_t limit) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80) continue;
+        if (seen == limit) return utf8.substr(0, i);
+        ++seen;
+    }
+    return utf8;
+}
+
 }  // namespace vor

@@ -24,4 +24,10 @@ std::string windows1252ToUtf8(std::string_view bytes);
 // The text in Windows-1252, or nothing when a character has no byte there.
 std::optional<std::string> utf8ToWindows1252(std::string_view utf8);
 
+// Characters of a UTF-8 text (code points, not bytes): the limits of the
+// dialogs count what the user sees on screen.
+std::size_t characterCount(std::string_view utf8);
+// The first `limit` characters of a UTF-8 text, never half a character.
+std::string firstCharacters(const std::string& utf8, std::size_t limit);
+
 }  // namespace vor

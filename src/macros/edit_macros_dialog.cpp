@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text_codec.h"
 #include "macros/macro_keys.h"
 
 namespace vor {
@@ -16,17 +17,6 @@ std::ptrdiff_t at(int index) {
 }
 
 }  // namespace
-
-std::string firstCharacters(const std::string& text, std::size_t limit) {
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // Continuation bytes (10xxxxxx) belong to the character before.
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
-        if (characters == limit) return text.substr(0, i);
-        ++characters;
-    }
-    return text;
-}
 
 const std::vector<CMacroListingEntry>& CEditMacrosDlg::availableButtons() {
     static const std::vector<CMacroListingEntry> buttons = [] {

@@ -86,8 +86,4 @@ class CEditMacrosDlg : public DialogModel {
     MessagePort& m_messages;
 };
 
-// The first `limit` characters (code points, not bytes) of a UTF-8 text:
-// limits count what the user sees.
-std::string firstCharacters(const std::string& text, std::size_t limit);
-
 }  // namespace vor

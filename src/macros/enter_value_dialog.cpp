@@ -1,6 +1,6 @@
 #include "macros/enter_value_dialog.h"
 
-#include "macros/edit_macros_dialog.h"
+#include "core/text_codec.h"
 
 namespace vor {
 

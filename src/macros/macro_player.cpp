@@ -210,10 +210,7 @@ void CMacroPlayer::offerToRecord(int k) {
 }
 
 void CMacroPlayer::click(int id) {
-    if (m_host)
-        m_host->click(id);
-    else if (isMacroKey(id))
-        onMacroKey(id - cmd::Macro0);
+    if (m_host) m_host->click(id);
 }
 
 void CMacroPlayer::quickRecord(int k) {

@@ -1,6 +1,7 @@
 #include "speech/speakable_text.h"
 
 #include <span>
+#include <string_view>
 #include <utility>
 
 namespace vor {
@@ -34,19 +35,6 @@ constexpr Replacement kBrackets[] = {{"<", " "}, {">", " "}};
 constexpr Replacement kCountWords[] = {{"Neg", "negative"}, {"Pos", "positive"}};
 constexpr Replacement kPercentKey = {"<% key>", "percent key"};
 
-void replaceAll(std::string& s, const Replacement& r) {
-    const std::string from = r.from;
-    const std::string to = r.to;
-    for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at)) {
-        s.replace(at, from.size(), to);
-        at += to.size();
-    }
-}
-
-void replaceAll(std::string& s, std::span<const Replacement> list) {
-    for (const Replacement& r : list) replaceAll(s, r);
-}
-
 // Letters and digits, and every byte of a non-ASCII character: "Négatif"
 // and "Neg2" are words of their own.
 bool isWordByte(char c) {
@@ -54,26 +42,29 @@ bool isWordByte(char c) {
     return u >= 0x80 || (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
 }
 
-void replaceWords(std::string& s, std::span<const Replacement> list) {
-    for (const Replacement& r : list) {
-        const std::string from = r.from;
-        const std::string to = r.to;
-        for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at)) {
-            const std::size_t end = at + from.size();
-            const bool whole =
-                (at == 0 || !isWordByte(s[at - 1])) && (end == s.size() || !isWordByte(s[end]));
-            if (!whole) {
-                at = end;
-                continue;
-            }
-            s.replace(at, from.size(), to);
-            at += to.size();
+// Replaces every occurrence, or with `wholeWords` only those that stand as a
+// word of their own.
+void replaceAll(std::string& s, const Replacement& r, bool wholeWords = false) {
+    const std::string_view from = r.from;
+    const std::string_view to = r.to;
+    for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at)) {
+        const std::size_t end = at + from.size();
+        if (wholeWords &&
+            ((at > 0 && isWordByte(s[at - 1])) || (end < s.size() && isWordByte(s[end])))) {
+            at = end;
+            continue;
         }
+        s.replace(at, from.size(), to);
+        at += to.size();
     }
 }
 
+void replaceAll(std::string& s, std::span<const Replacement> list, bool wholeWords = false) {
+    for (const Replacement& r : list) replaceAll(s, r, wholeWords);
+}
+
 void convertComment(std::string& s) {
-    replaceWords(s, kCountWords);
+    replaceAll(s, kCountWords, true);
     replaceAll(s, kPercentKey);
     replaceAll(s, kBrackets);
 }

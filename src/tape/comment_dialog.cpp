@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/text_codec.h"
+
 namespace vor {
 namespace {
 
@@ -24,13 +26,6 @@ std::string historyName(int index) {
 
 }  // namespace
 
-int CCommentDlg::length(const std::string& utf8) {
-    // Continuation bytes (10xxxxxx) belong to the character before them.
-    return static_cast<int>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 void CCommentDlg::open() {
     m_armed = true;
     m_lastLength = 0;
@@ -48,7 +43,7 @@ std::optional<CCommentDlg::Completion> CCommentDlg::onTextChanged(const std::str
     m_commentText = text;
     if (!m_autoAppend) return std::nullopt;
 
-    const int length = CCommentDlg::length(text);
+    const int length = static_cast<int>(characterCount(text));
     // A change that did not make the text longer was a deletion or a
     // replacement: completing now would put back what the user just took
     // away, so the next matching change only re-arms completion.
@@ -82,7 +77,7 @@ void CCommentDlg::clearHistory() {
 }
 
 std::string CCommentDlg::onOK() {
-    if (length(m_commentText) > kMaxComment) return kTooLong;
+    if (characterCount(m_commentText) > kMaxComment) return kTooLong;
 
     // The list is what the history becomes: its entries in order, the rest
     // free slots.

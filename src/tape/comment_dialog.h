@@ -54,10 +54,6 @@ class CCommentDlg : public DialogModel {
     void readHistory(ProfilePort& profile);
     void writeHistory(ProfilePort& profile) const;
 
-    // Characters, not bytes: the limit and the completion count what the
-    // user sees in the box.
-    static int length(const std::string& utf8);
-
    private:
     bool m_historyListedAtOpen = false;
 };

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/command_ids.h"
+#include "core/text_codec.h"
 
 namespace vor {
 namespace {
@@ -44,13 +45,6 @@ std::string stripLeadingBlanks(const std::string& text) {
 
 }  // namespace
 
-std::size_t textLength(const std::string& text) {
-    // Continuation bytes (10xxxxxx) do not start a character.
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 void CEditEntryDlg::initFromStep(const CReplayStep& step) {
     m_valueText = step.m_isMemoryRecall ? "MR" : stripLeadingBlanks(step.m_valueText);
     m_comment = step.m_comment;
@@ -88,11 +82,11 @@ void CEditEntryDlg::initFromStep(const CReplayStep& step) {
 }
 
 std::string CEditEntryDlg::onOK() {
-    if (textLength(m_comment) > kMaxComment) {
+    if (characterCount(m_comment) > kMaxComment) {
         m_refusedControl = kCommentControl;
         return "Please enter no more than 45 characters.";
     }
-    if (textLength(m_valueText) > kMaxValue) {
+    if (characterCount(m_valueText) > kMaxValue) {
         m_refusedControl = kValueControl;
         return "Please enter no more than 40 characters.";
     }

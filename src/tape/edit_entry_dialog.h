@@ -44,8 +44,4 @@ class CEditEntryDlg : public DialogModel {
     std::string onOK();
 };
 
-// Characters of a UTF-8 text (code points, not bytes): the limits are what
-// the user counts on screen.
-std::size_t textLength(const std::string& text);
-
 }  // namespace vor

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/text_codec.h"
+
 namespace vor {
 namespace {
 
@@ -11,17 +13,6 @@ bool equalsIgnoringCase(const std::string& a, const std::string& b) {
         return std::tolower(static_cast<unsigned char>(x)) ==
                std::tolower(static_cast<unsigned char>(y));
     });
-}
-
-// The first `count` characters of a UTF-8 text, never half a character.
-std::string firstCharacters(const std::string& text, std::size_t count) {
-    std::size_t seen = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
-        if (seen == count) return text.substr(0, i);
-        ++seen;
-    }
-    return text;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 #include "core/command_ids.h"
+#include "core/text_codec.h"
 #include "macros/enter_value_dialog.h"
 #include "test_support.h"
 
