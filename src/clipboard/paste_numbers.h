@@ -19,14 +19,11 @@ struct PastedNumbers {
 
 // Reads clipboard text as numbers: one a line, or tab-separated cells as a
 // spreadsheet copies them (every cell that is a number counts; empty cells
-// and blank lines are ignored, not counted). Blanks, thousands separators
-// (',' or '.' with `european`, a blank or an apostrophe in either mode, each
-// group exactly three digits), a currency sign ($ € £ ¥ and the codes
-// EUR/USD at either end), a leading or trailing minus and parentheses for
-// negatives are understood; with `european` the decimal mark is the comma.
-// A line or cell that is not a number is skipped and counted, and so is a
-// number with more than 12 significant digits, which the calculator could
-// not show. CRLF, CR and LF line ends.
+// and blank lines are ignored, not counted). Each cell is read by
+// readNumber (core/number_reader.h), with the European forms when
+// `european` is set. A line or cell that is not a number is skipped and
+// counted, and so is a number with more than 12 significant digits, which
+// the calculator could not show. CRLF, CR and LF line ends.
 PastedNumbers parsePastedNumbers(std::string_view text, bool european);
 
 // Enters each number and adds it with + as the keypad would: the digit and

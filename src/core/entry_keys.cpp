@@ -16,13 +16,21 @@ void removeCommas(std::string& text) {
 }  // namespace
 
 void CCalculator::enterDigits(const std::string& text) {
-    readDisplays();
     std::string& entry = m_doc.m_mainText;
+    // A full LED takes no more digits, as a full edit control takes no more
+    // typing; a digit needs room for itself and a comma. Checked first:
+    // each key on an entry that long costs the most.
+    if (!m_doc.m_newEntry && text.size() == 1 && entry.size() + 2 > kMostLedCharacters) return;
+    readDisplays();
     if (m_doc.m_newEntry) {
         entry = zeroText();
         m_mainLED = entry;
         writeDisplays();
     }
+    // Near the limit the entry is kept, to go back to if the text would not
+    // fit (with a comma for every third digit and a point).
+    std::string before;
+    if (entry.size() + 2 * text.size() + 2 > kMostLedCharacters) before = entry;
     if (m_settings.autoDecimal) {
         if (text.size() > 1) {
             entry = text;
@@ -52,6 +60,10 @@ void CCalculator::enterDigits(const std::string& text) {
         }
     }
     addThousandsSeparators(entry);
+    if (entry.size() > kMostLedCharacters) {
+        entry = std::move(before);
+        return;
+    }
     m_mainLED = entry;
     m_doc.m_newEntry = false;
     // Typing cancels a waiting % or MR: the entry is the user's own number.

@@ -317,14 +317,29 @@ void addThousandsSeparators(std::string& text) {
     std::erase(text, ',');
     const std::size_t point = text.find('.');
     if (point == std::string::npos || point < 3) return;
-    int inserted = 0;
-    for (std::size_t i = point - 3; i > 0; i = i > 3 ? i - 3 : 0) {
-        if (text[i - 1] != ' ' && text[i - 1] != '-') {
-            text.insert(i, 1, ',');
-            ++inserted;
-        }
+    // A comma goes before every third character left of the point, except
+    // after a blank or the sign. The text is built once: inserting the
+    // commas one by one moves the rest of the text for each of them, which
+    // a long entry pays for at every digit typed.
+    const std::size_t first = point % 3 == 0 ? 3 : point % 3;
+    auto takesComma = [&text](std::size_t i) { return text[i - 1] != ' ' && text[i - 1] != '-'; };
+    std::size_t commas = 0;
+    for (std::size_t i = first; i + 3 <= point; i += 3)
+        if (takesComma(i)) ++commas;
+    if (commas == 0) return;
+    // The commas take the place of leading blanks, keeping the width.
+    const std::size_t from = std::min({commas, text.find_first_not_of(' '), text.size()});
+    std::string out;
+    out.reserve(text.size() + commas - from);
+    std::size_t copied = from;
+    for (std::size_t i = first; i + 3 <= point; i += 3) {
+        if (!takesComma(i)) continue;
+        out.append(text, copied, i - copied);
+        out += ',';
+        copied = i;
     }
-    dropLeadingSpaces(text, inserted);
+    out.append(text, copied, std::string::npos);
+    text = std::move(out);
 }
 
 void warnDigitLimit(std::string& buffer, int available, int requested, bool showMessage,

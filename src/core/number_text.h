@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,11 @@ inline constexpr int kRoundOff = 12;
 inline constexpr int kRoundDown = 13;
 
 inline constexpr const char* kOverflowText = "OVERFLOW ERROR";
+
+// The most characters the Main LED holds (the window's LED is a line edit
+// of the standard maximum length): an entry is never longer, so the window
+// and batch mode read the same number from it.
+inline constexpr std::size_t kMostLedCharacters = 32767;
 
 // Parses an internal-form number text: commas are dropped, then the atof
 // rules apply (leading blanks, sign, digits, one point, exponent; stops at

@@ -102,7 +102,11 @@ void CMacroPlayer::onMacroKey(int k) {
         m_store.m_macroSize[static_cast<std::size_t>(k)] = 0;
         m_macroLength = 0;
     } else if (m_macroPlaying[static_cast<std::size_t>(k)]) {
-        m_calc.messages().show("Skipping recursive macro call");
+        // Macros that call one another meet skipped calls at every level,
+        // thousands of them for one key press; the user hears of it once
+        // for each playback they started.
+        if (!m_recursionReported) m_calc.messages().show("Skipping recursive macro call");
+        m_recursionReported = true;
     } else {
         m_calc.readDisplays();
         m_macroVariable[static_cast<std::size_t>(k)] = m_calc.m_mainLED;
@@ -141,6 +145,7 @@ void CMacroPlayer::playEntries(int k) {
     // Which keys a QR inside this playback turned into temporary
     // registers: they are emptied when it ends.
     std::array<bool, kMacroCount> temporary{};
+    if (m_playDepth == 0) m_recursionReported = false;
     m_macroPlaying[m] = true;
     ++m_playDepth;
     form.setWaitCursor(true);

@@ -82,6 +82,9 @@ class CMacroPlayer {
     DialogPort& m_dialogs;
     MacroHost* m_host = nullptr;
     int m_playDepth = 0;
+    // A skipped recursive call was reported during the current outermost
+    // playback.
+    bool m_recursionReported = false;
 };
 
 }  // namespace vor

@@ -95,10 +95,14 @@ std::string CCommentDlg::onOK() {
     return {};
 }
 
+// Only the entries the history keeps, each no longer than a comment can
+// be: a damaged or hand-edited profile may hold thousands of huge ones, and
+// every one of them would go through the list, the completion and the
+// write-back of each OK.
 void CCommentDlg::readHistory(ProfilePort& profile) {
     for (int i = 0; i < kHistorySize; ++i)
-        m_history[static_cast<std::size_t>(i)] =
-            profile.getString(kCommentHistorySection, historyName(i), "");
+        m_history[static_cast<std::size_t>(i)] = firstCharacters(
+            profile.getString(kCommentHistorySection, historyName(i), ""), kMaxComment);
 }
 
 void CCommentDlg::writeHistory(ProfilePort& profile) const {

@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "core/command_ids.h"
+#include "core/number_reader.h"
+#include "core/number_text.h"
 #include "core/text_codec.h"
 
 namespace vor {
@@ -43,10 +45,19 @@ std::string stripLeadingBlanks(const std::string& text) {
     return first == std::string::npos ? std::string() : text.substr(first);
 }
 
+bool isMemoryRecall(std::string_view text) {
+    return text.size() == 2 && (text[0] == 'M' || text[0] == 'm') &&
+           (text[1] == 'R' || text[1] == 'r');
+}
+
 }  // namespace
 
-void CEditEntryDlg::initFromStep(const CReplayStep& step) {
+void CEditEntryDlg::initFromStep(const CReplayStep& step, bool european) {
+    m_european = european;
     m_valueText = step.m_isMemoryRecall ? "MR" : stripLeadingBlanks(step.m_valueText);
+    // Only a number has a decimal mark to show in the other style; "MR" and
+    // the blank comment line's text have none.
+    if (m_european) m_valueText = europeanExchange(m_valueText);
     m_comment = step.m_comment;
     m_isPercent = step.m_isPercent ? 1 : 0;
     m_initialPercent = m_isPercent;
@@ -90,6 +101,18 @@ std::string CEditEntryDlg::onOK() {
         m_refusedControl = kValueControl;
         return "Please enter no more than 40 characters.";
     }
+    const bool commentLine = m_valueText.find("<comment>") != std::string::npos;
+    std::optional<std::string> value;
+    if (!commentLine) {
+        std::string typed = m_valueText;
+        std::erase(typed, '%');
+        value = readValue(typed);
+        if (!value) {
+            m_refusedControl = kValueControl;
+            return "The value \"" + m_valueText + "\" is not a number.  Type a number such as " +
+                   (m_european ? "1.234,50" : "1,234.50") + " (with % for a percentage) or MR.";
+        }
+    }
     m_refusedControl = 0;
 
     const int lineKeyId = m_keyId;
@@ -99,7 +122,7 @@ std::string CEditEntryDlg::onOK() {
         if (lineKeyId == cmd::CommentLine && (m_keyId == cmd::Multiply || m_keyId == cmd::Divide))
             m_convertedToMulDiv = true;
     }
-    if (m_valueText.find("<comment>") != std::string::npos) {
+    if (commentLine) {
         m_keyId = cmd::CommentLine;
         m_valueText = kCommentLineText;
         // It stays a comment line, so no product is opened that the next
@@ -107,14 +130,24 @@ std::string CEditEntryDlg::onOK() {
         m_convertedToMulDiv = false;
     }
     m_isPercent = m_isPercent != 0 ? 1 : 0;
-    if (m_valueText.find('%') != std::string::npos) {
-        std::erase(m_valueText, '%');
-        m_isPercent = 1;
-    }
+    if (m_valueText.find('%') != std::string::npos) m_isPercent = 1;
+    if (value) m_valueText = *value;
     // The old comment of a percent line names the percentage and its base,
     // which no longer apply once the line is (or stops being) a percentage.
     if (m_isPercent != m_initialPercent) m_comment = " ";
     return {};
+}
+
+std::optional<std::string> CEditEntryDlg::readValue(const std::string& typed) const {
+    const std::string_view text = trimBlanks(typed);
+    // An emptied field is zero, as it always was.
+    if (text.empty()) return std::string();
+    if (isMemoryRecall(text)) return std::string(text);
+    // The number the user means, in the form the replay types: what the
+    // field cannot hold as a number is never turned into another one.
+    if (const std::optional<ReadNumber> number = readNumber(text, m_european))
+        return number->plain();
+    return std::nullopt;
 }
 
 }  // namespace vor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,12 +37,20 @@ class CEditEntryDlg : public DialogModel {
     // The field the last refused OK objected to (a control id above), 0
     // after an accepted OK.
     int m_refusedControl = 0;
+    // The value is shown and read in the number style the user sees.
+    bool m_european = false;
 
     // Fills the fields and the key list from a replay step.
-    void initFromStep(const CReplayStep& step);
+    void initFromStep(const CReplayStep& step, bool european = false);
     // Accepts the input ("") or returns the message to show while the
-    // dialog stays open. A refusal changes no field.
+    // dialog stays open. A refusal changes no field. An accepted value is
+    // left as the replay types it: a number in internal form ("-1234.5"),
+    // "MR", the blank comment line's text, or nothing (zero).
     std::string onOK();
+
+   private:
+    // The value to store, or nothing when it is no number and no "MR".
+    std::optional<std::string> readValue(const std::string& typed) const;
 };
 
 }  // namespace vor

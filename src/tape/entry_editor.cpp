@@ -41,7 +41,7 @@ bool CEntryEditor::editStep(std::vector<CReplayStep>& steps, int index, bool& co
         return false;
     }
     CEditEntryDlg dlg;
-    dlg.initFromStep(step);
+    dlg.initFromStep(step, m_calc.settings().europeanMode);
 
     // The replay has already shut the view; the user works with it as usual
     // while the dialog is up, and it is shut again only for the replay.

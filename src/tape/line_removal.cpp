@@ -69,6 +69,9 @@ void CLineRemover::deleteLine() {
         return;
     }
 
+    // The tape as the keys saw it, so that the replay can tell whether the
+    // state they left still fits the shorter tape.
+    std::vector<CReplayStep> before = m_recalc.buildSteps();
     doc.eraseLine(selected);
     form.deleteRow(selected);
     // Until the replay runs the tape is already shorter than the saved one;
@@ -78,9 +81,9 @@ void CLineRemover::deleteLine() {
     // an unasked replay of a long tape costs a wait.
     if (doc.m_lineCount < kAskToRecalculateFrom ||
         m_calc.messages().show("Recalulate now?", Buttons::YesNo) == Answer::Yes)
-        m_recalc.recalculate(-1);
+        m_recalc.recalculateChanged(std::move(before));
     else
-        m_calc.m_recalcPending = true;
+        m_recalc.putOffChanged(std::move(before));
     form.selectRow(selected);
 }
 

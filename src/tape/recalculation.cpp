@@ -1,6 +1,9 @@
 #include "tape/recalculation.h"
 
+#include <utility>
+
 #include "core/command_ids.h"
+#include "core/memory_form.h"
 #include "core/number_text.h"
 
 namespace vor {
@@ -19,6 +22,8 @@ struct KeyedState {
     double noteLastValue = 0.0;
     double noteRepeatValue = 0.0;
     bool noteNegatedRepeat = false;
+
+    bool operator==(const KeyedState&) const = default;
 };
 
 KeyedState keyedState(const CCalculator& calc) {
@@ -27,6 +32,25 @@ KeyedState keyedState(const CCalculator& calc) {
             calc.m_negatedRepeat,    calc.m_noteLastValue,     calc.m_noteRepeatValue,
             calc.m_noteNegatedRepeat};
 }
+
+// Puts the view's fields of one calculator into another.
+void setViewFields(CCalculator& calc, const KeyedState& s) {
+    calc.m_mainLED = s.mainLED;
+    calc.m_memoryLED = s.memoryLED;
+    calc.m_lastLineValue = s.lastLineValue;
+    calc.m_hasPendingComment = s.hasPendingComment;
+    calc.m_pendingComment = s.pendingComment;
+    calc.m_negatedRepeat = s.negatedRepeat;
+    calc.m_noteLastValue = s.noteLastValue;
+    calc.m_noteRepeatValue = s.noteRepeatValue;
+    calc.m_noteNegatedRepeat = s.noteNegatedRepeat;
+}
+
+// The messages of a replay that runs out of sight.
+class SilentMessages : public MessagePort {
+   public:
+    Answer show(const std::string&, Buttons, Icon) override { return Answer::Ok; }
+};
 
 // Whether a replay ended where the keyed tape had: the registers the lines
 // themselves determine are those the last line's snapshot recorded. The
@@ -39,6 +63,23 @@ bool endsAsRecorded(const Registers& r, double lastLineValue, const CLineState& 
            r.m_product == s.m_product && r.m_itemCount == s.m_itemCount &&
            r.m_negCount == s.m_negCount && r.m_lastOp == s.m_lastOp &&
            lastLineValue == snapshot.m_lineValue;
+}
+
+// Replays `steps` on a calculator of its own that starts where `calc`
+// stands (`start`), out of sight: no row, LED or message of it reaches the
+// user.
+KeyedState replayedEnd(CCalculator& calc, std::vector<CReplayStep> steps, const KeyedState& start) {
+    CVORDoc doc;
+    doc.setRegisters(start.registers);
+    CSettings settings = calc.settings();
+    MemoryForm form;
+    form.setLedTexts(calc.form().mainLedText(), calc.form().memoryLedText());
+    SilentMessages messages;
+    CalculatorHooks hooks;
+    CCalculator scratch(doc, settings, form, messages, hooks);
+    setViewFields(scratch, start);
+    CRecalculator(scratch).replay(steps, false, -1);
+    return keyedState(scratch);
 }
 
 // Everything a replay switches off for its duration, put back in one place
@@ -71,7 +112,12 @@ class ReplayScope {
     }
     ~ReplayScope() {
         const CVORDoc& doc = m_calc.doc();
-        if (m_hasLastLine && endsAsRecorded(doc.registers(), m_calc.m_lastLineValue, m_lastLine))
+        // The snapshot can agree with a changed tape where it does not look
+        // (the LED, the last value, the repeat value): only a change that
+        // leaves the replay's end where it was keeps what the keys left.
+        const bool changed = m_endBefore && !(*m_endBefore == keyedState(m_calc));
+        if (!changed && m_hasLastLine &&
+            endsAsRecorded(doc.registers(), m_calc.m_lastLineValue, m_lastLine))
             keepKeyedState();
         else if (!m_before.registers.m_newEntry)
             keepEntry();
@@ -86,6 +132,11 @@ class ReplayScope {
     ReplayScope(const ReplayScope&) = delete;
     ReplayScope& operator=(const ReplayScope&) = delete;
 
+    // The calculator as the keys left it, before this replay.
+    const KeyedState& before() const { return m_before; }
+    // Where a replay of the tape before the change ended.
+    void setEndBefore(KeyedState end) { m_endBefore = std::move(end); }
+
    private:
     // The replay ended where the keyed tape had, so the calculator goes back
     // to what the keys left: an entry, a %, MR or Neg waiting for its
@@ -98,14 +149,9 @@ class ReplayScope {
         r.m_rounding = doc.m_rounding;
         r.m_rebuildTape = doc.m_rebuildTape;
         doc.setRegisters(r);
-        m_calc.m_mainLED = m_before.mainLED;
-        m_calc.m_memoryLED = m_before.memoryLED;
-        m_calc.m_hasPendingComment = m_before.hasPendingComment;
-        m_calc.m_pendingComment = m_before.pendingComment;
-        m_calc.m_negatedRepeat = m_before.negatedRepeat;
-        m_calc.m_noteLastValue = m_before.noteLastValue;
-        m_calc.m_noteRepeatValue = m_before.noteRepeatValue;
-        m_calc.m_noteNegatedRepeat = m_before.noteNegatedRepeat;
+        const double lastLineValue = m_calc.m_lastLineValue;
+        setViewFields(m_calc, m_before);
+        m_calc.m_lastLineValue = lastLineValue;
         m_calc.writeDisplays();
     }
 
@@ -131,6 +177,7 @@ class ReplayScope {
     bool m_recording;
     std::string m_status;
     KeyedState m_before;
+    std::optional<KeyedState> m_endBefore;
     bool m_hasLastLine = false;
     CLineState m_lastLine;
 };
@@ -198,20 +245,43 @@ std::vector<CReplayStep> CRecalculator::buildSteps() {
 }
 
 void CRecalculator::recalculate(int editIndex, StepEditor* editor) {
+    run(editIndex, editor, std::nullopt);
+}
+
+void CRecalculator::recalculateChanged(std::vector<CReplayStep> before) {
+    run(-1, nullptr, std::move(before));
+}
+
+void CRecalculator::putOffChanged(std::vector<CReplayStep> before) {
+    // A change still waiting keeps its older tape: that is the one the keys
+    // last worked on.
+    if (!m_calc.m_recalcPending || !m_pendingBefore) m_pendingBefore = std::move(before);
+    m_calc.m_recalcPending = true;
+}
+
+void CRecalculator::run(int editIndex, StepEditor* editor,
+                        std::optional<std::vector<CReplayStep>> before) {
     const bool wasPending = m_calc.m_recalcPending;
+    std::optional<std::vector<CReplayStep>> pendingBefore = std::exchange(m_pendingBefore, {});
+    // Only the replay that was waiting for it applies that change.
+    if (wasPending && !before) before = pendingBefore;
     ReplayScope scope(m_calc);
     if (m_calc.doc().m_lineCount == 0) return;
     std::vector<CReplayStep> steps = buildSteps();
     bool convertedToMulDiv = false;
     if (editIndex != -1) {
+        if (!before) before = steps;
         if (editor == nullptr || editIndex < 0 || editIndex >= static_cast<int>(steps.size()) - 1 ||
             !editor->editStep(steps, editIndex, convertedToMulDiv)) {
             // Nothing was replayed, so a recalculation that was waiting
             // still has to happen.
             m_calc.m_recalcPending = wasPending;
+            if (wasPending) m_pendingBefore = std::move(pendingBefore);
             return;
         }
     }
+    if (before && (convertedToMulDiv || *before != steps))
+        scope.setEndBefore(replayedEnd(m_calc, std::move(*before), scope.before()));
     replay(steps, convertedToMulDiv, editIndex);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ struct CReplayStep {
     bool m_isImmediate = true;
     bool m_isPercent = false;
     bool m_isMemoryRecall = false;
+
+    bool operator==(const CReplayStep&) const = default;
 };
 
 // Lets the user change one step before the replay (the Edit Tape Box Entry
@@ -38,15 +41,30 @@ class CRecalculator {
     // to change that step first.
     void recalculate(int editIndex = -1, StepEditor* editor = nullptr);
 
+    // The tape has just lost a line that `before` (the step list from before
+    // the change) still holds: replays it now, or marks the replay pending
+    // for the next line, print or playback. Either way the replay tells
+    // from `before` whether the keys' state still fits the new tape.
+    void recalculateChanged(std::vector<CReplayStep> before);
+    void putOffChanged(std::vector<CReplayStep> before);
+
     // The step list of the current tape plus the closing step.
     std::vector<CReplayStep> buildSteps();
 
-   private:
+    // The replay itself: clears the calculator and the tape and keys the
+    // steps again, without what recalculate() does around it (the view
+    // shut, the state the keys left put back).
     void replay(std::vector<CReplayStep>& steps, bool convertedToMulDiv, int editIndex);
+
+   private:
     void replayStep(std::vector<CReplayStep>& steps, std::size_t i, bool& convertedToMulDiv,
                     int editIndex);
+    void run(int editIndex, StepEditor* editor, std::optional<std::vector<CReplayStep>> before);
 
     CCalculator& m_calc;
+    // The tape the keys last worked on, while a replay of a changed tape is
+    // pending.
+    std::optional<std::vector<CReplayStep>> m_pendingBefore;
 };
 
 }  // namespace vor

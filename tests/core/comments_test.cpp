@@ -164,6 +164,32 @@ TEST(CommentDialog, ClearHistoryButtonFollowsTheListAtOpen) {
     EXPECT_EQ(dlg.m_commentText, "");
 }
 
+// A profile may hold thousands of huge entries under "Comments": the
+// dialog takes the thirty the history keeps, each as long as a comment can
+// be, and writes back no more.
+TEST(CommentDialog, HistoryTakesThirtyEntriesOfCommentLength) {
+    MemoryProfile profile;
+    const std::string accented = "\xC3\xA9";
+    for (int i = 0; i < 1000; ++i)
+        profile.writeString(kCommentHistorySection, "Comment" + std::to_string(i),
+                            std::to_string(i) + std::string(10000, 'x'));
+    std::string wide;
+    for (int i = 0; i < 1000; ++i) wide += accented;
+    profile.writeString(kCommentHistorySection, "Comment29", wide);
+
+    CCommentDlg dlg;
+    dlg.readHistory(profile);
+    for (std::size_t i = 0; i < 29; ++i)
+        EXPECT_EQ(dlg.m_history[i], (std::to_string(i) + std::string(44, 'x')).substr(0, 45));
+    std::string cut;
+    for (int i = 0; i < 45; ++i) cut += accented;
+    EXPECT_EQ(dlg.m_history[29], cut);
+
+    dlg.writeHistory(profile);
+    EXPECT_EQ(profile.getString(kCommentHistorySection, "Comment0", ""),
+              "0" + std::string(44, 'x'));
+}
+
 TEST(CommentDialog, LengthLimitCountsCharacters) {
     CCommentDlg dlg;
     dlg.m_history[0] = "rent";

@@ -357,6 +357,60 @@ TEST(EditEntryModel, PercentStateDecidesWhetherTheCommentStays) {
     EXPECT_EQ(same.m_comment, " ;note");
 }
 
+struct ValueCase {
+    const char* name;
+    bool european;
+    std::string typed;
+    std::optional<std::string> stored;  // nothing: refused
+    int percent = 0;
+};
+
+void PrintTo(const ValueCase& c, std::ostream* os) {
+    *os << c.typed;
+}
+
+class ValueReading : public ::testing::TestWithParam<ValueCase> {};
+
+// The value is read as Paste Numbers reads a cell; a refusal keeps the
+// dialog open on the value and changes no field.
+TEST_P(ValueReading, StoresTheNumberOrRefuses) {
+    const ValueCase& c = GetParam();
+    CEditEntryDlg dlg;
+    dlg.initFromStep(step(cmd::Plus), c.european);
+    EXPECT_EQ(dlg.m_valueText, c.european ? "12,5" : "12.5");
+    dlg.m_valueText = c.typed;
+    const std::string refusal = dlg.onOK();
+    if (!c.stored) {
+        EXPECT_NE(refusal.find("is not a number"), std::string::npos) << refusal;
+        EXPECT_EQ(dlg.m_refusedControl, CEditEntryDlg::kValueControl);
+        EXPECT_EQ(dlg.m_valueText, c.typed);
+        EXPECT_EQ(dlg.m_comment, " ;note");
+        return;
+    }
+    EXPECT_EQ(refusal, "");
+    EXPECT_EQ(dlg.m_valueText, *c.stored);
+    EXPECT_EQ(dlg.m_isPercent, c.percent);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ValueReading,
+    ::testing::Values(
+        ValueCase{"Plain", false, "1234.50", "1234.5"},
+        ValueCase{"Grouped", false, "1,234.50", "1234.5"},
+        ValueCase{"BlankGroups", false, "1 234.50", "1234.5"},
+        ValueCase{"Currency", false, "$45", "45"}, ValueCase{"Parentheses", false, "(5)", "-5"},
+        ValueCase{"TrailingMinus", false, "7-", "-7"},
+        ValueCase{"Percent", false, " 15 % ", "15", 1},
+        ValueCase{"MemoryRecall", false, "mr", "mr"}, ValueCase{"Emptied", false, "", ""},
+        ValueCase{"EveryDigitKept", false, "0.30000000000000004", "0.30000000000000004"},
+        ValueCase{"EuropeanForm", true, "1.234,50", "1234.5"},
+        ValueCase{"Letters", false, "abc", std::nullopt},
+        ValueCase{"LetterInside", false, "12o.50", std::nullopt},
+        ValueCase{"CommaInTheWrongMode", false, "12,50", std::nullopt},
+        ValueCase{"PointInEuropeanMode", true, "2.5", std::nullopt},
+        ValueCase{"TwoSigns", false, "(-5)", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct CommentCase {
     const char* name;
     std::string typed;

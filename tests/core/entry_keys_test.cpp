@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "core/command_ids.h"
+#include "core/number_text.h"
 #include "test_support.h"
 
 namespace vor::test {
@@ -76,6 +77,42 @@ TEST(EntryKeys, WholeLedTextEntersAsItsValue) {
     m.keys("+");
     EXPECT_DOUBLE_EQ(m.doc.m_total, 47.0);
 }
+
+// An entry grows only as far as the LED can show it, and each key costs
+// one pass over its text: typing 100,000 digits onto an entry of 24,000
+// took hours while every comma was inserted on its own.
+class LongEntry : public ::testing::TestWithParam<bool> {};
+
+TEST_P(LongEntry, StopsWhereTheLedIsFull) {
+    const bool autoDecimal = GetParam();
+    CSettings s;
+    s.autoDecimal = autoDecimal;
+    Machine m(s);
+    const std::string ones(24000, '1');
+    const std::string tail = autoDecimal ? ".11" : ".";
+    m.calc.enterDigits(ones + tail);
+    for (int i = 0; i < 100000; ++i) m.calc.onDigit('7');
+
+    const std::string& entry = m.doc.m_mainText;
+    EXPECT_LE(entry.size(), kMostLedCharacters);
+    EXPECT_GT(entry.size(), kMostLedCharacters - 4);
+    EXPECT_EQ(m.form.mainLedText(), entry);
+    std::string digits = entry;
+    std::erase(digits, ',');
+    const std::size_t sevens = digits.size() - ones.size() - tail.size();
+    EXPECT_GT(sevens, 500u);
+    const std::string expected = autoDecimal ? ones + "11" + std::string(sevens - 2, '7') + ".77"
+                                             : ones + std::string(sevens, '7') + ".";
+    EXPECT_EQ(digits, expected);
+    // A comma before every third digit left of the point, and nowhere else.
+    const std::size_t point = entry.find('.');
+    bool grouped = true;
+    for (std::size_t i = 0; i < point; ++i) grouped &= (entry[i] == ',') == ((point - i) % 4 == 0);
+    EXPECT_TRUE(grouped);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, LongEntry, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "AutoDecimal" : "Normal"; });
 
 TEST(EntryKeys, DecimalPointInAutoDecimalAsksToSwitchOff) {
     CSettings s;

@@ -146,6 +146,20 @@ TEST(DeleteLine, YesToTheQuestionReplaysAtOnce) {
     EXPECT_EQ(m.form.selectedRow(), 5);
 }
 
+// The replay put off after a deletion still knows the tape the keys worked
+// on: the next + repeats the product of the new tape, not the old one.
+TEST(DeleteLine, APutOffReplayDropsTheFiguresOfTheOldTape) {
+    RemovalRig m;
+    m.keys(ones(255) + " 12 X 3 X 2 = Ttl");
+    m.messages.answers.push_back(Answer::No);
+    m.select(257);  // 3.00 X
+    m.remover.deleteLine();
+    ASSERT_TRUE(m.calc.m_recalcPending);
+    m.keys("+");
+    EXPECT_EQ(m.lines().back(), "24.00 +");
+    EXPECT_EQ(m.mainLed(), "24.");
+}
+
 TEST(DeleteLinesBackThrough, RefusalsAndADeclinedQuestionChangeNothing) {
     RemovalRig m;
     m.keys("10 + 7 X 3 + 12");
