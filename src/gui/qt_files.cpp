@@ -3,11 +3,12 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
 #include <cerrno>
 #include <system_error>
 #include <utility>
+
+#include "shell/atomic_file.h"
 
 namespace vor {
 namespace {
@@ -68,22 +69,10 @@ bool QtFiles::read(const std::string& path, std::string& bytes, std::string& err
 }
 
 bool QtFiles::writeAtomic(const std::string& path, const std::string& bytes, std::string& error) {
-    QSaveFile file(qtPath(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
-        error = file.errorString().toStdString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    // Not QSaveFile: its commit() reports success when the buffered write
+    // failed on a full disk, after it has already put an empty file in
+    // place of the old one.
+    return writeFileAtomically(path, bytes, error);
 }
 
 }  // namespace vor

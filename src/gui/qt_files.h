@@ -7,9 +7,10 @@
 
 namespace vor {
 
-// Whole files for the window: QFile to read, QSaveFile to write, so a save
-// replaces the old file only once the new one is complete. Errors are Qt's
-// errorString(), which carries the system's reason.
+// Whole files for the window: QFile to read; a save is writeFileAtomically
+// (shell/atomic_file.h), the routine batch mode saves with, so it replaces
+// the old file only once the new one is complete on the disk. Errors carry
+// the system's reason.
 class QtFiles final : public FilePort {
    public:
     bool read(const std::string& path, std::string& bytes, std::string& error,

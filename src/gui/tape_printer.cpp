@@ -1,7 +1,11 @@
 #include "gui/tape_printer.h"
 
+#include <QBuffer>
+#include <QComboBox>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPdfWriter>
@@ -9,7 +13,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -20,6 +23,7 @@
 #include "gui/about_dialog.h"
 #include "gui/form_fonts.h"
 #include "shell/app.h"
+#include "shell/atomic_file.h"
 
 namespace vor {
 namespace {
@@ -155,9 +159,64 @@ JobRange rangeOf(const QPrinter& printer) {
     return r;
 }
 
+// A print job and a PDF are called after the tape's file, "VOR" while it
+// has none: the name the print queue and the PDF viewer's title show.
+QString jobName(const CVORApp& app) {
+    return QString::fromStdString(app.documentTitle());
+}
+
+// Lays the tape out on PDF pages in memory. Returns the reason when the
+// job could not be done, empty when it was.
+std::string renderPdf(CVORApp& app, const QPageLayout& paper, int dpi, const JobRange& range,
+                      std::string& bytes) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    std::string error;
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(dpi);
+        writer.setCreator(QStringLiteral("Vorlex"));
+        writer.setTitle(jobName(app));
+        writer.setPageLayout(paper);
+        error = paintTape(app, writer, range);
+    }
+    bytes.assign(pdf.data().constData(), static_cast<std::size_t>(pdf.data().size()));
+    return error;
+}
+
 void tellUser(CVORApp& app, const std::string& text) {
     app.view().calc().messages().show(text, Buttons::Ok, Icon::Exclamation);
 }
+
+// Puts Print to File and its path back in the print dialog as the user
+// left them. Qt's dialog opens on the default printer whenever there is
+// one, whatever the printer it is given was set to, and forgets the path
+// once a job went to a printer; it offers no call to choose the entry, so
+// its own widgets are set as it is shown (where they cannot be found the
+// dialog simply opens as Qt sets it up).
+class FileChoice : public QObject {
+   public:
+    FileChoice(bool toFile, const QString& fileName) : m_toFile(toFile), m_fileName(fileName) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The file entry is added to the list while the dialog is shown.
+        if (event->type() == QEvent::Show && !m_done) {
+            m_done = true;
+            auto* printers = watched->findChild<QComboBox*>(QStringLiteral("printers"));
+            auto* fileName = watched->findChild<QLineEdit*>(QStringLiteral("filename"));
+            if (fileName != nullptr && !m_fileName.isEmpty()) fileName->setText(m_fileName);
+            // The file entry is always the last one.
+            if (m_toFile && printers != nullptr && printers->count() > 0)
+                printers->setCurrentIndex(printers->count() - 1);
+        }
+        return false;
+    }
+
+   private:
+    bool m_toFile;
+    QString m_fileName;
+    bool m_done = false;
+};
 
 // The printer of the session: made on first use (finding the default
 // printer can take a moment) and shared by the three commands, so the
@@ -168,15 +227,23 @@ class PrintSession {
 
     void print() {
         QPrinter& p = printer();
+        // Also the file name the dialog proposes for a PDF.
+        p.setDocName(jobName(m_app));
+        if (m_toFile) p.setOutputFileName(m_fileName);
         QPrintDialog dialog(&p, m_parent);
         dialog.setMinMax(1, 65535);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        FileChoice choice(m_toFile, m_fileName);
+        dialog.installEventFilter(&choice);
         if (dialog.exec() != QDialog::Accepted) return;
+        m_toFile = p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty();
+        if (m_toFile) m_fileName = p.outputFileName();
         printTape(m_app, p);
     }
 
     void preview() {
         QPrinter& p = printer();
+        p.setDocName(jobName(m_app));  // the preview prints too
         // A preview shows the whole tape, whatever range was printed last.
         p.setPrintRange(QPrinter::AllPages);
         // A receipt gives the printer a page as long as the tape; the paper
@@ -208,14 +275,30 @@ class PrintSession {
     CVORApp& m_app;
     QPointer<QWidget> m_parent;
     std::unique_ptr<QPrinter> m_printer;
+    // Print to File and its path, as last chosen in this run.
+    bool m_toFile = false;
+    QString m_fileName;
 };
 
 }  // namespace
 
 bool printTape(CVORApp& app, QPrinter& printer) {
+    printer.setDocName(jobName(app));
     // The roll page of a receipt is for this job only.
     const QPageLayout paper = printer.pageLayout();
-    const std::string error = paintTape(app, printer, rangeOf(printer));
+    std::string error;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        // Print to File is a save like any other: the pages are made in
+        // memory on the printer's paper, and the old file is replaced only
+        // by a complete new one, or a full disk would go unnoticed.
+        std::string bytes, reason;
+        error = renderPdf(app, paper, printer.resolution(), rangeOf(printer), bytes);
+        const std::string path = QFile::encodeName(printer.outputFileName()).toStdString();
+        if (error.empty() && !writeFileAtomically(path, bytes, reason))
+            error = std::string(kCannotStart) + "\n" + path + ": " + reason;
+    } else {
+        error = paintTape(app, printer, rangeOf(printer));
+    }
     if (app.view().settings().receiptPrinterMode) printer.setPageLayout(paper);
     if (error.empty()) return true;
     tellUser(app, error);
@@ -223,29 +306,12 @@ bool printTape(CVORApp& app, QPrinter& printer) {
 }
 
 bool printTapeToPdf(CVORApp& app, const std::string& path, std::string& error) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(kPdfResolution);
-        writer.setCreator(QStringLiteral("Vorlex"));
-        // The page a PDF printer of Qt starts with: A4, margins of 10 points.
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(10, 10, 10, 10), QPageLayout::Point));
-        error = paintTape(app, writer, {});
-    }
-    if (!error.empty()) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    // The page a PDF printer of Qt starts with: A4, margins of 10 points.
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                         QPageLayout::Point);
+    std::string bytes;
+    error = renderPdf(app, a4, kPdfResolution, {}, bytes);
+    return error.empty() && writeFileAtomically(path, bytes, error);
 }
 
 void registerPrintCommands(CVORApp& app, QWidget* parent) {

@@ -7,10 +7,10 @@
 
 namespace vor {
 
-// Whole files through POSIX calls, for batch mode and the tests. A save
-// writes a new file in the target's folder, flushes it to disk and renames
-// it over the target, so a failed save leaves the old file as it was.
-// Errors are the system's own reason ("Permission denied").
+// Whole files through POSIX calls, for batch mode and the tests. A save is
+// writeFileAtomically (shell/atomic_file.h), as in the window, so a failed
+// save leaves the old file as it was. Errors are the system's own reason
+// ("Permission denied").
 class PosixFiles : public FilePort {
    public:
     bool read(const std::string& path, std::string& bytes, std::string& error,

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -18,6 +20,7 @@
 #include <QTimer>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/command_ids.h"
@@ -83,6 +86,12 @@ class TapePrinterTest : public ::testing::Test {
             if (!lines.empty()) out.push_back(lines);
         }
         return out;
+    }
+
+    std::string pdfTitle(const char* name) const {
+        const auto title = QRegularExpression(QStringLiteral("Title: +([^\\n]*)"))
+                               .match(poppler(QStringLiteral("pdfinfo"), {path(name)}));
+        return title.captured(1).toStdString();
     }
 
     std::vector<Page> printToPdf(const char* name) {
@@ -176,6 +185,24 @@ TEST_F(TapePrinterTest, WaitingRecalculationIsDoneBeforePrinting) {
     EXPECT_EQ(rows.back().substr(0, 10), "259.00 Ttl");
 }
 
+TEST_F(TapePrinterTest, PrintoutsAreNamedAfterTheTape) {
+    keys("1 +");
+    for (const std::string tape : {"", "march.vor"}) {
+        SCOPED_TRACE(tape);
+        if (!tape.empty()) {
+            ASSERT_TRUE(app.saveDocument(path(tape.c_str()).toStdString()));
+        }
+        const std::string name = tape.empty() ? "VOR" : tape;
+        printToPdf("batch.pdf");
+        EXPECT_EQ(pdfTitle("batch.pdf"), name);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFileName(path("job.pdf"));
+        ASSERT_TRUE(printTape(app, printer));
+        EXPECT_EQ(printer.docName().toStdString(), name);
+        EXPECT_EQ(pdfTitle("job.pdf"), name);
+    }
+}
+
 TEST_F(TapePrinterTest, PrinterKeepsToThePageRangeAndReportsFailures) {
     keys("1 +", 200);
     const std::size_t all = printToPdf("all.pdf").size();
@@ -194,7 +221,9 @@ TEST_F(TapePrinterTest, PrinterKeepsToThePageRangeAndReportsFailures) {
     messages.answer(Answer::Ok);
     EXPECT_FALSE(printTape(app, printer));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Could not start print job.");
+    EXPECT_EQ(messages.shown[0].text, "Could not start print job.\n" +
+                                          path("missing/x.pdf").toStdString() +
+                                          ": No such file or directory");
     // A PDF for batch mode gives its reason instead of asking anyone.
     std::string error;
     EXPECT_FALSE(printTapeToPdf(app, path("missing/x.pdf").toStdString(), error));
@@ -203,8 +232,9 @@ TEST_F(TapePrinterTest, PrinterKeepsToThePageRangeAndReportsFailures) {
 }
 
 // Runs command `id`; `examine` gets the modal dialog it opens, which is
-// then cancelled. False when no dialog opened.
-bool withDialog(CVORApp& app, int id, const std::function<void(QDialog*)>& examine) {
+// then cancelled (or accepted). False when no dialog opened.
+bool withDialog(CVORApp& app, int id, const std::function<void(QDialog*)>& examine,
+                bool accept = false) {
     bool seen = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -212,7 +242,7 @@ bool withDialog(CVORApp& app, int id, const std::function<void(QDialog*)>& exami
         if (!dialog || seen) return;
         seen = true;
         examine(dialog);
-        dialog->reject();
+        accept ? dialog->accept() : dialog->reject();
     });
     poll.start(10);
     EXPECT_TRUE(app.runCommand(id));
@@ -235,6 +265,36 @@ TEST_F(TapePrinterTest, CommandsOpenTheirDialogsAndPreviewShowsThePagesThatPrint
         EXPECT_NE(qobject_cast<QPageSetupDialog*>(d), nullptr) << d->metaObject()->className();
     }));
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// Print to File and its path stay chosen for the next print of the run.
+// Qt's dialog forgets them only where a print queue exists (CUPS): run
+// through tests/print_queue.sh to have one.
+TEST_F(TapePrinterTest, PrintDialogKeepsPrintToFileAndItsPath) {
+    keys("1 +");
+    QWidget parent;
+    registerPrintCommands(app, &parent);
+    const QString chosen = path("chosen.pdf");
+    const auto fileEntry = [](QDialog* d) {
+        return std::pair(d->findChild<QComboBox*>(QStringLiteral("printers")),
+                         d->findChild<QLineEdit*>(QStringLiteral("filename")));
+    };
+    EXPECT_TRUE(withDialog(
+        app, cmd::FilePrint,
+        [&](QDialog* d) {
+            const auto [printers, file] = fileEntry(d);
+            ASSERT_TRUE(printers && file) << "Qt's print dialog changed its widgets";
+            printers->setCurrentIndex(printers->count() - 1);
+            file->setText(chosen);
+        },
+        true));
+    EXPECT_EQ(pdfTitle("chosen.pdf"), "VOR");
+    EXPECT_TRUE(withDialog(app, cmd::FilePrint, [&](QDialog* d) {
+        const auto [printers, file] = fileEntry(d);
+        ASSERT_TRUE(printers && file);
+        EXPECT_EQ(printers->currentIndex(), printers->count() - 1) << printers->count();
+        EXPECT_EQ(file->text(), chosen);
+    }));
 }
 
 }  // namespace
