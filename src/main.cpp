@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/vector_state.h"
 #include "shell/batch.h"
 
 #ifndef VORLEX_NO_GUI
@@ -13,6 +14,7 @@
 
 #include "gui/main_frame.h"
 #include "gui/qsettings_profile.h"
+#include "gui/session_keeper.h"
 #include "gui/single_instance.h"
 #include "gui/startup_probe.h"
 #include "gui/tape_printer.h"
@@ -27,9 +29,16 @@ void quietMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 int runWindow(int argc, char** argv, const std::string& file, const QElapsedTimer& sinceMain) {
     QApplication app(argc, argv);
+    vor::clearUpperVectorState();
     vor::watchFirstPaint(sinceMain);
     QApplication::setOrganizationName(QStringLiteral("Quillaby"));
-    QApplication::setApplicationName(QStringLiteral("VOR"));
+    // The desktop knows the program by one name: the window class (WM_CLASS
+    // "vorlex", "vorlex"), the Wayland app id and vorlex.desktop agree, so
+    // the window gets the entry's icon and name and a screen reader names
+    // the application. No display name: Qt would append it to every title,
+    // which already ends with " - VOR". The settings file has a fixed path.
+    QApplication::setApplicationName(QStringLiteral("vorlex"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("vorlex"));
 
     // A file opened from the desktop goes to the window already running.
     vor::SingleInstance instance;
@@ -40,10 +49,18 @@ int runWindow(int argc, char** argv, const std::string& file, const QElapsedTime
 
     vor::QSettingsProfile profile;
     vor::CMainFrame frame(profile);
-    QObject::connect(&instance, &vor::SingleInstance::openRequested, &frame,
-                     &vor::CMainFrame::openDocumentFile);
+    // A kept tape whose question waits for the window comes back first;
+    // opening a file then asks about its unsaved changes.
+    const auto open = [&frame](const QString& file) {
+        frame.session().afterRestore([&frame, file] { frame.openDocumentFile(file); });
+    };
+    QObject::connect(&instance, &vor::SingleInstance::openRequested, &frame, open);
     if (!frame.start()) return 1;
-    if (!path.isEmpty()) frame.openDocumentFile(path);
+    profile.setFailureReporter([&frame](const std::string& text) {
+        frame.app().messages().show(text, vor::Buttons::Ok, vor::Icon::Exclamation);
+    });
+    frame.session().reopenLeftBehind();
+    if (!path.isEmpty()) open(path);
     return app.exec();
 }
 #endif
@@ -72,8 +89,8 @@ int main(int argc, char** argv) {
     QElapsedTimer sinceMain;
     sinceMain.start();
 #endif
-    // The arguments are read before anything needs a display, so --help and
-    // mistakes are answered on any terminal.
+    // The arguments are read before anything needs a display, so --help,
+    // --version and mistakes are answered on any terminal.
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args.front() == "--batch") {
         args.erase(args.begin());
@@ -87,6 +104,7 @@ int main(int argc, char** argv) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
                 qputenv("QT_QPA_PLATFORM", "offscreen");
             gui = std::make_unique<QGuiApplication>(argc, argv);
+            vor::clearUpperVectorState();
         }
         // The user's settings, read only: batch keeps its changes in memory.
         vor::QSettingsProfile profile;
@@ -102,6 +120,10 @@ int main(int argc, char** argv) {
         }
         if (arg == "--help" || arg == "-h") {
             vor::printBatchUsage(std::cout);
+            return 0;
+        }
+        if (arg == "--version") {
+            vor::printVersion(std::cout);
             return 0;
         }
         if (!arg.empty() && arg.front() == '-') {

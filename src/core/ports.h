@@ -68,6 +68,25 @@ class ProfilePort {
     virtual bool writeInt(const std::string& section, const std::string& name, int value) = 0;
     virtual bool writeString(const std::string& section, const std::string& name,
                              const std::string& value) = 0;
+    // Values written between the two reach the disk together when the
+    // outermost group ends: a profile that rewrites its whole file on every
+    // change pays once for a group (the window placement's eleven values).
+    virtual void beginWriteGroup() {}
+    virtual void endWriteGroup() {}
+};
+
+// Holds a group of profile writes open for the life of a scope.
+class ProfileWriteGroup {
+   public:
+    explicit ProfileWriteGroup(ProfilePort& profile) : m_profile(profile) {
+        m_profile.beginWriteGroup();
+    }
+    ~ProfileWriteGroup() { m_profile.endWriteGroup(); }
+    ProfileWriteGroup(const ProfileWriteGroup&) = delete;
+    ProfileWriteGroup& operator=(const ProfileWriteGroup&) = delete;
+
+   private:
+    ProfilePort& m_profile;
 };
 
 class ClipboardPort {

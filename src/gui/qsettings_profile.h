@@ -2,6 +2,8 @@
 
 #include <QSettings>
 #include <QString>
+#include <functional>
+#include <string>
 
 #include "core/ports.h"
 
@@ -23,6 +25,12 @@ class QSettingsProfile : public ProfilePort {
 
     QString fileName() const { return m_settings.fileName(); }
 
+    // Told once a run, the first time a change cannot be written, with a
+    // message naming the file and the reason; the changes then last only
+    // until the program ends. A failure before a reporter is set is told
+    // as it is set.
+    void setFailureReporter(std::function<void(const std::string&)> report);
+
     int getInt(const std::string& section, const std::string& name, int def) override;
     std::string getString(const std::string& section, const std::string& name,
                           const std::string& def) override;
@@ -30,10 +38,21 @@ class QSettingsProfile : public ProfilePort {
     bool writeString(const std::string& section, const std::string& name,
                      const std::string& value) override;
 
+    void beginWriteGroup() override { ++m_groupDepth; }
+    void endWriteGroup() override;
+
    private:
+    bool write(const QString& key, const QString& value);
     bool flush();
+    std::string failureReason() const;
+    void reportFailure();
 
     QSettings m_settings;
+    std::function<void(const std::string&)> m_report;
+    bool m_failed = false;
+    bool m_reported = false;
+    int m_groupDepth = 0;
+    bool m_dirty = false;  // a write waits for its group to end
 };
 
 }  // namespace vor

@@ -62,6 +62,7 @@ std::optional<WindowPlacement> readWindowPlacement(ProfilePort& profile) {
 }
 
 void writeWindowPlacement(ProfilePort& profile, const WindowPlacement& p) {
+    const ProfileWriteGroup group(profile);
     profile.writeInt(kSection, "length", p.length);
     profile.writeInt(kSection, "flags", p.flags);
     profile.writeInt(kSection, "showCmd", p.showCmd);

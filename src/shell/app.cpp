@@ -61,7 +61,7 @@ CVORApp::CVORApp(AppPorts ports) : m_ports(ports) {
     m_speech = std::make_unique<CSpeechCommands>(*this);
     m_macroCommands = std::make_unique<CMacroCommands>(*this);
     m_view->setHandlers({[this] { /* the title has no modified mark */ },
-                         [this] { openHelpPage("index.html"); },
+                         [this](const std::string& page) { openHelpPage(page); },
                          [this] { m_clipboard->copyCurrentTotal(); },
                          [this](const std::string& row) { m_speech->speakNewRow(row); }});
     registerCommands();
@@ -127,6 +127,7 @@ void CVORApp::registerFileCommands() {
 void CVORApp::onNewDocument() {
     m_view->newDocument();
     m_pathName.clear();
+    m_stamp.reset();
     showDocument();
 }
 
@@ -162,6 +163,7 @@ bool CVORApp::readDocument(const std::string& requested) {
     }
     m_view->openDocument(std::move(loaded));
     m_pathName = path;
+    m_stamp = FileStamp::of(bytes);
     addRecentFile(path);
     showDocument();
     return true;
@@ -186,17 +188,32 @@ bool CVORApp::onFileSaveAs() {
 
 bool CVORApp::saveDocument(const std::string& requested) {
     const std::string path = absolutePath(requested);
+    if (!mayOverwrite(path)) return false;
+    const std::string image = writeVorFile(doc());
     std::string error;
-    if (!m_files->writeAtomic(path, writeVorFile(doc()), error)) {
+    if (!m_files->writeAtomic(path, image, error)) {
         m_ports.messages.show("Failed to save document.\n" + path + ": " + error);
         return false;
     }
     doc().m_modified = false;
     m_pathName = path;
+    m_stamp = FileStamp::of(image);
     addRecentFile(path);
     updateTitle();
     frame().refreshCommands();
     return true;
+}
+
+// The tape's own file, changed by another program since it was read or
+// saved here, is not overwritten without asking: the other program's work
+// would be lost.
+bool CVORApp::mayOverwrite(const std::string& path) {
+    if (path != m_pathName || compareWithDisk(*m_files, path, m_stamp) != DiskState::Changed)
+        return true;
+    return m_ports.messages.show(path +
+                                     "\nhas been changed by another program since VOR opened or "
+                                     "last saved it.\n\nOverwrite it with this tape?",
+                                 Buttons::YesNo, Icon::Exclamation) == Answer::Yes;
 }
 
 std::vector<std::string> CVORApp::recentFiles() const {
@@ -221,9 +238,11 @@ void CVORApp::addRecentFile(const std::string& path) {
     }
 }
 
-void CVORApp::restoreDocument(CVORDoc&& doc, const std::string& path, bool modified) {
+void CVORApp::restoreDocument(CVORDoc&& doc, const std::string& path, bool modified,
+                              const std::optional<FileStamp>& stamp) {
     m_view->openDocument(std::move(doc));
     m_pathName = path;
+    m_stamp = stamp;
     showDocument();
     frame().schedulePaint([this, modified] { m_view->doc().m_modified = modified; });
 }

@@ -7,6 +7,7 @@
 #include "core/ports.h"
 #include "shell/clipboard_commands.h"
 #include "shell/command_registry.h"
+#include "shell/file_stamp.h"
 #include "shell/frame_port.h"
 #include "shell/macro_commands.h"
 #include "shell/speech_commands.h"
@@ -76,13 +77,19 @@ class CVORApp {
     bool openDocument(const std::string& path);
     // File Save (Save As for a tape never saved) and File Save As; false
     // when nothing was saved. A failed save leaves the old file intact and
-    // the tape modified.
+    // the tape modified. Saving over the tape's own file after another
+    // program changed it asks first; No saves nothing.
     bool onFileSave();
     bool onFileSaveAs();
     bool saveDocument(const std::string& path);
-    // A document kept from an earlier run comes back with its file name and
-    // its modified flag (which the rebuild at the next paint would clear).
-    void restoreDocument(CVORDoc&& doc, const std::string& path, bool modified);
+    // A document kept from an earlier run comes back with its file name,
+    // its modified flag (which the rebuild at the next paint would clear)
+    // and what was known of its file then.
+    void restoreDocument(CVORDoc&& doc, const std::string& path, bool modified,
+                         const std::optional<FileStamp>& stamp);
+    // The tape's file as it was last read or saved; empty for a new tape
+    // or a file that was not there.
+    const std::optional<FileStamp>& fileStamp() const { return m_stamp; }
     // The user answered No to "Save changes to ...?" since the tape was last
     // opened, saved or started: its changes are not to be kept.
     bool changesDiscarded() const { return m_discarded; }
@@ -98,6 +105,7 @@ class CVORApp {
     CMacroStore& macroStore() { return m_macroStore; }
 
     MessagePort& messages() { return m_ports.messages; }
+    ProfilePort& profile() { return m_ports.profile; }
     DialogPort& dialogs() { return *m_ports.dialogs; }
     FilePort& files() { return *m_files; }
     FormPort& form() { return m_ports.form; }
@@ -127,6 +135,7 @@ class CVORApp {
     void registerFileCommands();
     void addRecentFile(const std::string& path);
     bool readDocument(const std::string& path);
+    bool mayOverwrite(const std::string& path);
     void showDocument();
     FramePort& frame() { return m_ports.frame ? *m_ports.frame : m_noFrame; }
 
@@ -145,6 +154,7 @@ class CVORApp {
     std::unique_ptr<CVORView> m_view;
     std::unique_ptr<CMacroCommands> m_macroCommands;
     std::string m_pathName;
+    std::optional<FileStamp> m_stamp;
 };
 
 }  // namespace vor

@@ -2,37 +2,108 @@
 
 #include "document/vor_file.h"
 #include "shell/app.h"
+#include "shell/file_stamp.h"
 
 namespace vor {
 namespace {
 
 // Reserved fields the session uses; ordinary files leave them empty.
 constexpr std::size_t kPathText = 0;
+constexpr std::size_t kStampText = 1;
 constexpr std::size_t kModifiedInt = 0;
+
+bool keepSessionTape(CVORApp& app, const std::string& path) {
+    return app.messages().show(
+               "The last session left unsaved changes to\n" + path +
+                   "\nand another program has changed that file since.\n\n"
+                   "Keep the unsaved tape from the last session? Yes keeps it (a save asks "
+                   "before replacing the file); No opens the file as it is now, and the "
+                   "unsaved changes are lost.",
+               Buttons::YesNo, Icon::Exclamation) == Answer::Yes;
+}
+
+// A session image read back, with what it says of its file.
+struct Kept {
+    CVORDoc doc;
+    std::string path;
+    bool modified = false;
+    // A session from before stamps were kept knows nothing of its file,
+    // which then counts as changed.
+    std::optional<FileStamp> stamp;
+};
+
+bool readKept(const std::string& bytes, Kept& kept, std::string& message) {
+    if (!readVorFile(bytes, kept.doc, message)) return false;
+    CVORDoc& doc = kept.doc;
+    kept.path = doc.m_reservedText[kPathText];
+    kept.modified = doc.m_reservedInt[kModifiedInt] != 0;
+    kept.stamp = FileStamp::parse(doc.m_reservedText[kStampText]);
+    // A later File Save must write an ordinary file.
+    doc.m_reservedText[kPathText].clear();
+    doc.m_reservedText[kStampText].clear();
+    doc.m_reservedInt[kModifiedInt] = 0;
+    return true;
+}
 
 }  // namespace
 
 std::string sessionImage(CVORApp& app) {
     CVORDoc& doc = app.doc();
-    const std::string savedText = doc.m_reservedText[kPathText];
+    const auto savedText = doc.m_reservedText;
     const std::int32_t savedInt = doc.m_reservedInt[kModifiedInt];
     doc.m_reservedText[kPathText] = app.pathName();
+    doc.m_reservedText[kStampText] = app.fileStamp() ? app.fileStamp()->text() : std::string();
     doc.m_reservedInt[kModifiedInt] = doc.m_modified ? 1 : 0;
     std::string image = writeVorFile(doc);
-    doc.m_reservedText[kPathText] = savedText;
+    doc.m_reservedText = savedText;
     doc.m_reservedInt[kModifiedInt] = savedInt;
     return image;
 }
 
+bool restoreTalks(CVORApp& app, const std::string& bytes) {
+    Kept kept;
+    std::string message;
+    if (!readKept(bytes, kept, message) || kept.path.empty()) return false;
+    std::string now;
+    if (compareWithDisk(app.files(), kept.path, kept.stamp, &now) != DiskState::Changed)
+        return false;
+    CVORDoc current;
+    return kept.modified || now.empty() || !readVorFile(now, current, message);
+}
+
 bool restoreSession(CVORApp& app, const std::string& bytes, std::string& message) {
-    CVORDoc loaded;
-    if (!readVorFile(bytes, loaded, message)) return false;
-    const std::string path = loaded.m_reservedText[kPathText];
-    const bool modified = loaded.m_reservedInt[kModifiedInt] != 0;
-    // A later File Save must write an ordinary file.
-    loaded.m_reservedText[kPathText].clear();
-    loaded.m_reservedInt[kModifiedInt] = 0;
-    app.restoreDocument(std::move(loaded), path, modified);
+    Kept kept;
+    if (!readKept(bytes, kept, message)) return false;
+    const std::string& path = kept.path;
+    if (path.empty()) {
+        app.restoreDocument(std::move(kept.doc), path, kept.modified, std::nullopt);
+        return true;
+    }
+
+    std::string now;
+    switch (compareWithDisk(app.files(), path, kept.stamp, &now)) {
+        case DiskState::Same: break;
+        case DiskState::Missing:
+            // The tape is the only copy left: closing must not drop it.
+            app.restoreDocument(std::move(kept.doc), path, true, std::nullopt);
+            return true;
+        case DiskState::Changed: {
+            CVORDoc current;
+            std::string refused;
+            if (now.empty() || !readVorFile(now, current, refused)) {
+                app.messages().show(path +
+                                    "\nhas been changed by another program since the last "
+                                    "session and cannot be read now. The tape from the last "
+                                    "session is shown, unsaved.");
+                kept.modified = true;
+                break;
+            }
+            if (kept.modified && keepSessionTape(app, path)) break;
+            app.restoreDocument(std::move(current), path, false, FileStamp::of(now));
+            return true;
+        }
+    }
+    app.restoreDocument(std::move(kept.doc), path, kept.modified, kept.stamp);
     return true;
 }
 
