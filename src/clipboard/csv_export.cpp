@@ -1,5 +1,6 @@
 #include "clipboard/csv_export.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -14,6 +15,7 @@ namespace vor {
 namespace {
 
 constexpr std::string_view kHeaderRow = "value,key,comment\r\n";
+constexpr std::string_view kEuropeanHeaderRow = "value;key;comment\r\n";
 constexpr std::string_view kCommentPrefix = " ;";
 
 // Texts a line shows in place of a number: they carry no value.
@@ -37,7 +39,7 @@ std::string commentText(std::string_view comment) {
 
 }  // namespace
 
-std::string csvNumber(double value) {
+std::string csvNumber(double value, bool europeanMode) {
     if (!std::isfinite(value)) return {};
     // A spreadsheet has no negative zero; "-0" would only puzzle a reader.
     if (value == 0.0) return "0";
@@ -48,11 +50,13 @@ std::string csvNumber(double value) {
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::fixed);
     if (result.ec != std::errc()) return {};
-    return std::string(buffer.data(), result.ptr);
+    std::string text(buffer.data(), result.ptr);
+    if (europeanMode) std::replace(text.begin(), text.end(), '.', ',');
+    return text;
 }
 
 std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    if (text.find_first_of(",;\t\"\r\n") == std::string::npos) return text;
     std::string quoted;
     quoted.reserve(text.size() + 4);
     quoted += '"';
@@ -64,21 +68,32 @@ std::string csvField(const std::string& text) {
     return quoted;
 }
 
-std::string buildCsvExport(const CVORDoc& doc) {
+std::string csvText(std::string text) {
+    // What spreadsheets take for the start of a formula; a tab or CR may be
+    // dropped before they look.
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        text.insert(0, 1, '\'');
+    return text;
+}
+
+std::string buildCsvExport(const CVORDoc& doc, bool europeanMode) {
+    const char separator = europeanMode ? ';' : ',';
     std::string out;
     out.reserve(kHeaderRow.size() + static_cast<std::size_t>(doc.m_lineCount) * 40);
-    out += kHeaderRow;
+    out += europeanMode ? kEuropeanHeaderRow : kHeaderRow;
     for (int i = 0; i < doc.m_lineCount; ++i) {
         const CTapeLine& line = *doc.line(i);
         const sheet::LineParts parts = sheet::splitLine(line.m_text);
         const bool noNumber = showsNoNumber(parts.value);
         std::string key(parts.symbol);
         if (key.empty() && noNumber && parts.value != kOverflowText) key = parts.value;
-        out += noNumber ? std::string() : csvNumber(line.m_value);
-        out += ',';
+        // The keys are the calculator's own symbols: "=", "+" and "-" alone
+        // are no formula, and spreadsheets show them as they are.
+        out += noNumber ? std::string() : csvField(csvNumber(line.m_value, europeanMode));
+        out += separator;
         out += csvField(key);
-        out += ',';
-        out += csvField(commentText(line.m_comment));
+        out += separator;
+        out += csvField(csvText(commentText(line.m_comment)));
         out += "\r\n";
     }
     return out;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "core/calculator.h"
 #include "core/number_text.h"
@@ -120,10 +121,21 @@ int ledDecimals(double value) {
 }
 
 bool nearHalfway(double value, int decimals) {
+    // A spreadsheet's ROUND works in doubles: scaling the value by a power of
+    // ten is off by up to half a unit in the last place of the result, and
+    // LibreOffice and Excel then take a sum within half a unit of its 15th
+    // significant digit short of a whole number for that number, so a value
+    // that close below the tie is rounded up. The calculator decides on the
+    // value's 17-digit expansion. That margin below the tie and a few units
+    // in the last place either side hold every value a spreadsheet may round
+    // the other way; beyond them they all agree.
     double scaled = std::fabs(value);
     for (int i = 0; i < decimals; ++i) scaled *= 10;
     const double fraction = scaled - std::floor(scaled);
-    return std::fabs(fraction - 0.5) <= 1e-12 * scaled + 1e-9;
+    const double magnitude = std::max(scaled, 1.0);
+    const double lastPlaces = 4 * std::numeric_limits<double>::epsilon() * magnitude;
+    const double fifteenthDigit = std::pow(10.0, std::floor(std::log10(magnitude)) - 14);
+    return fraction >= 0.5 - fifteenthDigit / 2 - lastPlaces && fraction <= 0.5 + lastPlaces;
 }
 
 double roundedTo(double value, int decimals) {

@@ -6,12 +6,14 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <future>
 #include <memory>
 
 #include "gui/speech_worker.h"
+#include "speech/voice_list.h"
 
 namespace vor {
 namespace {
@@ -108,6 +110,7 @@ void QtSynthesizer::prepare(const std::string& language, std::function<void(bool
                 self->m_engines.clear();
                 for (const QString& n : names) self->m_engines.push_back(n.toStdString());
                 self->m_enginesKnown = true;
+                if (self->m_listingWanted) self->startListing();
                 self->prepareFrom(0, lang, done);
             },
             Qt::QueuedConnection);
@@ -122,31 +125,111 @@ void QtSynthesizer::prepareFrom(std::size_t index, const std::string& lang,
         done(!m_engines.empty());
         return;
     }
-    const QString name = QString::fromStdString(m_engines[index]);
+    const std::string engine = m_engines[index];
+    const QString name = QString::fromStdString(engine);
     const QString qlang = QString::fromStdString(lang);
-    auto speaks = [name, qlang](SpeechWorker& w) { return !w.modesFor(name, qlang).empty(); };
-    SpeechWorker* worker = workerFor(m_engines[index]);
+    SpeechWorker* worker = workerFor(engine);
     if (worker == m_local) {
-        if (speaks(*m_local))
+        const std::vector<SpeechMode> modes = m_local->modesFor(name, qlang);
+        remember(engine, lang, modes);
+        if (!modes.empty())
             done(true);
         else
             prepareFrom(index + 1, lang, done);
         return;
     }
     QPointer<QtSynthesizer> self(this);
-    post(worker, [self, index, lang, done, speaks](SpeechWorker& w) {
-        const bool found = speaks(w);
+    post(worker, [self, index, engine, name, lang, qlang, done](SpeechWorker& w) {
+        const std::vector<SpeechMode> modes = w.modesFor(name, qlang);
         QMetaObject::invokeMethod(
             self.data(),
-            [self, index, lang, done, found] {
+            [self, index, engine, lang, done, modes] {
                 if (!self) return;
-                if (found)
+                self->remember(engine, lang, modes);
+                if (!modes.empty())
                     done(true);
                 else
                     self->prepareFrom(index + 1, lang, done);
             },
             Qt::QueuedConnection);
     });
+}
+
+void QtSynthesizer::remember(const std::string& engine, const std::string& language,
+                             const std::vector<SpeechMode>& modes) {
+    m_asked[{engine, language}] = modes;
+    std::vector<SpeechMode>& seen = m_seen[engine];
+    for (const SpeechMode& m : modes)
+        if (std::none_of(seen.begin(), seen.end(),
+                         [&](const SpeechMode& s) { return s.id == m.id; }))
+            seen.push_back(m);
+}
+
+std::vector<SpeechMode> QtSynthesizer::knownModes() {
+    startListing();
+    std::vector<SpeechMode> all;
+    for (const std::string& engine : m_engines) {
+        const auto listed = m_listed.find(engine);
+        const std::vector<SpeechMode>& modes =
+            listed != m_listed.end() ? listed->second : m_seen[engine];
+        all.insert(all.end(), modes.begin(), modes.end());
+    }
+    return all;
+}
+
+bool QtSynthesizer::modesListed() const {
+    return m_enginesKnown &&
+           std::all_of(m_engines.begin(), m_engines.end(),
+                       [this](const std::string& e) { return m_listed.count(e) > 0; });
+}
+
+// Every engine lists all its voices once, behind the window: speechd on its
+// thread, in seconds; flite on this one, where its engine must live, in a
+// few milliseconds, after whatever asked has been shown.
+void QtSynthesizer::startListing() {
+    if (m_listing) return;
+    if (!m_enginesKnown) {
+        m_listingWanted = true;
+        return;
+    }
+    m_listing = true;
+    QPointer<QtSynthesizer> self(this);
+    for (const std::string& engine : m_engines) {
+        if (m_listed.count(engine) > 0) continue;
+        const QString name = QString::fromStdString(engine);
+        SpeechWorker* worker = workerFor(engine);
+        if (worker == m_local) {
+            QTimer::singleShot(0, this,
+                               [this, engine, name] { listed(engine, m_local->modesOf(name)); });
+            continue;
+        }
+        post(worker, [self, engine, name](SpeechWorker& w) {
+            const std::vector<SpeechMode> modes = w.modesOf(name);
+            QMetaObject::invokeMethod(
+                self.data(),
+                [self, engine, modes] {
+                    if (self) self->listed(engine, modes);
+                },
+                Qt::QueuedConnection);
+        });
+    }
+}
+
+void QtSynthesizer::listed(const std::string& engine, std::vector<SpeechMode> modes) {
+    m_listed[engine] = std::move(modes);
+    m_seen.erase(engine);
+    std::erase_if(m_asked, [&engine](const auto& asked) { return asked.first.first == engine; });
+    if (onModesListed) onModesListed();
+}
+
+std::vector<std::string> QtSynthesizer::territoryNames(const std::string& locale) {
+    std::vector<std::string> names = commonTerritoryNames(locale);
+    const QLocale l(QString::fromStdString(locale));
+    if (l.territory() != QLocale::AnyTerritory) {
+        names.push_back(QLocale::territoryToString(l.territory()).toStdString());
+        names.push_back(l.nativeTerritoryName().toStdString());
+    }
+    return names;
 }
 
 std::vector<std::string> QtSynthesizer::engines() {
@@ -161,23 +244,37 @@ std::vector<std::string> QtSynthesizer::engines() {
 }
 
 std::vector<SpeechMode> QtSynthesizer::modesOf(const std::string& engine) {
-    // The first look at an engine may start it: a moment to wait for.
+    if (const auto listed = m_listed.find(engine); listed != m_listed.end()) return listed->second;
+    // Not listed yet: the first look at an engine may start it, a moment to
+    // wait for.
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     const QString name = QString::fromStdString(engine);
     auto modes = call(
         workerFor(engine), [name](SpeechWorker& w) { return w.modesOf(name); },
         std::vector<SpeechMode>());
     QGuiApplication::restoreOverrideCursor();
+    if (!m_stuck) m_listed[engine] = modes;
     return modes;
 }
 
 std::vector<SpeechMode> QtSynthesizer::modesFor(const std::string& engine,
                                                 const std::string& language) {
+    auto ofLanguage = [&language](std::vector<SpeechMode> modes) {
+        std::erase_if(modes,
+                      [&](const SpeechMode& m) { return languageOf(m.language) != language; });
+        return modes;
+    };
+    if (const auto asked = m_asked.find({engine, language}); asked != m_asked.end())
+        return asked->second;
+    if (const auto listed = m_listed.find(engine); listed != m_listed.end())
+        return ofLanguage(listed->second);
     const QString name = QString::fromStdString(engine);
     const QString lang = QString::fromStdString(language);
-    return call(
+    auto modes = call(
         workerFor(engine), [name, lang](SpeechWorker& w) { return w.modesFor(name, lang); },
         std::vector<SpeechMode>());
+    if (!m_stuck) remember(engine, language, modes);
+    return modes;
 }
 
 bool QtSynthesizer::load(const SpeechMode& mode) {

@@ -6,7 +6,9 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "speech/synthesizer.h"
@@ -21,9 +23,10 @@ class SpeechWorker;
 // process (flite) live on the window's thread, as Qt's audio output needs.
 // speechd lives on a thread of its own: creating it starts its daemon and
 // lists thousands of voices, which takes seconds, and nothing about speech
-// may hold up typing. Calls to it are posted and return at once; listing
-// voices and loading one wait for it, with a time limit, so an engine that
-// hangs disables speech instead of the window.
+// may hold up typing. Calls to it are posted and return at once; loading a
+// voice waits for it, with a time limit, so an engine that hangs disables
+// speech instead of the window. The full voice list is gathered once, the
+// first time it is asked for, behind the window (knownModes), and kept.
 class QtSynthesizer : public QObject, public Synthesizer {
     Q_OBJECT
    public:
@@ -36,6 +39,9 @@ class QtSynthesizer : public QObject, public Synthesizer {
     void prepare(const std::string& language, std::function<void(bool anyEngine)> done);
 
     std::vector<std::string> engines() override;
+    std::vector<SpeechMode> knownModes() override;
+    bool modesListed() const override;
+    std::vector<std::string> territoryNames(const std::string& locale) override;
     std::vector<SpeechMode> modesOf(const std::string& engine) override;
     std::vector<SpeechMode> modesFor(const std::string& engine,
                                      const std::string& language) override;
@@ -64,6 +70,12 @@ class QtSynthesizer : public QObject, public Synthesizer {
     void post(SpeechWorker* worker, F work);
     void prepareFrom(std::size_t index, const std::string& language,
                      const std::function<void(bool)>& done);
+    // The voices of one language an engine was asked for, kept so that
+    // nobody waits for them twice.
+    void remember(const std::string& engine, const std::string& language,
+                  const std::vector<SpeechMode>& modes);
+    void startListing();
+    void listed(const std::string& engine, std::vector<SpeechMode> modes);
 
     QThread* m_thread = nullptr;
     SpeechWorker* m_local = nullptr;   // this thread's engines
@@ -73,6 +85,11 @@ class QtSynthesizer : public QObject, public Synthesizer {
     bool m_canPause = true;
     std::vector<std::string> m_engines;
     bool m_enginesKnown = false;
+    std::map<std::string, std::vector<SpeechMode>> m_listed;  // every voice, per engine
+    std::map<std::string, std::vector<SpeechMode>> m_seen;    // some voices, until then
+    std::map<std::pair<std::string, std::string>, std::vector<SpeechMode>> m_asked;  // by language
+    bool m_listing = false;
+    bool m_listingWanted = false;  // asked for before the engines were known
 };
 
 }  // namespace vor

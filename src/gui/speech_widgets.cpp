@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vor {
@@ -33,6 +34,8 @@ ReadClipboardWidget::ReadClipboardWidget(CReadClipboardDlg& model, QWidget* pare
     setModal(true);
     m_edit = new QPlainTextEdit(QString::fromStdString(model.m_text), this);
     m_edit->setObjectName(QStringLiteral("textEdit"));
+    m_edit->setAccessibleName(QStringLiteral("Text to read"));
+    m_edit->setAccessibleName(QStringLiteral("Text to read"));
     m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Enter starts a new line in the text; OK is a click away.
     m_edit->setTabChangesFocus(true);
@@ -58,10 +61,7 @@ ReadClipboardWidget::ReadClipboardWidget(CReadClipboardDlg& model, QWidget* pare
     page->addWidget(m_edit, 1);
     page->addLayout(buttons);
     resize(dialogUnits(*this, 345, 122).expandedTo(sizeHint()));
-
-    // What the clipboard holds arrives in the edit as the dialog opens, as
-    // if the user had pasted it; anything but text pastes nothing.
-    m_edit->paste();
+    // The model arrives with the clipboard's text, which the user may edit.
     m_edit->setFocus();
 }
 
@@ -76,11 +76,21 @@ SelectModeWidget::SelectModeWidget(CSelectModeDlg& model, MessagePort& messages,
     setModal(true);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("modeList"));
+    m_list->setAccessibleName(QStringLiteral("Speech engines and voices"));
+    m_list->setAccessibleName(QStringLiteral("Speech engines and voices"));
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    for (const std::string& line : model.m_lines) m_list->addItem(QString::fromStdString(line));
-    if (model.m_selection >= 0 && model.m_selection < m_list->count())
-        m_list->setCurrentRow(model.m_selection);
+    m_list->setUniformItemSizes(true);
     m_list->setMinimumSize(dialogUnits(*this, 337, 129));
+    m_listing = new QLabel(QStringLiteral("Listing more voices..."), this);
+    m_listing->setObjectName(QStringLiteral("listingLabel"));
+    fillList();
+    // Engines still listing their voices fill the list in while it is open.
+    if (!model.m_allListed)
+        model.listenForModes([this] {
+            m_model.m_selection = m_list->currentRow();
+            m_model.refreshModes();
+            fillList();
+        });
 
     auto* label = new QLabel(QStringLiteral("Speed (in words per minute):"), this);
     m_speed = new QLineEdit(QString::fromStdString(model.m_speedText), this);
@@ -103,8 +113,28 @@ SelectModeWidget::SelectModeWidget(CSelectModeDlg& model, MessagePort& messages,
     bottom->addWidget(m_ok);
     auto* page = new QVBoxLayout(this);
     page->addWidget(m_list, 1);
+    page->addWidget(m_listing);
     page->addLayout(bottom);
     m_list->setFocus();
+}
+
+SelectModeWidget::~SelectModeWidget() {
+    m_model.listenForModes(nullptr);
+}
+
+void SelectModeWidget::fillList() {
+    m_list->clear();
+    QStringList lines;
+    for (const std::string& line : m_model.m_lines) lines << QString::fromStdString(line);
+    m_list->addItems(lines);
+    if (m_model.m_selection >= 0 && m_model.m_selection < m_list->count())
+        m_list->setCurrentRow(m_model.m_selection);
+    m_listing->setVisible(!m_model.m_allListed);
+    // In view once the list has its size.
+    QTimer::singleShot(0, m_list, [list = m_list] {
+        if (list->currentItem() != nullptr)
+            list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
+    });
 }
 
 void SelectModeWidget::accept() {

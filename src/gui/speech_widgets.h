@@ -5,6 +5,7 @@
 #include "core/ports.h"
 #include "speech/speech_dialogs.h"
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -12,8 +13,8 @@ class QPushButton;
 
 namespace vor {
 
-// Read Text Data From Clipboard on screen: the clipboard's text pasted
-// into the edit as it opens, Read and Stop working on the model.
+// Read Text Data From Clipboard on screen: the model's text (the
+// clipboard's) in the edit, Read and Stop working on the model.
 class ReadClipboardWidget : public QDialog {
     Q_OBJECT
    public:
@@ -33,22 +34,28 @@ class ReadClipboardWidget : public QDialog {
 };
 
 // Select Speech Engine/Voice on screen: the model's list and speed; OK
-// hands both back and stays open when the model refuses the speed.
+// hands both back and stays open when the model refuses the speed. While
+// engines are still listing voices the list fills in, the pick kept.
 class SelectModeWidget : public QDialog {
     Q_OBJECT
    public:
     SelectModeWidget(CSelectModeDlg& model, MessagePort& messages, QWidget* parent = nullptr);
+    ~SelectModeWidget() override;
 
     QListWidget* modeList() const { return m_list; }
     QLineEdit* speedEdit() const { return m_speed; }
     QPushButton* okButton() const { return m_ok; }
+    QLabel* listingLabel() const { return m_listing; }
 
     void accept() override;
 
    private:
+    void fillList();
+
     CSelectModeDlg& m_model;
     MessagePort& m_messages;
     QListWidget* m_list = nullptr;
+    QLabel* m_listing = nullptr;
     QLineEdit* m_speed = nullptr;
     QPushButton* m_ok = nullptr;
 };

@@ -16,11 +16,14 @@ namespace {
 // goes ahead anyway (an engine that never reports would hold the queue).
 constexpr int kSettleMs = 500;
 
-std::string modeName(const QVoice& voice, const QLocale& locale) {
+// "English (United States)"; empty for a voice of no known language (some
+// engines file those under the C locale), whose name then names it.
+QString languageName(const QLocale& locale) {
+    if (locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage) return {};
     QString language = QLocale::languageToString(locale.language());
     if (locale.territory() != QLocale::AnyTerritory)
         language += QStringLiteral(" (%1)").arg(QLocale::territoryToString(locale.territory()));
-    return (voice.name() + QStringLiteral(", ") + language).toStdString();
+    return language;
 }
 
 }  // namespace
@@ -40,7 +43,6 @@ QTextToSpeech* SpeechWorker::engine(const QString& name) {
 }
 
 std::vector<SpeechMode> SpeechWorker::modesOf(const QString& name) {
-    if (const auto it = m_modes.find(name); it != m_modes.end()) return it->second;
     std::vector<SpeechMode> modes;
     QTextToSpeech* tts = engine(name);
     if (tts->state() != QTextToSpeech::Error) {
@@ -49,19 +51,10 @@ std::vector<SpeechMode> SpeechWorker::modesOf(const QString& name) {
         for (const QLocale& locale : tts->availableLocales()) addVoices(modes, name, tts, locale);
         if (tts == m_active) load(m_mode);
     }
-    m_modes[name] = modes;
     return modes;
 }
 
 std::vector<SpeechMode> SpeechWorker::modesFor(const QString& name, const QString& language) {
-    if (const auto it = m_modes.find(name); it != m_modes.end()) {
-        std::vector<SpeechMode> modes = it->second;
-        std::erase_if(modes, [&](const SpeechMode& m) {
-            return QLocale(QString::fromStdString(m.language)).language() !=
-                   QLocale(language).language();
-        });
-        return modes;
-    }
     std::vector<SpeechMode> modes;
     QTextToSpeech* tts = engine(name);
     if (tts->state() == QTextToSpeech::Error) return modes;
@@ -74,13 +67,17 @@ std::vector<SpeechMode> SpeechWorker::modesFor(const QString& name, const QStrin
 void SpeechWorker::addVoices(std::vector<SpeechMode>& modes, const QString& name,
                              QTextToSpeech* tts, const QLocale& locale) {
     tts->setLocale(locale);
+    const QString language = languageName(locale);
     for (const QVoice& voice : tts->availableVoices()) {
         SpeechMode m;
         m.engine = m.manufacturer = name.toStdString();
         m.voice = voice.name().toStdString();
         m.language = locale.name().toStdString();
         m.id = m.engine + "/" + m.language + "/" + m.voice;
-        m.name = modeName(voice, locale);
+        m.languageName = language.toStdString();
+        m.name =
+            (language.isEmpty() ? voice.name() : voice.name() + QStringLiteral(", ") + language)
+                .toStdString();
         modes.push_back(std::move(m));
     }
 }

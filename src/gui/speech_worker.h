@@ -23,6 +23,8 @@ class SpeechWorker : public QObject {
     Q_OBJECT
    public:
     QStringList engineNames();
+    // Every voice of the engine; takes seconds for speechd. Not kept: the
+    // synthesizer keeps the list.
     std::vector<SpeechMode> modesOf(const QString& engine);
     // Only the voices of one language ("de"), without listing them all.
     std::vector<SpeechMode> modesFor(const QString& engine, const QString& language);
@@ -48,7 +50,6 @@ class SpeechWorker : public QObject {
     void endSettling();
 
     std::map<QString, QTextToSpeech*> m_engines;
-    std::map<QString, std::vector<SpeechMode>> m_modes;
     std::optional<QStringList> m_names;
     QTextToSpeech* m_active = nullptr;
     SpeechMode m_mode;

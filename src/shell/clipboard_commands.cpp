@@ -111,7 +111,8 @@ void CClipboardCommands::pasteNumbers(const std::string& text) {
 bool CClipboardCommands::exportTape(const std::string& path) {
     const bool text = path.size() >= 4 && path.compare(path.size() - 4, 4, ".txt") == 0;
     const std::string bytes =
-        text ? buildTextExport(m_app.doc(), m_app.pathName()) : buildCsvExport(m_app.doc());
+        text ? buildTextExport(m_app.doc(), m_app.pathName())
+             : buildCsvExport(m_app.doc(), m_app.view().settings().europeanMode);
     std::string error;
     if (m_app.files().writeAtomic(path, bytes, error)) return true;
     m_app.messages().show("Failed to export the tape.\n" + path + ": " + error);

@@ -30,6 +30,7 @@ class CClipboardCommands {
    public:
     CClipboardCommands(CVORApp& app, ClipboardPort& clipboard);
     void setClipboard(ClipboardPort& clipboard) { m_clipboard = &clipboard; }
+    ClipboardPort& clipboard() { return *m_clipboard; }
 
     void registerCommands();
     void copySheet();

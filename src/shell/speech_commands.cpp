@@ -14,6 +14,7 @@ constexpr const char* kTapeTooLong =
     "Internal Error converting tape box contents into Unicode for Text To Speech Engine.  Tape "
     "read operation aborted.";
 constexpr const char* kLineTooLong = "Internal Error reading entry line.";
+constexpr const char* kNoClipboardText = "The clipboard holds no text to read.";
 
 // Speech on Linux comes from the distribution, not from a vendor's page:
 // the question says where, and OK opens the help section that says the same.
@@ -135,7 +136,16 @@ void CSpeechCommands::stopReading() {
 }
 
 void CSpeechCommands::readClipboard() {
+    // The dialog opens with the clipboard's text, taken here: an edit told
+    // to paste from a clipboard that nobody owns crashes, and a dialog with
+    // nothing to read would only have to be closed again.
+    std::string text = m_app.clipboardCommands().clipboard().text();
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
+        m_app.messages().show(kNoClipboardText, Buttons::Ok, Icon::Information);
+        return;
+    }
     CReadClipboardDlg dialog(engine(), m_app.messages());
+    dialog.m_text = std::move(text);
     m_app.dialogs().run(dialog);
 }
 

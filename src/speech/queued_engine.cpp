@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "speech/speech_speed.h"
+#include "speech/voice_list.h"
 
 namespace vor {
 namespace {
@@ -31,6 +32,7 @@ CSpeechEngine::CSpeechEngine(std::unique_ptr<Synthesizer> synth) : m_synth(std::
 CSpeechEngine::~CSpeechEngine() {
     release();
     m_synth->onFinished = nullptr;
+    m_synth->onModesListed = nullptr;
 }
 
 SpeechResult CSpeechEngine::load(const SpeechMode& mode) {
@@ -49,20 +51,31 @@ std::vector<SpeechMode> Synthesizer::modesFor(const std::string& engine,
     return modes;
 }
 
+std::vector<SpeechMode> Synthesizer::knownModes() {
+    std::vector<SpeechMode> all;
+    for (const std::string& engine : engines()) {
+        std::vector<SpeechMode> modes = modesOf(engine);
+        all.insert(all.end(), modes.begin(), modes.end());
+    }
+    return all;
+}
+
+std::vector<std::string> Synthesizer::territoryNames(const std::string& locale) {
+    return commonTerritoryNames(locale);
+}
+
 // The first engine, in the synthesizer's order of preference, that speaks
-// the user's language, with the voice for the user's country where it has
-// one; failing all, the first voice there is.
+// the user's language, with its best voice for the user's country; failing
+// all, the first voice there is.
 SpeechResult CSpeechEngine::initDefault(const std::string& language) {
     if (m_loaded) return SpeechResult::Fail;
-    m_language = normalLanguage(language);
-    const std::string lang = languageOf(m_language);
+    const std::string locale = normalLanguage(language);
+    const std::string lang = languageOf(locale);
     const std::vector<std::string> engines = m_synth->engines();
     for (const std::string& engine : engines) {
         const std::vector<SpeechMode> modes = m_synth->modesFor(engine, lang);
-        if (modes.empty()) continue;
-        for (const SpeechMode& m : modes)
-            if (m.language == m_language) return load(m);
-        return load(modes.front());
+        if (const SpeechMode* best = bestModeFor(modes, locale, m_synth->territoryNames(locale)))
+            return load(*best);
     }
     for (const std::string& engine : engines) {
         const std::vector<SpeechMode> modes = m_synth->modesOf(engine);
@@ -73,6 +86,10 @@ SpeechResult CSpeechEngine::initDefault(const std::string& language) {
 
 SpeechResult CSpeechEngine::initMode(const std::string& modeId) {
     if (m_loaded) return SpeechResult::Fail;
+    // A mode picked from the list is known already; asking the engine
+    // again could mean waiting for it to list every voice.
+    for (const SpeechMode& m : m_synth->knownModes())
+        if (m.id == modeId) return load(m);
     for (const SpeechMode& m : m_synth->modesOf(engineOfId(modeId)))
         if (m.id == modeId) return load(m);
     return SpeechResult::InvalidMode;
@@ -188,18 +205,16 @@ void CSpeechEngine::release() {
     m_mode = {};
 }
 
-// Engine by engine; within one engine the voices of the user's language
-// first, so a list cut short still offers them.
 std::vector<SpeechMode> CSpeechEngine::modes() {
-    const std::string lang = languageOf(m_language.empty() ? normalLanguage("") : m_language);
-    std::vector<SpeechMode> all;
-    for (const std::string& engine : m_synth->engines()) {
-        std::vector<SpeechMode> modes = m_synth->modesOf(engine);
-        std::stable_partition(modes.begin(), modes.end(),
-                              [&](const SpeechMode& m) { return languageOf(m.language) == lang; });
-        all.insert(all.end(), modes.begin(), modes.end());
-    }
-    return all;
+    return m_synth->knownModes();
+}
+
+bool CSpeechEngine::allModesListed() const {
+    return m_synth->modesListed();
+}
+
+void CSpeechEngine::setModesListener(std::function<void()> listener) {
+    m_synth->onModesListed = std::move(listener);
 }
 
 }  // namespace vor

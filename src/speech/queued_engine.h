@@ -34,6 +34,8 @@ class CSpeechEngine : public SpeechEngine {
     SpeechResult showDialog(EngineDialog which, MessagePort& messages) override;
     void release() override;
     std::vector<SpeechMode> modes() override;
+    bool allModesListed() const override;
+    void setModesListener(std::function<void()> listener) override;
 
     bool isPaused() const { return m_paused; }
     // Texts waiting behind the one being spoken.
@@ -47,7 +49,6 @@ class CSpeechEngine : public SpeechEngine {
     std::unique_ptr<Synthesizer> m_synth;
     bool m_loaded = false;
     SpeechMode m_mode;
-    std::string m_language;  // the user's, for the order modes are offered in
     int m_speed = 0;
     std::deque<std::string> m_queue;
     std::string m_current;  // the text being spoken (or paused in)

@@ -2,6 +2,7 @@
 
 #include "speech/speakable_text.h"
 #include "speech/speech_speed.h"
+#include "speech/voice_list.h"
 
 namespace vor {
 
@@ -27,27 +28,26 @@ void CReadClipboardDlg::onStop() {
 }
 
 void CSelectModeDlg::onInitDialog() {
-    SpeechMode current;
-    const bool haveCurrent = succeeded(m_engine.currentMode(current));
-    if (!haveCurrent) m_messages.show("Error getting current TTS Mode.");
+    m_haveInUse = succeeded(m_engine.currentMode(m_inUse));
+    if (!m_haveInUse) m_messages.show("Error getting current TTS Mode.");
     m_speed = 0;
     m_engine.speedGet(m_speed);
     m_speedText = std::to_string(m_speed);
-
-    m_modes.clear();
-    m_lines.clear();
-    for (SpeechMode& mode : m_engine.modes()) {
-        if (static_cast<int>(m_lines.size()) == kMaxLines) break;
-        m_lines.push_back(mode.name + " (" + mode.manufacturer + ")");
-        m_modes.push_back(std::move(mode));
-    }
     m_selection = -1;
-    if (m_modes.empty()) return;
-    m_selection = 0;
-    // The last entry of the current mode: two entries may share an id.
-    if (haveCurrent)
-        for (std::size_t i = 0; i < m_modes.size(); ++i)
-            if (m_modes[i].id == current.id) m_selection = static_cast<int>(i);
+    refreshModes();
+}
+
+void CSelectModeDlg::refreshModes() {
+    const bool picked = m_selection >= 0 && m_selection < static_cast<int>(m_modes.size());
+    const SpeechMode selected = picked ? m_modes[static_cast<std::size_t>(m_selection)] : m_inUse;
+    m_modes = offeredModes(m_engine.modes(), m_haveInUse ? &m_inUse : nullptr, kMaxLines);
+    m_allListed = m_engine.allModesListed();
+    m_lines.clear();
+    for (const SpeechMode& mode : m_modes)
+        m_lines.push_back(mode.name + " (" + mode.manufacturer + ")");
+    m_selection = picked || m_haveInUse ? indexOfMode(m_modes, selected) : -1;
+    if (m_selection < 0 && m_haveInUse) m_selection = indexOfMode(m_modes, m_inUse);
+    if (m_selection < 0 && !m_modes.empty()) m_selection = 0;
 }
 
 std::string CSelectModeDlg::onOK() {

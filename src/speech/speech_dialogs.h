@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,7 @@ namespace vor {
 // Reports a speech result: its message, if it has one, in a box with OK.
 void reportSpeechResult(SpeechResult result, MessagePort& messages);
 
-// Read Text Data From Clipboard: a text the user pasted (or typed), read
+// Read Text Data From Clipboard: the clipboard's text, as the user edits it, read
 // aloud on Read; reading goes on after the dialog closes.
 class CReadClipboardDlg : public DialogModel {
    public:
@@ -20,7 +21,7 @@ class CReadClipboardDlg : public DialogModel {
     CReadClipboardDlg(SpeechEngine& engine, MessagePort& messages)
         : m_engine(engine), m_messages(messages) {}
 
-    std::string m_text;
+    std::string m_text;  // the clipboard's text as it opens, then the edit's
 
     // Read: whatever was being read stops, then m_text is read.
     void onRead();
@@ -32,8 +33,9 @@ class CReadClipboardDlg : public DialogModel {
     MessagePort& m_messages;
 };
 
-// Select Speech Engine/Voice: every installed mode, the current one
-// selected, and the speed.
+// Select Speech Engine/Voice: the installed modes (see offeredModes), the
+// one in use selected, and the speed. Engines that list their voices slowly
+// fill the list in while it is open.
 class CSelectModeDlg : public DialogModel {
    public:
     static constexpr const char* kCaption = "Select Speech Engine/Voice";
@@ -47,9 +49,16 @@ class CSelectModeDlg : public DialogModel {
     int m_selection = -1;
     int m_speed = 0;
     std::string m_speedText;  // the speed field as the user left it
+    bool m_allListed = true;  // false while engines are still listing voices
 
     // Fills the list, the selection and the speed (opening the dialog).
     void onInitDialog();
+    // Takes in the modes listed since: the entry at m_selection stays
+    // selected where it is still offered, else the mode in use.
+    void refreshModes();
+    // `more` is called each time the engines have listed more modes; an
+    // empty one stops the calls (the dialog closes).
+    void listenForModes(std::function<void()> more) { m_engine.setModesListener(std::move(more)); }
     // Switches to the selected mode and sets the typed speed, then checks
     // the speed: "" closes the dialog, otherwise the message to show while
     // it stays open (the switch and the speed have taken effect anyway).
@@ -58,6 +67,8 @@ class CSelectModeDlg : public DialogModel {
    private:
     SpeechEngine& m_engine;
     MessagePort& m_messages;
+    SpeechMode m_inUse;
+    bool m_haveInUse = false;
 };
 
 }  // namespace vor

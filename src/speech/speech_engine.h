@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,8 @@ struct SpeechMode {
     std::string manufacturer;  // the engine ("flite", "speechd")
     std::string engine;
     std::string voice;
-    std::string language;  // "en_US"
+    std::string language;      // "en_US"
+    std::string languageName;  // "English (United States)"; empty when the engine does not say
 };
 
 enum class EngineDialog { About, General, Lexicon, Translate };
@@ -45,8 +47,15 @@ class SpeechEngine {
     virtual SpeechResult showDialog(EngineDialog which, MessagePort& messages) = 0;
     // Lets go of the engine: the object is empty afterwards.
     virtual void release() = 0;
-    // Every mode installed on this system, in the order they are offered.
+    // Every mode the engines have listed so far, engine by engine in order
+    // of preference. Never waits for an engine: one that lists its voices
+    // slowly goes on behind (see allModesListed).
     virtual std::vector<SpeechMode> modes() = 0;
+    // False while engines are still listing their modes.
+    virtual bool allModesListed() const { return true; }
+    // `listener` (if set) is called, on this thread, each time more modes
+    // have been listed; an empty one stops the calls.
+    virtual void setModesListener(std::function<void()> listener) { (void)listener; }
 };
 
 // An engine that is not there: what the commands talk to before one has

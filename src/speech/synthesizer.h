@@ -26,6 +26,15 @@ class Synthesizer {
     // without listing them all.
     virtual std::vector<SpeechMode> modesFor(const std::string& engine,
                                              const std::string& language);
+    // Every engine's voices as far as they are known without waiting,
+    // engine by engine; by default modesOf of each. An engine that lists
+    // slowly may answer with the voices it has listed so far and go on:
+    // modesListed() stays false until it is done, and onModesListed is
+    // called (on this thread) whenever more have come.
+    virtual std::vector<SpeechMode> knownModes();
+    virtual bool modesListed() const { return true; }
+    // Names voices may give the country of `locale` ("America" for en_US).
+    virtual std::vector<std::string> territoryNames(const std::string& locale);
     // Makes `mode` the voice that speaks; false when it cannot start.
     virtual bool load(const SpeechMode& mode) = 0;
     // Lets go of the loaded engine.
@@ -45,6 +54,7 @@ class Synthesizer {
     // Called with the utterance's id when it has been spoken to its end,
     // or when the engine gave up on it.
     std::function<void(int id)> onFinished;
+    std::function<void()> onModesListed;
 };
 
 }  // namespace vor

@@ -1,6 +1,7 @@
-// The tape as CSV: the rows every kind of line gives, number text that any
-// spreadsheet reads in any locale, quoting, and a check by Python's csv
-// module that an independent reader gets every value back exactly.
+// The tape as CSV: the rows every kind of line gives, number text in the
+// form of the user's number style, quoting, comments that stay text, and a
+// check by Python's csv module that an independent reader gets every value
+// back exactly.
 #include "clipboard/csv_export.h"
 
 #include <gtest/gtest.h>
@@ -41,19 +42,25 @@ void appendLine(CVORDoc& doc, const std::string& text, double value, const std::
     ASSERT_TRUE(doc.appendLine(line, CLineState{}));
 }
 
+struct FieldCase {
+    const char* name;
+    std::string text;
+    std::string field;
+};
+
 TEST(CsvExport, SmallTapeExactBytes) {
     Machine m;
     m.keys("12.5 + 3 - Ttl");
     m.doc.line(0)->setComment(" ;rent");
-    EXPECT_EQ(buildCsvExport(m.doc), std::string(kHeader) +
-                                         "12.5,+,rent\r\n"
-                                         "3,-,\r\n"
-                                         "9.5,Ttl,\"2 Items (1 Pos, 1 Neg)\"\r\n");
+    EXPECT_EQ(buildCsvExport(m.doc, false), std::string(kHeader) +
+                                                "12.5,+,rent\r\n"
+                                                "3,-,\r\n"
+                                                "9.5,Ttl,\"2 Items (1 Pos, 1 Neg)\"\r\n");
 }
 
 TEST(CsvExport, EmptyTapeIsTheHeaderAlone) {
     Machine m;
-    EXPECT_EQ(buildCsvExport(m.doc), kHeader);
+    EXPECT_EQ(buildCsvExport(m.doc, false), kHeader);
 }
 
 // Every key that prints, a result line, a Clear, a blank comment line and an
@@ -99,24 +106,57 @@ TEST(CsvExport, EveryKindOfLine) {
     ASSERT_EQ(m.doc.lastLine()->m_text, kOverflowText);
     appendBlankCommentLine(m.doc, " ;");
     appendBlankCommentLine(m.doc, " ;Miete für Mai, \"netto\" €");
-    EXPECT_EQ(buildCsvExport(m.doc), kEveryKindCsv);
+    EXPECT_EQ(buildCsvExport(m.doc, false), kEveryKindCsv);
 }
 
-TEST(CsvExport, EuropeanModeExportsTheSameCsv) {
+// A European spreadsheet reads "12.5" as text and splits at semicolons:
+// European Mode writes decimal commas between semicolons. The values are the
+// lines' own, not the shown texts.
+TEST(CsvExport, EuropeanModeWritesWhatAEuropeanSpreadsheetReads) {
     CSettings european;
     european.europeanMode = true;
     Machine shown(european);
     shown.keys(kEveryKind);
     Machine internal;
     internal.keys(kEveryKind);
-    // The tape shows "1.234,50"; the CSV keeps the point for every reader.
     ASSERT_NE(shown.doc.line(0)->m_text, internal.doc.line(0)->m_text);
-    EXPECT_EQ(buildCsvExport(shown.doc), buildCsvExport(internal.doc));
+    EXPECT_EQ(buildCsvExport(shown.doc, false), buildCsvExport(internal.doc, false));
 
-    Machine thousands(european);
-    thousands.keys("1234567.25 +");
-    EXPECT_EQ(squeeze(thousands.doc.line(0)->m_text), "1.234.567,25 +");
-    EXPECT_EQ(buildCsvExport(thousands.doc), std::string(kHeader) + "1234567.25,+,\r\n");
+    Machine m(european);
+    m.keys("1234567.25 + 0.5 - 100 + Ttl");
+    EXPECT_EQ(squeeze(m.doc.line(0)->m_text), "1.234.567,25 +");
+    m.doc.line(1)->setComment(" ;Miete; Mai, netto");
+    EXPECT_EQ(buildCsvExport(m.doc, true),
+              "value;key;comment\r\n"
+              "\"1234567,25\";+;\r\n"
+              "\"0,5\";-;\"Miete; Mai, netto\"\r\n"
+              "100;+;\r\n"
+              "\"1234666,75\";Ttl;\"3 Items (2 Pos, 1 Neg)\"\r\n");
+}
+
+// A comment that a spreadsheet would compute stays a text.
+TEST(CsvExport, CommentsNeverBecomeFormulas) {
+    const std::vector<FieldCase> cases = {
+        {"Equals", "=2+3", "'=2+3"},
+        {"Plus", "+49 30 123", "'+49 30 123"},
+        {"Minus", "-5 discount", "'-5 discount"},
+        {"At", "@SUM(A1)", "'@SUM(A1)"},
+        {"Tab", "\t=2+3", "'\t=2+3"},
+        {"CarriageReturn", "\r=2+3", "'\r=2+3"},
+        {"Later", "rent=2+3", "rent=2+3"},
+        {"Blank", " =2+3", " =2+3"},
+        {"Apostrophe", "'quoted'", "'quoted'"},
+        {"Empty", "", ""},
+    };
+    for (const FieldCase& c : cases) EXPECT_EQ(csvText(c.text), c.field) << c.name;
+    Machine m;
+    m.keys("5 + 3 -");
+    m.doc.line(0)->setComment(" ;=HYPERLINK(\"http://x\",\"y\")");
+    m.doc.line(1)->setComment(" ;-3 back");
+    EXPECT_EQ(buildCsvExport(m.doc, false),
+              std::string(kHeader) +
+                  "5,+,\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"\r\n"
+                  "3,-,'-3 back\r\n");
 }
 
 // The value is the line's full value, not the digits the tape rounded it to.
@@ -124,10 +164,10 @@ TEST(CsvExport, ValueIsTheLineValueNotItsRoundedText) {
     Machine m;
     m.keys("10 / 3 =");
     EXPECT_EQ(squeeze(m.doc.line(2)->m_text), "3.33");
-    EXPECT_EQ(buildCsvExport(m.doc), std::string(kHeader) +
-                                         "10,/,\r\n"
-                                         "3,=,\r\n"
-                                         "3.3333333333333335,,\r\n");
+    EXPECT_EQ(buildCsvExport(m.doc, false), std::string(kHeader) +
+                                                "10,/,\r\n"
+                                                "3,=,\r\n"
+                                                "3.3333333333333335,,\r\n");
 }
 
 // Lines made by hand for the cases keying cannot reach: an overflow that
@@ -142,21 +182,15 @@ TEST(CsvExport, LinesWithoutANumberOrPrefix) {
     appendLine(doc, "     2.00  X  ", 2.0, " ; two  blanks kept ");
     appendLine(doc, "     4.00  =  ", 4.0, " ;line\r\nbreak");
     appendLine(doc, "     5.00  +  ", 5.0, std::string(" ;cut \xE2\x82", 8));
-    EXPECT_EQ(buildCsvExport(doc), std::string(kHeader) +
-                                       ",Ttl,too much\r\n"
-                                       ",+,\r\n"
-                                       ",+,\r\n"
-                                       "0,-,spaced\r\n"
-                                       "2,X, two  blanks kept \r\n"
-                                       "4,=,\"line\r\nbreak\"\r\n"
-                                       "5,+,cut \xEF\xBF\xBD\xEF\xBF\xBD\r\n");
+    EXPECT_EQ(buildCsvExport(doc, false), std::string(kHeader) +
+                                              ",Ttl,too much\r\n"
+                                              ",+,\r\n"
+                                              ",+,\r\n"
+                                              "0,-,spaced\r\n"
+                                              "2,X, two  blanks kept \r\n"
+                                              "4,=,\"line\r\nbreak\"\r\n"
+                                              "5,+,cut \xEF\xBF\xBD\xEF\xBF\xBD\r\n");
 }
-
-struct FieldCase {
-    const char* name;
-    std::string text;
-    std::string field;
-};
 
 TEST(CsvExport, QuotesOnlyFieldsThatNeedIt) {
     const std::vector<FieldCase> cases = {
@@ -164,7 +198,8 @@ TEST(CsvExport, QuotesOnlyFieldsThatNeedIt) {
         {"Empty", "", ""},
         {"Blanks", "  a b  ", "  a b  "},
         {"NonAscii", "Miete für Mai €", "Miete für Mai €"},
-        {"Semicolon", "a;b", "a;b"},
+        {"Semicolon", "a;b", "\"a;b\""},
+        {"Tab", "a\tb", "\"a\tb\""},
         {"Comma", "a,b", "\"a,b\""},
         {"Quote", "say \"hi\"", "\"say \"\"hi\"\"\""},
         {"LoneQuote", "\"", "\"\"\"\""},
@@ -293,6 +328,7 @@ TEST(CsvPythonCheck, CsvModuleReadsEveryValueKeyAndComment) {
                                                                   : text.substr(space + 1);
         std::string comment = line.m_comment;
         comment.erase(0, comment.starts_with(" ;") ? 2 : comment.find_first_not_of(' '));
+        if (comment.starts_with('\t')) comment.insert(0, "'");
         expected << "[" << (noValue ? "null" : jsonString(hexValue(line.m_value))) << ", "
                  << jsonString(key) << ", " << jsonString(comment) << "]\n";
     }
@@ -302,7 +338,7 @@ TEST(CsvPythonCheck, CsvModuleReadsEveryValueKeyAndComment) {
     std::filesystem::create_directories(dir);
     const std::filesystem::path csvPath = dir / "tape.csv";
     const std::filesystem::path expectedPath = dir / "expected.jsonl";
-    std::ofstream(csvPath, std::ios::binary) << buildCsvExport(m.doc);
+    std::ofstream(csvPath, std::ios::binary) << buildCsvExport(m.doc, false);
     std::ofstream(expectedPath, std::ios::binary) << expected.str();
 
     const std::string command = pythonCommand() + " '" + script.string() + "' '" +
@@ -324,7 +360,7 @@ TEST(CsvPythonCheck, CheckRejectsAWrongValue) {
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("vorlex-csv-bad-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    std::ofstream(dir / "tape.csv", std::ios::binary) << buildCsvExport(m.doc);
+    std::ofstream(dir / "tape.csv", std::ios::binary) << buildCsvExport(m.doc, false);
     // The second value one bit off.
     std::ofstream(dir / "expected.jsonl", std::ios::binary)
         << "[" << jsonString(hexValue(0.1)) << ", \"+\", \"\"]\n"

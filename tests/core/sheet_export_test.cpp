@@ -6,6 +6,7 @@
 
 #include <sstream>
 
+#include "clipboard/sheet_formula.h"
 #include "core/command_ids.h"
 #include "test_support.h"
 
@@ -122,9 +123,42 @@ const ColumnCase kCorrectedTapes[] = {
      "1000000000000.5 + 999999999999 - Ttl",
      {"1000000000000.5", "999,999,999,999.", "=+A7-A8"}},
     {"ClearDropsTheOpenProduct", "5 X C 3 + Ttl", {"5.", "<clear>", "3.", "=+A9"}},
+    // Large values rounded far from a tie: every spreadsheet rounds them as
+    // the calculator does, so the formula stays.
+    {"LargePercentageIsRoundedByFormula",
+     "7451.64 + 582948.3757 % + Ttl",
+     {"7,451.64", "=ROUND((B8 * A7),4)", "=+A7+A8"}},
+    {"LargeMemorySumIsRoundedByFormula",
+     "0.42 M-= 397560549642 M+= MST",
+     {"0.42", "397,560,549,642.", "=ROUND(-A7+A8,0)"}},
 };
 INSTANTIATE_TEST_SUITE_P(CorrectedTapes, SheetColumnA, ::testing::ValuesIn(kCorrectedTapes),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct TieCase {
+    double value;
+    int decimals;
+    bool tie;
+};
+
+// A value is rounded by formula unless a spreadsheet, rounding in doubles on
+// 15 digits, may round it the other way than the calculator does.
+TEST(SheetFormula, OnlyTrueNearTiesAreLeftToTheTape) {
+    const TieCase cases[] = {
+        {2.675, 2, true},               // spreadsheets show 2.68, the calculator 2.67
+        {1371355752.4249961, 2, true},  // LibreOffice rounds it up, the calculator down
+        {0.000025, 5, true},
+        {43439214.34301148, 4, false},  // .1148 beyond the last decimal shown
+        {43439214.34304996, 4, true},   // just short of the tie: LibreOffice rounds up
+        {43439214.3430499, 4, false},   // short by more than its 15th digit
+        {43439214.3430501, 4, false},   // past it: everyone rounds up
+        {397560549641.58, 0, false},
+        {1371355752.4249, 2, false},
+    };
+    for (const TieCase& c : cases)
+        EXPECT_EQ(sheet::nearHalfway(c.value, c.decimals), c.tie)
+            << c.value << " at " << c.decimals;
+}
 
 TEST(SheetExport, PercentLinesCarryTheRateBeforeTheSymbol) {
     Machine m;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 
 #include "clipboard/sheet_export.h"
 #include "core/number_text.h"
+#include "soffice.h"
 #include "test_support.h"
 
 namespace vor::test {
@@ -36,11 +38,15 @@ struct SheetTape {
     int precision;
     int rounding;
     CSettings settings;
+    // Lines whose cell must compute its value from the cells above: large
+    // results the LEDs round, which no spreadsheet rounds otherwise.
+    std::vector<int> formulaLines;
 };
 
 // What a row of column A must show: the tape's value at the tape's precision.
 struct ExpectedRow {
     bool numeric = false;  // false: the tape shows text (<clear>, a blank line)
+    bool formula = false;  // must refer to other cells
     double value = 0.0;
     std::string cellText;  // as exported
 };
@@ -50,45 +56,6 @@ struct Converted {
     SheetTape tape;
     std::vector<ExpectedRow> rows;
 };
-
-std::string findSoffice() {
-    const char* path = std::getenv("PATH");
-    std::stringstream dirs(path != nullptr ? path : "");
-    std::string dir;
-    while (std::getline(dirs, dir, ':')) {
-        const fs::path candidate = fs::path(dir) / "soffice";
-        if (!dir.empty() && ::access(candidate.c_str(), X_OK) == 0) return candidate.string();
-    }
-    return {};
-}
-
-std::vector<std::string> splitFields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::string field;
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == '"' && field.empty()) {
-            quoted = true;
-        } else if (c == '\t') {
-            fields.push_back(field);
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    fields.push_back(field);
-    return fields;
-}
 
 // A cell the spreadsheet computed comes back as a plain decimal number.
 bool parseNumber(const std::string& text, double& value) {
@@ -124,6 +91,12 @@ std::vector<SheetTape> fixedTapes() {
           "999999999999 M+= 2 M+= MST MR +", "0.1 + 0.2 + 0.3 - Ttl", "1.5 X 0.35 = 2.675 + Ttl"}) {
         tapes.push_back({keys});
     }
+    SheetTape largePercent{"7451.64 + 582948.3757 % + Ttl"};
+    largePercent.formulaLines = {1, 2};
+    tapes.push_back(largePercent);
+    SheetTape largeMemory{"0.42 M-= 397560549642 M+= MST"};
+    largeMemory.formulaLines = {2};
+    tapes.push_back(largeMemory);
     // Jump points: a total and a memory total past 160 characters.
     std::string longTotal;
     std::string longMemory;
@@ -191,7 +164,36 @@ std::vector<SheetTape> randomTapes(int count, unsigned seed) {
     return tapes;
 }
 
-std::vector<ExpectedRow> expectedRows(const CVORDoc& doc, const std::string& exported) {
+// Memory sums of eight to twelve integer digits, which the LEDs round to
+// fewer decimals than the sum has.
+std::vector<SheetTape> roundedTapes(int count, unsigned seed) {
+    std::mt19937_64 rng(seed);
+    std::vector<SheetTape> tapes;
+    for (int t = 0; t < count; ++t) {
+        // A last digit 5 (or 0.50) would make a true tie, which only the
+        // tape's own value settles.
+        const std::string cents = {static_cast<char>('0' + rng() % 10), "12346789"[rng() % 8]};
+        std::string whole = std::to_string(1 + rng() % 9);
+        for (int d = static_cast<int>(7 + rng() % 5); d > 0; --d)
+            whole += static_cast<char>('0' + rng() % 10);
+        SheetTape tape{"0." + cents + " M-= " + whole + " M+= MST"};
+        tape.formulaLines = {2};
+        tapes.push_back(tape);
+    }
+    return tapes;
+}
+
+// A formula that computes from other cells, not a number behind an "=".
+bool refersToCells(const std::string& cell) {
+    if (!cell.starts_with("=")) return false;
+    for (std::size_t i = 1; i + 1 < cell.size(); ++i)
+        if ((cell[i] == 'A' || cell[i] == 'B') && cell[i + 1] >= '0' && cell[i + 1] <= '9')
+            return true;
+    return false;
+}
+
+std::vector<ExpectedRow> expectedRows(const CVORDoc& doc, const std::string& exported,
+                                      const std::vector<int>& formulaLines) {
     std::vector<std::string> lines;
     std::stringstream in(exported);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
@@ -201,6 +203,7 @@ std::vector<ExpectedRow> expectedRows(const CVORDoc& doc, const std::string& exp
         ExpectedRow row;
         row.numeric = line.m_text.find('<') == std::string::npos && std::isfinite(line.m_value);
         row.value = line.m_value;
+        row.formula = std::find(formulaLines.begin(), formulaLines.end(), i) != formulaLines.end();
         row.cellText = splitFields(lines.at(static_cast<std::size_t>(kSheetFirstRow - 1 + i)))[0];
         rows.push_back(row);
     }
@@ -225,7 +228,8 @@ class SheetInLibreOffice : public ::testing::Test {
         m.doc.m_rounding = tape.rounding;
         m.keys(tape.keys);
         const std::string exported = buildSheetExport(m.doc, "");
-        Converted c{"t" + std::to_string(m_tapes.size()), tape, expectedRows(m.doc, exported)};
+        Converted c{"t" + std::to_string(m_tapes.size()), tape,
+                    expectedRows(m.doc, exported, tape.formulaLines)};
         std::ofstream(m_dir / (c.name + ".txt"), std::ios::binary) << exported;
         m_tapes.push_back(std::move(c));
     }
@@ -245,19 +249,6 @@ class SheetInLibreOffice : public ::testing::Test {
         }
     }
 
-    // The converted rows of one tape; the sheet's name may be appended.
-    std::vector<std::vector<std::string>> readBack(const std::string& name) {
-        std::vector<std::vector<std::string>> rows;
-        for (const fs::path& p :
-             {m_dir / "out" / (name + ".csv"), m_dir / "out" / (name + "-" + name + ".csv")}) {
-            std::ifstream in(p, std::ios::binary);
-            if (!in) continue;
-            for (std::string line; std::getline(in, line);) rows.push_back(splitFields(line));
-            break;
-        }
-        return rows;
-    }
-
     std::string m_soffice;
     fs::path m_dir;
     std::vector<Converted> m_tapes;
@@ -267,13 +258,14 @@ TEST_F(SheetInLibreOffice, ColumnAComputesEveryValueTheTapeShows) {
     const auto start = std::chrono::steady_clock::now();
     for (const SheetTape& tape : fixedTapes()) add(tape);
     for (const SheetTape& tape : randomTapes(300, 20240611)) add(tape);
+    for (const SheetTape& tape : roundedTapes(60, 20250301)) add(tape);
     ASSERT_NO_FATAL_FAILURE(convert());
 
     int compared = 0;
     int formulas = 0;
     int ties = 0;
     for (const Converted& c : m_tapes) {
-        const auto sheet = readBack(c.name);
+        const auto sheet = readConverted(m_dir / "out", c.name);
         ASSERT_GE(sheet.size(), kSheetFirstRow - 1 + c.rows.size())
             << c.name << ": " << c.tape.keys;
         for (std::size_t i = 0; i < c.rows.size(); ++i) {
@@ -287,6 +279,9 @@ TEST_F(SheetInLibreOffice, ColumnAComputesEveryValueTheTapeShows) {
             // A formula kept as text would come back as itself.
             if (formula) {
                 EXPECT_FALSE(got[0].starts_with("=")) << where;
+            }
+            if (want.formula) {
+                EXPECT_TRUE(refersToCells(want.cellText)) << where;
             }
             if (!want.numeric) continue;
             ++compared;

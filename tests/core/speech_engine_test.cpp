@@ -132,12 +132,14 @@ TEST_F(EngineTest, DefaultModeFallsBackToAnyVoiceAndFailsWithoutOne) {
     EXPECT_EQ(engine->initDefault("en_US"), SpeechResult::Fail);
 }
 
-TEST_F(EngineTest, ModesListTheUsersLanguageFirstWithinEachEngine) {
+// The dialog offers every engine's voices, whatever the user's language.
+TEST_F(EngineTest, ModesListEveryEngineInItsOrder) {
     start("de_DE");
     std::vector<std::string> ids;
     for (const SpeechMode& m : engine->modes()) ids.push_back(m.id);
     EXPECT_EQ(ids, (std::vector<std::string>{"flite/en_US/slt", "flite/en_US/kal",
                                              "speechd/de_DE/German", "speechd/en_GB/English"}));
+    EXPECT_TRUE(engine->allModesListed());
 }
 
 TEST(SpeechSpeed, NormalSpeechIsTheEnginesNormalRateAndTheEndsAreItsLimits) {
@@ -199,12 +201,15 @@ TEST_F(EngineTest, SelectDialogListsModesSelectsTheCurrentAndSwitchesOnOk) {
     test::ScriptedMessages messages;
     CSelectModeDlg dlg(*engine, messages);
     dlg.onInitDialog();
-    EXPECT_EQ(dlg.m_lines.front(), "slt, en_US (flite)");
-    EXPECT_EQ(dlg.m_selection, 2);  // the later of two entries with the id
+    // Each voice once, sorted by language, the voice in use selected.
+    EXPECT_EQ(dlg.m_lines,
+              (std::vector<std::string>{"German, de_DE (speechd)", "English, en_GB (speechd)",
+                                        "slt, en_US (flite)", "kal, en_US (flite)"}));
+    EXPECT_EQ(dlg.m_selection, 3);
     EXPECT_EQ(dlg.m_speedText, "180");
 
     synth->log.clear();
-    dlg.m_selection = 4;  // English voices first: speechd's en_GB, then German
+    dlg.m_selection = 0;
     dlg.m_speedText = "20";
     EXPECT_EQ(dlg.onOK(), "Please enter an integer between 30 and 510.");
     // The switch and the speed took effect before the refusal.
@@ -231,7 +236,7 @@ TEST_F(EngineTest, SelectDialogReportsAFailedSwitchAndAMissingCurrentMode) {
     synth->loadFails = true;
     dlg.m_speedText = "180";
     EXPECT_EQ(dlg.onOK(), "");
-    EXPECT_EQ(messages.shown.back(), "Error switching to slt, en_US");
+    EXPECT_EQ(messages.shown.back(), "Error switching to German, de_DE");
 }
 
 TEST_F(EngineTest, SelectDialogListsAtMost199Modes) {

@@ -24,8 +24,13 @@ class FakeSynth : public Synthesizer {
 
     static SpeechMode mode(const std::string& engine, const std::string& lang,
                            const std::string& voice) {
-        return {
-            engine + "/" + lang + "/" + voice, voice + ", " + lang, engine, engine, voice, lang};
+        return {engine + "/" + lang + "/" + voice,
+                voice + ", " + lang,
+                engine,
+                engine,
+                voice,
+                lang,
+                {}};
     }
 
     std::vector<std::string> engines() override { return engineNames; }

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -12,6 +13,7 @@
 #include <QTest>
 
 #include "frame_fixture.h"
+#include "gui/qt_clipboard.h"
 #include "gui/speech_widgets.h"
 
 namespace vor {
@@ -42,11 +44,11 @@ void keepPicture(QWidget& w, const char* name) {
                   QStringLiteral(".png"));
 }
 
-TEST(SpeechDialogs, ReadClipboardPastesTheClipboardAndReadsWhatIsInTheEdit) {
+TEST(SpeechDialogs, ReadClipboardShowsItsTextAndReadsWhatIsInTheEdit) {
     FakeEngine engine;
     test::ScriptedMessages messages;
     CReadClipboardDlg model(engine, messages);
-    QGuiApplication::clipboard()->setText(QStringLiteral("12 plus 5\nequals 17"));
+    model.m_text = "12 plus 5\nequals 17";
     ReadClipboardWidget dialog(model);
     EXPECT_EQ(dialog.textEdit()->toPlainText(), QStringLiteral("12 plus 5\nequals 17"));
     keepPicture(dialog, "read_clipboard");
@@ -58,15 +60,15 @@ TEST(SpeechDialogs, ReadClipboardPastesTheClipboardAndReadsWhatIsInTheEdit) {
     EXPECT_EQ(engine.calls.size(), 4u);
 }
 
-TEST(SpeechDialogs, ReadClipboardShowsNothingForAnImage) {
-    FakeEngine engine;
-    test::ScriptedMessages messages;
-    CReadClipboardDlg model(engine, messages);
+// A picture, or a clipboard nobody owns, gives Read Clipboard no text.
+TEST(SpeechDialogs, TheClipboardHasNoTextWhenItHoldsAPictureOrNothing) {
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::red);
     QGuiApplication::clipboard()->setImage(image);
-    ReadClipboardWidget dialog(model);
-    EXPECT_TRUE(dialog.textEdit()->toPlainText().isEmpty());
+    QtClipboard clipboard;
+    EXPECT_EQ(clipboard.text(), "");
+    QGuiApplication::clipboard()->clear();
+    EXPECT_EQ(clipboard.text(), "");
 }
 
 TEST(SpeechDialogs, SelectModeShowsTheListAndStaysOpenOnASpeedOutOfRange) {
@@ -92,6 +94,49 @@ TEST(SpeechDialogs, SelectModeShowsTheListAndStaysOpenOnASpeedOutOfRange) {
     dialog.okButton()->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(model.m_speed, 200);
+}
+
+// An engine whose voices arrive while the dialog is open.
+class ListingEngine : public NoSpeechEngine {
+   public:
+    std::vector<SpeechMode> known;
+    bool done = false;
+    std::function<void()> listener;
+    SpeechResult currentMode(SpeechMode& m) const override {
+        m = known.front();
+        return SpeechResult::Ok;
+    }
+    std::vector<SpeechMode> modes() override { return known; }
+    bool allModesListed() const override { return done; }
+    void setModesListener(std::function<void()> l) override { listener = std::move(l); }
+};
+
+SpeechMode voice(const std::string& engine, const std::string& lang, const std::string& name) {
+    return {engine + "/" + lang + "/" + name, name + ", " + lang, engine, engine, name, lang, {}};
+}
+
+TEST(SpeechDialogs, SelectModeFillsInWhileVoicesAreListedAndKeepsThePick) {
+    ListingEngine engine;
+    engine.known = {voice("speechd", "en_US", "English (America)"), voice("flite", "en_US", "slt")};
+    test::ScriptedMessages messages;
+    CSelectModeDlg model(engine, messages);
+    model.onInitDialog();
+    {
+        SelectModeWidget dialog(model, messages);
+        EXPECT_EQ(dialog.modeList()->count(), 2);
+        EXPECT_EQ(dialog.modeList()->currentRow(), 0);  // the voice in use
+        EXPECT_FALSE(dialog.listingLabel()->isHidden());
+        keepPicture(dialog, "select_mode_listing");
+        ASSERT_TRUE(engine.listener);
+        dialog.modeList()->setCurrentRow(1);
+        engine.known.push_back(voice("speechd", "de_DE", "German"));
+        engine.done = true;
+        engine.listener();
+        EXPECT_EQ(dialog.modeList()->count(), 3);
+        EXPECT_EQ(dialog.modeList()->currentItem()->text(), QStringLiteral("slt, en_US (flite)"));
+        EXPECT_TRUE(dialog.listingLabel()->isHidden());
+    }
+    EXPECT_FALSE(engine.listener);  // a closed dialog is told nothing more
 }
 
 }  // namespace

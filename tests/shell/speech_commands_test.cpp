@@ -7,6 +7,7 @@
 #include "core/memory_profile.h"
 #include "shell/app.h"
 #include "shell_fakes.h"
+#include "speech/speech_dialogs.h"
 
 namespace vor {
 namespace {
@@ -29,8 +30,20 @@ class FakeEngine : public NoSpeechEngine {
     }
 };
 
+// Keeps the text each Read Clipboard dialog opened with.
+class ClipboardDialogs : public DialogPort {
+   public:
+    std::vector<std::string> opened;
+    bool run(DialogModel& model) override {
+        if (auto* read = dynamic_cast<CReadClipboardDlg*>(&model)) opened.push_back(read->m_text);
+        return false;
+    }
+    std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
+};
+
 struct SpeechCommandsTest : ::testing::Test {
     MemoryForm form;
+    ClipboardDialogs dialogs;
     test::Answers answers;
     MemoryProfile profile;
     test::RecordingLauncher launcher;
@@ -39,7 +52,7 @@ struct SpeechCommandsTest : ::testing::Test {
 
     void SetUp() override {
         app = std::make_unique<CVORApp>(
-            AppPorts{form, answers, profile, nullptr, nullptr, &launcher, "/nonexistent"});
+            AppPorts{form, answers, profile, nullptr, &dialogs, &launcher, "/nonexistent"});
         ASSERT_TRUE(app->initInstance());
         auto owned = std::make_unique<FakeEngine>();
         engine = owned.get();
@@ -161,6 +174,22 @@ TEST_F(SpeechCommandsTest, ImmediateReadIsSilentDuringReplaysAndMacros) {
     EXPECT_EQ(engine->calls.size(), 1u);
     keyLine();
     EXPECT_EQ(engine->calls.size(), 2u);
+}
+
+// A clipboard that nobody owns, or that holds a picture, has no text: the
+// command says so instead of opening an empty dialog.
+TEST_F(SpeechCommandsTest, ReadClipboardOpensWithItsTextOrSaysThereIsNone) {
+    for (const char* blank : {"", " \r\n\t"}) {
+        app->memoryClipboard().setText(blank);
+        app->runCommand(cmd::ReadClipboard);
+    }
+    EXPECT_EQ(answers.shown, (std::vector<std::string>(2, "The clipboard holds no text to read.")));
+    EXPECT_TRUE(dialogs.opened.empty());
+    EXPECT_TRUE(engine->calls.empty());
+    app->memoryClipboard().setText("12 plus 5\n");
+    app->runCommand(cmd::ReadClipboard);
+    EXPECT_EQ(dialogs.opened, (std::vector<std::string>{"12 plus 5\n"}));
+    EXPECT_EQ(answers.shown.size(), 2u);
 }
 
 TEST_F(SpeechCommandsTest, DownloadExplainsWhereVoicesComeFromAndOpensTheHelpOnOk) {
