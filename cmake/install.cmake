@@ -24,6 +24,36 @@ install(FILES ${VORLEX_RESOURCES}/vorlex.svg
 install(DIRECTORY ${VORLEX_RESOURCES}/help/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/vorlex/help)
 
+# The manual page carries the project's version; its text is kept in step
+# with `vorlex --help` by the test doc.man_page_lists_every_option.
+set(VORLEX_PACKAGING ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
+configure_file(${VORLEX_PACKAGING}/vorlex.1.in ${CMAKE_CURRENT_BINARY_DIR}/vorlex.1 @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/vorlex.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Software centres find the program through its AppStream component, named
+# after its id.
+install(FILES ${VORLEX_PACKAGING}/io.github.vorlex.vorlex.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Menus and docks that cannot draw SVG pick the PNG of their size. They are
+# rendered from the one drawing when rsvg-convert (librsvg2-bin) is there;
+# scripts/package.sh insists on them.
+find_program(VORLEX_RSVG_CONVERT rsvg-convert)
+if(VORLEX_RSVG_CONVERT)
+  set(VORLEX_PNG_ICONS)
+  foreach(size 16 32 48 64 128 256)
+    set(png ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}/vorlex.png)
+    add_custom_command(OUTPUT ${png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}
+      COMMAND ${VORLEX_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${VORLEX_RESOURCES}/vorlex.svg
+      DEPENDS ${VORLEX_RESOURCES}/vorlex.svg
+      COMMENT "Rendering the ${size}x${size} icon"
+      VERBATIM)
+    list(APPEND VORLEX_PNG_ICONS ${png})
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+  add_custom_target(vorlex_icons ALL DEPENDS ${VORLEX_PNG_ICONS})
+endif()
+
 # The desktop's caches (MIME database, desktop file index, icon cache) are
 # refreshed by the package manager's triggers or by hand after installing to
 # a private prefix:

@@ -1,0 +1,38 @@
+# The manual page and `vorlex --help` name the same options: every option the
+# usage prints is documented, and the page documents none that is gone.
+cmake_minimum_required(VERSION 3.25)
+execute_process(COMMAND ${VORLEX} --help OUTPUT_VARIABLE usage RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "vorlex --help exited with ${status}")
+endif()
+file(READ ${MAN_PAGE} page)
+# roff writes a hyphen that must stay a hyphen as \-.
+string(REPLACE "\\-" "-" page "${page}")
+
+function(options_in text out)
+  string(REGEX MATCHALL "--[a-z][a-z-]*[a-z]" found "${text}")
+  list(REMOVE_DUPLICATES found)
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+options_in("${usage}" usage_options)
+options_in("${page}" page_options)
+if(NOT usage_options)
+  message(FATAL_ERROR "no options found in vorlex --help:\n${usage}")
+endif()
+
+set(missing)
+foreach(opt IN LISTS usage_options)
+  if(NOT opt IN_LIST page_options)
+    list(APPEND missing ${opt})
+  endif()
+endforeach()
+set(stale)
+foreach(opt IN LISTS page_options)
+  if(NOT opt IN_LIST usage_options)
+    list(APPEND stale ${opt})
+  endif()
+endforeach()
+if(missing OR stale)
+  message(FATAL_ERROR "${MAN_PAGE}: options of vorlex --help missing: [${missing}]; "
+                      "options no longer in vorlex --help: [${stale}]")
+endif()
