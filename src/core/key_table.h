@@ -8,14 +8,17 @@
 namespace vor {
 
 // One key of the on-screen keypad: its command id, caption (with its
-// mnemonic), the label macros and batch mode call it by, and its place on
-// the form in dialog units. The keypad, the macro labels and the batch key
-// names are all read from this one table.
+// mnemonic), the label macros and batch mode call it by, its place on the
+// form in dialog units, and the spoken name a screen reader announces (a
+// caption like "M-=" or "->" says nothing read aloud). The keypad, the macro
+// labels, the batch key names and the accessible names are all read from
+// this one table.
 struct KeyDesc {
     int id;
     const char* caption;
     const char* label;  // "" for keys macros cannot hold
     int x, y, w, h;
+    const char* name;  // what the key does, in words: "Memory Plus Equals"
 };
 
 std::span<const KeyDesc> keypad();

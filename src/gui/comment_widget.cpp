@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/accessible_names.h"
+
 namespace vor {
 namespace {
 
@@ -53,7 +55,10 @@ CommentWidget::CommentWidget(CCommentDlg& model, MessagePort& messages, QWidget*
     // textEdited, not textChanged: only what the user types completes, never
     // the completion itself or a pick from the list.
     connect(m_box->lineEdit(), &QLineEdit::textEdited, this, &CommentWidget::textEdited);
-    label->setBuddy(m_box);
+    labelField(label, m_box);
+    // The edit field inside the box is a control of its own to a screen
+    // reader.
+    m_box->lineEdit()->setAccessibleName(m_box->accessibleName());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     m_ok = buttons->button(QDialogButtonBox::Ok);

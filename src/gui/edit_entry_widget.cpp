@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/accessible_names.h"
 #include "gui/length_limit.h"
 
 namespace vor {
@@ -32,7 +33,7 @@ EditEntryWidget::EditEntryWidget(CEditEntryDlg& model, MessagePort& messages,
     m_value->setObjectName(QStringLiteral("valueEdit"));
     limitCharacters(m_value, CEditEntryDlg::kMaxValue);
     m_value->setMinimumWidth(24 * charWidth);
-    valueLabel->setBuddy(m_value);
+    labelField(valueLabel, m_value);
 
     m_percent = new QCheckBox(QStringLiteral("Check Here if Numeric Value is a Percentage."), this);
     m_percent->setObjectName(QStringLiteral("percentCheck"));
@@ -44,7 +45,7 @@ EditEntryWidget::EditEntryWidget(CEditEntryDlg& model, MessagePort& messages,
     limitCharacters(m_comment, CEditEntryDlg::kMaxComment);
     // Room for a comment of the full length without scrolling.
     m_comment->setMinimumWidth((CEditEntryDlg::kMaxComment + 2) * charWidth);
-    commentLabel->setBuddy(m_comment);
+    labelField(commentLabel, m_comment);
 
     auto* keyLabel = new QLabel(QStringLiteral("Function Button:"), this);
     m_keys = new QListWidget(this);
@@ -54,7 +55,7 @@ EditEntryWidget::EditEntryWidget(CEditEntryDlg& model, MessagePort& messages,
     if (model.m_keySelection >= 0 && model.m_keySelection < m_keys->count())
         m_keys->setCurrentRow(model.m_keySelection);
     m_keys->setFixedWidth(12 * charWidth + 2 * m_keys->frameWidth());
-    keyLabel->setBuddy(m_keys);
+    labelField(keyLabel, m_keys);
     // T, ST, MT, MST, MUD and C lines keep their key: nothing to choose.
     keyLabel->setEnabled(m_keys->count() > 0);
     m_keys->setEnabled(m_keys->count() > 0);

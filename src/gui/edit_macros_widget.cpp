@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "gui/accessible_names.h"
 #include "gui/enter_value_widget.h"
 #include "gui/length_limit.h"
 
@@ -162,7 +163,9 @@ void EditMacrosWidget::buildControls() {
         m_template.append({w, QRect(x, y, width, height)});
     };
     auto label = [&](const char* text, int x, int y, int width, int height) {
-        place(new QLabel(QLatin1String(text), this), x, y, width, height);
+        auto* l = new QLabel(QLatin1String(text), this);
+        place(l, x, y, width, height);
+        return l;
     };
     auto command = [&](int id, const char* text, const char* name, int x, int y) {
         auto* b = new QPushButton(QLatin1String(text), this);
@@ -173,23 +176,27 @@ void EditMacrosWidget::buildControls() {
         return b;
     };
 
-    label("Macro Listing:", 15, 1, 66, 8);
+    QLabel* listingLabel = label("Macro Listing:", 15, 1, 66, 8);
     m_listing = new DragListBox(this);
+    labelField(listingLabel, m_listing);
     m_listing->setObjectName(QStringLiteral("macroListing"));
     m_listing->setSelectionMode(QAbstractItemView::SingleSelection);
     m_listing->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     place(m_listing, 15, 10, 66, 134);
 
-    label("Available Buttons:", 137, 1, 66, 8);
+    QLabel* buttonsLabel = label("Available Buttons:", 137, 1, 66, 8);
     m_buttons = newList(this, "availableButtons");
+    labelField(buttonsLabel, m_buttons);
     for (const CMacroListingEntry& b : CEditMacrosDlg::availableButtons())
         m_buttons->addItem(qs(b.m_label));
     place(m_buttons, 137, 10, 66, 133);
 
-    label("Active Macro:", 211, 1, 60, 8);
+    QLabel* activeLabel = label("Active Macro:", 211, 1, 60, 8);
     m_active = newList(this, "activeMacro");
-    label("Target Macro:", 211, 94, 60, 8);
+    labelField(activeLabel, m_active);
+    QLabel* targetLabel = label("Target Macro:", 211, 94, 60, 8);
     m_target = newList(this, "targetMacro");
+    labelField(targetLabel, m_target);
     for (int k = 0; k < kMacroCount; ++k) {
         m_active->addItem(QStringLiteral("Macro%1").arg(k));
         m_target->addItem(QStringLiteral("Macro%1").arg(k));
@@ -204,12 +211,14 @@ void EditMacrosWidget::buildControls() {
     command(ClearButton, "<-Clear", "clearButton", 83, 113);
     command(CopyButton, "Copy Macro", "copyButton", 209, 65);
 
-    label("Prompt:", 6, 154, 31, 8);
+    QLabel* promptLabel = label("Prompt:", 6, 154, 31, 8);
     m_prompt = new QLineEdit(this);
+    labelField(promptLabel, m_prompt);
     m_prompt->setObjectName(QStringLiteral("promptEdit"));
     place(m_prompt, 39, 151, 220, 14);
-    label("Default\nValue:", 6, 167, 31, 16);
+    QLabel* defaultLabel = label("Default\nValue:", 6, 167, 31, 16);
     m_default = new QLineEdit(this);
+    labelField(defaultLabel, m_default);
     m_default->setObjectName(QStringLiteral("defaultEdit"));
     place(m_default, 39, 168, 220, 14);
     for (QLineEdit* edit : {m_prompt, m_default}) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTextDocument>
 
+#include "gui/accessible_names.h"
 #include "gui/length_limit.h"
 
 namespace vor {
@@ -30,6 +31,7 @@ EnterValueWidget::EnterValueWidget(CEnterValueDlg& model, MessagePort& messages,
     // prompt taller than the box scrolls.
     m_promptBox = new QPlainTextEdit(QString::fromStdString(model.shownPrompt()), this);
     m_promptBox->setObjectName(QStringLiteral("promptBox"));
+    labelField(heading, m_promptBox);
     m_promptBox->setReadOnly(true);
     m_promptBox->setTextInteractionFlags(Qt::NoTextInteraction);
     m_promptBox->setFocusPolicy(Qt::NoFocus);
@@ -44,7 +46,7 @@ EnterValueWidget::EnterValueWidget(CEnterValueDlg& model, MessagePort& messages,
     m_value = new QLineEdit(QString::fromStdString(model.m_valueText), this);
     m_value->setObjectName(QStringLiteral("valueEdit"));
     limitCharacters(m_value, CEnterValueDlg::kMaxValue);
-    valueLabel->setBuddy(m_value);
+    labelField(valueLabel, m_value);
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setDefault(true);

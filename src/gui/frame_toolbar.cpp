@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QToolBar>
+#include <QWidget>
 
 #include "core/command_ids.h"
+#include "gui/accessible_names.h"
 #include "gui/frame_menus.h"
 #include "gui/toolbar_icons.h"
 #include "shell/command_strings.h"
@@ -37,6 +39,18 @@ constexpr int kToolBar[] = {
     cmd::AppAbout,
 };
 
+// An icon-only button is read by its action's text, which carries the
+// menu's mnemonic and, after a tab, the shortcut ("&New\tCtrl+N"): the
+// words become the name and the shortcut the description, as on the keys.
+void nameToolButton(QWidget* button, const QAction* action) {
+    const QString text = action->text();
+    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    button->setAccessibleName(spokenLabel(tab < 0 ? text : text.left(tab)));
+    const QString shortcut = tab < 0 ? QString() : text.mid(tab + 1).trimmed();
+    button->setAccessibleDescription(shortcut.isEmpty() ? action->toolTip()
+                                                        : QStringLiteral("Shortcut: ") + shortcut);
+}
+
 }  // namespace
 
 void FrameMenus::buildToolBar() {
@@ -61,6 +75,12 @@ void FrameMenus::buildToolBar() {
         a->setIcon(toolbarIcon(id));
         a->setIconVisibleInMenu(false);  // menus stay text only, as they always were
         m_toolBar->addAction(a);
+        if (QWidget* button = m_toolBar->widgetForAction(a)) {
+            nameToolButton(button, a);
+            // Menu refreshes rewrite captions ("Undo Last Line"...).
+            QObject::connect(a, &QAction::changed, button,
+                             [button, a] { nameToolButton(button, a); });
+        }
     }
     m_window.addToolBar(Qt::TopToolBarArea, m_toolBar);
 }

@@ -1,6 +1,8 @@
 #include "shell/keyboard_table.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 #include "core/command_ids.h"
 
@@ -254,6 +256,49 @@ std::string shortcutText(int commandId) {
         if (first == nullptr) first = &b;
     }
     return first ? bindingText(*first) : std::string();
+}
+
+namespace {
+
+// A row as a person would name its key: the typed character for character
+// rows, the keypad keys told apart from their main-keyboard twins.
+std::string spokenBinding(const KeyBinding& b) {
+    if (b.kind == BindingKind::Char) {
+        // Only Shift+Enter types a carriage return the key rows let through.
+        if (b.key == '\r') return "Shift+Enter";
+        return std::string(1, static_cast<char>(b.key));
+    }
+    switch (b.key) {
+        case VK_ADD: return "Keypad +";
+        case VK_SUBTRACT: return "Keypad -";
+        case VK_DECIMAL: return (b.modifiers & ModCtrl) ? "Ctrl+Keypad ." : "Keypad .";
+        default: return bindingText(b);
+    }
+}
+
+}  // namespace
+
+std::string keyShortcutsText(int keyId, bool remapKeypad) {
+    std::vector<std::string> keys;
+    for (const KeyBinding& b : kTable) {
+        const auto press = resolveKeyboardCommand(b.commandId, remapKeypad);
+        if (b.commandId != keyId && !(press && press->pressKeyId == keyId)) continue;
+        // The rows shadowed by an earlier identical one can never be pressed.
+        if (matchKeystroke({b.kind == BindingKind::Key ? b.key : VK_NONE, b.modifiers,
+                            b.kind == BindingKind::Char
+                                ? std::optional<char32_t>(static_cast<char32_t>(b.key))
+                                : std::nullopt}) != b.commandId)
+            continue;
+        std::string text = spokenBinding(b);
+        if (std::find(keys.begin(), keys.end(), text) == keys.end()) keys.push_back(text);
+    }
+    if (keys.empty()) return {};
+    std::string text = keys.size() == 1 ? "Shortcut: " : "Shortcuts: ";
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (i > 0) text += i + 1 == keys.size() ? " or " : ", ";
+        text += keys[i];
+    }
+    return text;
 }
 
 }  // namespace vor

@@ -152,6 +152,12 @@ std::optional<int> matchHelpKey(const Keystroke& keystroke);
 // command; empty when no key sends it.
 std::string shortcutText(int commandId);
 
+// The keys that press on-screen key `keyId` (or run control `keyId`), in
+// table order, for a screen reader to say after the key's name:
+// "Shortcut: V", "Shortcuts: T, Shift+Enter or Enter". Empty when no key
+// reaches it. `remapKeypad` as in resolveKeyboardCommand.
+std::string keyShortcutsText(int keyId, bool remapKeypad);
+
 // What a keyboard-only command does: show `pressKeyId` pressed for the
 // press feedback, then run the handler of `handlerId` `repeat` times.
 struct KeyPress {

@@ -149,5 +149,27 @@ TEST(KeyboardTable, OnlyTheKnownDuplicatesAreShadowed) {
     EXPECT_EQ(shadowed, (std::set<std::size_t>{30, 53}));
 }
 
+// What a screen reader says after a key's name: every key that presses it,
+// the remapped keypad followed, shadowed rows left out.
+TEST(KeyboardTable, ShortcutTextsNameTheKeysThatPressAKey) {
+    struct Case {
+        int keyId;
+        bool remap;
+        const char* text;
+    } const cases[] = {
+        {1025, false, "Shortcuts: T, Enter or Shift+Enter"},  // Total
+        {1025, true, "Shortcuts: T, Keypad - or Shift+Enter"},
+        {1016, true, "Shortcuts: + or Enter"},   // Plus
+        {1028, false, "Shortcut: Del"},          // Del: its second row never matches
+        {1027, false, "Shortcuts: #, ; or F9"},  // Pound
+        {1012, false, "Shortcuts: M or F11"},    // Memory Recall, through the hidden key
+        {1019, false, "Shortcuts: , or ."},      // decimal point
+        {1144, false, "Shortcut: Ctrl+Keypad ."},
+        {1023, false, ""},  // 00 has no key of its own
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(keyShortcutsText(c.keyId, c.remap), c.text) << c.keyId << " remap " << c.remap;
+}
+
 }  // namespace
 }  // namespace vor
