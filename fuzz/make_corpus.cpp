@@ -1,10 +1,13 @@
-// Writes the seed corpus of the .vor reader fuzzer: small files with every
-// kind of tape line, both text forms, both LED forms, an old version and an
-// old Windows-1252 comment. Run it with the corpus folder as its argument.
+// Writes the seed corpus of the file reader fuzzers: .vor files with every
+// kind of tape line, both text forms, both LED forms, an old version, an old
+// Windows-1252 comment and a full 1000-line tape; with a second folder, also
+// a .mcr file with all four macros full. The small files are kept in
+// fuzz/corpus; CI writes the large ones beside a copy of it before each run.
 #include <cstdio>
 #include <fstream>
 #include <string>
 
+#include "core/command_ids.h"
 #include "core/number_text.h"
 #include "core/vor_doc.h"
 #include "document/vor_file.h"
@@ -38,15 +41,47 @@ bool save(const std::string& folder, const char* name, const std::string& bytes)
     return static_cast<bool>(out);
 }
 
+// A tape as long as a tape gets: a month of receipts, grouped in tens
+// under subtotals, every line with its comment (about 100 KB).
+std::string fullTape() {
+    vor::CVORDoc doc;
+    doc.startNewTape(2, 12, false);
+    double total = 0;
+    int items = 0;
+    for (int i = 0; doc.m_lineCount < vor::kMaxLines; ++i) {
+        if (i % 11 == 10) {
+            const std::string count = std::to_string(items);
+            add(doc, total, "Sub", vor::cmd::SubTotal, false,
+                " ;" + count + " Items (" + count + " Pos, 0 Neg)");
+            continue;
+        }
+        const double value = 3.25 + (i * 37 % 1000) / 4.0;
+        total += value;
+        ++items;
+        add(doc, value, "+  ", vor::cmd::Plus, true,
+            " ;receipt " + std::to_string(1000 + i) + " office supplies, paid cash");
+    }
+    doc.m_total = total;
+    doc.m_itemCount = items;
+    doc.m_newEntry = true;
+    return vor::writeVorFile(doc);
+}
+
 }  // namespace
 
+// make_macro_seed.cpp: the macro file's header cannot share a file with the
+// tape's (both name their version limit alike).
+std::string fullMacroFile();
+
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s CORPUS_FOLDER\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s VOR_CORPUS_FOLDER [MCR_CORPUS_FOLDER]\n", argv[0]);
         return 2;
     }
     const std::string dir = argv[1];
     bool ok = true;
+    ok &= save(dir, "full_tape.vor", fullTape());
+    if (argc == 3) ok &= save(argv[2], "full_macros.mcr", fullMacroFile());
 
     vor::CVORDoc empty;
     empty.startNewTape(2, 12, false);

@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   locales poppler-utils
   speech-dispatcher speech-dispatcher-espeak-ng
+  xdg-utils shared-mime-info libglib2.0-bin
 )
 
 missing=()

@@ -96,7 +96,7 @@ void KeypadForm::applyMiddleKeys(bool shown) {
         tape.setTop(bottomEdge(m_mainLed->geometry()) + kTapeGap);
     }
     m_tape->setGeometry(tape);
-    fitBottoms(height());
+    fitToSize(size());
 }
 
 void KeypadForm::applyLedArrangement(bool swapped) {
@@ -114,20 +114,31 @@ void KeypadForm::applyLedArrangement(bool swapped) {
     }
 }
 
-void KeypadForm::fitBottoms(int formHeight) {
-    // Only the tape box and the enclosing frame follow the height; every
-    // width, and the keypad, stays where it is.
+void KeypadForm::fitToSize(QSize formSize) {
+    // Only the tape box and the enclosing frame follow the window: down to
+    // the fixed bottom margins, and across with the right margins they have
+    // in the template, so a wider window gives the tape's comments room
+    // instead of an empty strip. The keypad stays where it is.
+    const int templateWidth = templateSize().width();
+    auto rightMargin = [this, templateWidth](int id) {
+        const QRect& d = m_dialogRects[id];
+        const QRect r = fromDialogUnits(d.x(), d.y(), d.width(), d.height());
+        return templateWidth - (r.x() + r.width());
+    };
+    const int width = qMax(formSize.width(), templateWidth);
     QRect tape = m_tape->geometry();
-    tape.setBottom(formHeight - kTapeBottomMargin - 1);
+    tape.setBottom(formSize.height() - kTapeBottomMargin - 1);
+    tape.setRight(width - rightMargin(cmd::TapeBox) - 1);
     m_tape->setGeometry(tape);
     QRect frame = m_frameBox->geometry();
-    frame.setBottom(formHeight - kGroupBottomMargin - 1);
+    frame.setBottom(formSize.height() - kGroupBottomMargin - 1);
+    frame.setRight(width - rightMargin(cmd::GroupBox) - 1);
     m_frameBox->setGeometry(frame);
 }
 
 void KeypadForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    fitBottoms(event->size().height());
+    fitToSize(event->size());
 }
 
 }  // namespace vor

@@ -256,7 +256,7 @@ void FrameMenus::refreshActions(const QList<QAction*>& actions) {
     for (QAction* a : actions) {
         if (a->isSeparator() || !a->data().isValid()) continue;
         const CommandState s = m_hooks.state(a->data().toInt());
-        a->setEnabled(s.handled && s.enabled);
+        a->setEnabled(s.enabled);
         if (a->isCheckable()) a->setChecked(s.checked);
         // A caption that follows the state ("Undo 12.00 +") keeps the key
         // shown after the tab; without one the built caption comes back.
@@ -277,7 +277,7 @@ void FrameMenus::refresh() {
         // Asked of the command table, not of the action: Qt disables a
         // hidden action, which would keep it hidden for good.
         const CommandState st = m_hooks.state(cmd::FileMru1 + i);
-        const bool shown = a != nullptr && st.handled && st.enabled && !st.caption.empty();
+        const bool shown = a != nullptr && st.enabled && !st.caption.empty();
         if (a != nullptr) a->setVisible(shown);
         any = any || shown;
     }

@@ -2,10 +2,13 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -13,7 +16,9 @@
 #include "core/key_table.h"
 #include "core/selector_buttons.h"
 #include "gui/form_fonts.h"
+#include "gui/indicator_buttons.h"
 #include "shell/hint_table.h"
+#include "shell/keyboard_table.h"
 
 namespace vor {
 namespace {
@@ -34,23 +39,41 @@ KeypadForm::KeypadForm(QWidget* parent) : QWidget(parent) {
     placeAll();
 }
 
+int KeypadForm::indicatorSize() const {
+    // The selectors' indicators fit the 8-unit cells they stand in, so they
+    // line up under "F 0 1 2 3 4 5".
+    return qMax(7, fromDialogUnits(0, 0, 8, 8).width() - 5);
+}
+
 void KeypadForm::applyStyle() {
     // The classic look at the classic sizes: group box frames run through
-    // the middle of their captions, and the selectors' indicators fit the
-    // 8-unit cells they stand in, so they line up under "F 0 1 2 3 4 5".
-    const int cell = fromDialogUnits(0, 0, 8, 8).width();
-    const int indicator = qMax(7, cell - 3);
-    setStyleSheet(
-        QStringLiteral(
-            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px;"
-            " margin-top: %1px; }"
-            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-            " left: %2px; padding: 0 1px; }"
-            "QGroupBox#frameBox::title { subcontrol-position: top center; left: 0; }"
-            "QRadioButton::indicator, QCheckBox::indicator { width: %3px; height: %3px; }")
-            .arg(m_unitY / 2)
-            .arg(m_unitX / 2)
-            .arg(indicator));
+    // the middle of their captions. The frame line is drawn halfway between
+    // the window and its text colour, so it shows on a light palette and a
+    // dark one alike.
+    const QColor window = palette().color(QPalette::Window);
+    const QColor text = palette().color(QPalette::WindowText);
+    const QColor line = QColor::fromRgbF(0.55f * window.redF() + 0.45f * text.redF(),
+                                         0.55f * window.greenF() + 0.45f * text.greenF(),
+                                         0.55f * window.blueF() + 0.45f * text.blueF());
+    // Setting the style sheet may itself raise a palette change.
+    if (line == m_frameLine) return;
+    m_frameLine = line;
+    setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid %3; border-radius: 2px;"
+                                 " margin-top: %1px; }"
+                                 "QGroupBox::title { subcontrol-origin: margin;"
+                                 " subcontrol-position: top left; left: %2px; padding: 0 1px; }"
+                                 "QGroupBox#frameBox::title { subcontrol-position: top center;"
+                                 " left: 0; }")
+                      .arg(m_unitY / 2)
+                      .arg(m_unitX / 2)
+                      .arg(line.name()));
+}
+
+void KeypadForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // A new palette (the desktop switched to a dark theme) needs a frame
+    // line of its own.
+    if (event->type() == QEvent::PaletteChange) applyStyle();
 }
 
 QAbstractButton* KeypadForm::button(int id) const {
@@ -79,9 +102,13 @@ int KeypadForm::mnemonicKey(QChar letter) const {
     return 0;
 }
 
-QPushButton* KeypadForm::addKey(int id, const char* caption) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), this);
+QPushButton* KeypadForm::addKey(const KeyDesc& k) {
+    const int id = k.id;
+    auto* b = new QPushButton(QString::fromUtf8(k.caption), this);
     b->setObjectName(QStringLiteral("key%1").arg(id));
+    // Read aloud, "M-=" or "->" means nothing: a screen reader says what the
+    // key does, and its keyboard shortcuts as the description.
+    b->setAccessibleName(QString::fromUtf8(k.name));
     // The window handles mnemonics itself (keypad first, then the menu bar),
     // so the button must not grab Alt+letter as a competing shortcut.
     b->setShortcut(QKeySequence());
@@ -96,11 +123,44 @@ QPushButton* KeypadForm::addKey(int id, const char* caption) {
     return b;
 }
 
+QMenu* KeypadForm::createLedMenu(QLineEdit* led) {
+    // The LED right-aligns its figure with blanks; pasted elsewhere they
+    // would only be in the way.
+    auto* menu = new QMenu(led);
+    QAction* copy = menu->addAction(QStringLiteral("&Copy"), led, [led] {
+        const QString text = led->hasSelectedText() ? led->selectedText() : led->text();
+        QGuiApplication::clipboard()->setText(text.trimmed());
+    });
+    copy->setEnabled(!led->text().trimmed().isEmpty());
+    menu->addAction(QStringLiteral("Select &All"), led, [led] {
+        const QString text = led->text();
+        qsizetype start = 0;
+        while (start < text.size() && text[start].isSpace()) ++start;
+        led->setSelection(static_cast<int>(start), static_cast<int>(text.trimmed().size()));
+    });
+    return menu;
+}
+
 QLabel* KeypadForm::addLabel(int id, const QString& text) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QStringLiteral("label%1").arg(id));
     m_controls.insert(id, label);
     return label;
+}
+
+void KeypadForm::applyShortcutDescriptions(bool remapKeypad) {
+    // Called on every refresh of the keys: only a changed setting rewrites
+    // the texts.
+    if (m_describedRemap == int(remapKeypad)) return;
+    m_describedRemap = int(remapKeypad);
+    for (const KeyDesc& k : keypad()) {
+        if (QPushButton* b = key(k.id))
+            b->setAccessibleDescription(
+                QString::fromStdString(keyShortcutsText(k.id, remapKeypad)));
+    }
+    if (QWidget* check = control(cmd::AutoDecimalCheck))
+        check->setAccessibleDescription(
+            QString::fromStdString(keyShortcutsText(cmd::AutoDecimalCheck, remapKeypad)));
 }
 
 void KeypadForm::buildControls() {
@@ -121,46 +181,62 @@ void KeypadForm::buildControls() {
         auto* led = new QLineEdit(this);
         led->setObjectName(id == cmd::MainLED ? QStringLiteral("mainLed")
                                               : QStringLiteral("memoryLed"));
+        led->setAccessibleName(id == cmd::MainLED ? QStringLiteral("Main display")
+                                                  : QStringLiteral("Memory display"));
         led->setReadOnly(true);
         led->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         led->setFont(ledFont());
         // Displays, not inputs: a click (a right click for their copy menu
         // included) must not move the keyboard away from the tape box or
-        // draw a focus frame around a field nobody can type in.
-        led->setFocusPolicy(Qt::NoFocus);
+        // draw a focus frame around a field nobody can type in. Tab still
+        // stops on them, so a screen reader user can have them read out.
+        led->setFocusPolicy(Qt::TabFocus);
         // A calculator display whatever the desktop theme: pale face, dark
         // figures.
         QPalette face = led->palette();
         face.setColor(QPalette::Base, QColor(0xee, 0xf2, 0xe4));
         face.setColor(QPalette::Text, QColor(0x1a, 0x1a, 0x1a));
         led->setPalette(face);
+        led->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(led, &QLineEdit::customContextMenuRequested, this, [this, led](QPoint at) {
+            QMenu* menu = createLedMenu(led);
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(led->mapToGlobal(at));
+        });
         m_controls.insert(id, led);
         (id == cmd::MainLED ? m_mainLed : m_memoryLed) = led;
     }
 
     for (const KeyDesc& k : keypad())
-        if (k.w > 0) addKey(k.id, k.caption);
+        if (k.w > 0) addKey(k);
 
     addLabel(AutoDecimalLabel, QStringLiteral("A"));
     addLabel(PrecisionLabel, QStringLiteral("F 0 1 2 3 4 5"));
     addLabel(RoundingLabel, QStringLiteral("Up Off Down"));
 
-    auto* autoDecimal = new QCheckBox(this);
+    auto* autoDecimal = new IndicatorCheck(indicatorSize(), this);
     autoDecimal->setObjectName(QStringLiteral("autoDecimal"));
     autoDecimal->setFocusPolicy(Qt::TabFocus);
+    autoDecimal->setAccessibleName(QString::fromUtf8(kAutoDecimalSpoken));
     connect(autoDecimal, &QCheckBox::clicked, this, [this] {
         if (m_onCommand) m_onCommand(cmd::AutoDecimalCheck);
     });
     m_controls.insert(cmd::AutoDecimalCheck, autoDecimal);
 
     // Each selector is one exclusive group so a click moves the check the
-    // usual way; the calculator then confirms or corrects it.
+    // usual way; the calculator then confirms or corrects it. From the
+    // keyboard it is one stop for Tab, its checked button, where the left
+    // and right arrows move the check: the group clicks the button it moves
+    // to, so the command (and its question) is the one a click runs.
     auto addRadios = [this](QButtonGroup*& group, const auto& radios) {
         group = new QButtonGroup(this);
         for (const SelectorButton& s : radios) {
-            auto* r = new QRadioButton(this);
+            auto* r = new IndicatorRadio(indicatorSize(), this);
             r->setObjectName(QStringLiteral("radio%1").arg(s.id));
-            r->setFocusPolicy(Qt::TabFocus);
+            r->setAccessibleName(QString::fromUtf8(s.spoken));
+            r->setFocusPolicy(Qt::NoFocus);
+            connect(r, &QRadioButton::toggled, r,
+                    [r](bool checked) { r->setFocusPolicy(checked ? Qt::TabFocus : Qt::NoFocus); });
             group->addButton(r, s.id);
             m_controls.insert(s.id, r);
         }
@@ -173,6 +249,7 @@ void KeypadForm::buildControls() {
 
     m_tape = new QListWidget(this);
     m_tape->setObjectName(QStringLiteral("tapeBox"));
+    m_tape->setAccessibleName(QStringLiteral("Tape"));
     m_tape->setFont(tapeFont());
     // Every row is one line of the same fixed-pitch font: uniform heights
     // keep a 1000-line replay fast, and the columns the core pads with
@@ -191,6 +268,7 @@ void KeypadForm::buildControls() {
     paper.setColor(QPalette::Text, Qt::black);
     m_tape->setPalette(paper);
     m_controls.insert(cmd::TapeBox, m_tape);
+    applyShortcutDescriptions(false);
 
     // Template rectangles in dialog units.
     m_dialogRects.insert(cmd::GroupBox, {2, 2, 313, 199});

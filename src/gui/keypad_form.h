@@ -10,9 +10,12 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 
 namespace vor {
+
+struct KeyDesc;
 
 // Ids of the form's labels and group boxes, which take no commands.
 namespace formid {
@@ -45,6 +48,11 @@ class KeypadForm : public QWidget {
     QLineEdit* memoryLed() const { return m_memoryLed; }
     QListWidget* tapeBox() const { return m_tape; }
 
+    // The right-click menu of an LED: Copy puts the figure (or the selected
+    // part of it) on the clipboard without the blanks that right-align it;
+    // Select All selects the figure alone. The caller owns the menu.
+    QMenu* createLedMenu(QLineEdit* led);
+
     // Id of the visible key whose caption has `letter` as its mnemonic, 0
     // when none: Alt+letter clicks it before the menu bar sees the letter.
     int mnemonicKey(QChar letter) const;
@@ -55,6 +63,10 @@ class KeypadForm : public QWidget {
     // Dialog units to pixels with the form font, and back.
     QRect fromDialogUnits(int x, int y, int w, int h) const;
     QPointF toDialogUnits(QPointF pixels) const;
+
+    // The keys' accessible descriptions name their keyboard shortcuts,
+    // which the ReMap Keypad setting changes.
+    void applyShortcutDescriptions(bool remapKeypad);
 
     void applyMiddleKeys(bool shown);
     void applyLedArrangement(bool swapped);
@@ -67,15 +79,17 @@ class KeypadForm : public QWidget {
 
    protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
    private:
     void buildControls();
     void applyStyle();
-    QPushButton* addKey(int id, const char* caption);
+    int indicatorSize() const;
+    QPushButton* addKey(const KeyDesc& k);
     QLabel* addLabel(int id, const QString& text);
     void place(int id, int x, int y, int w, int h);
     void placeAll();
-    void fitBottoms(int formHeight);
+    void fitToSize(QSize formSize);
 
     std::function<void(int)> m_onCommand;
     QHash<int, QWidget*> m_controls;
@@ -87,8 +101,10 @@ class KeypadForm : public QWidget {
     QLineEdit* m_memoryLed = nullptr;
     QListWidget* m_tape = nullptr;
     QRect m_tapeReference;
-    int m_unitX = 6;   // average character width of the form font
-    int m_unitY = 13;  // character height of the form font
+    int m_describedRemap = -1;  // the setting the descriptions name, -1 none yet
+    QColor m_frameLine;         // the group boxes' line, as last applied
+    int m_unitX = 6;            // average character width of the form font
+    int m_unitY = 13;           // character height of the form font
 };
 
 }  // namespace vor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QUrl>
 #include <string>
 
 #include "core/ports.h"
@@ -14,6 +15,13 @@ namespace vor {
 class QtLauncher final : public LauncherPort {
    public:
     LaunchResult open(const std::string& target) override;
+
+    // What is handed to the opener for `url`. xdg-open on most desktops
+    // turns a file URL into a path before it picks the program, dropping
+    // "#section"; a local page with a section is therefore opened through
+    // a small page in the user's cache that sends the browser on to it (the
+    // URL itself when that page cannot be written).
+    static QUrl openableUrl(const QUrl& url);
 };
 
 }  // namespace vor

@@ -5,7 +5,6 @@
 #include <QContextMenuEvent>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
@@ -13,6 +12,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 
 #include "core/command_ids.h"
 #include "core/key_table.h"
@@ -56,14 +56,14 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
     if (services.dialogs == nullptr)
         m_ownDialogs = std::make_unique<QtDialogs>(
             this, services.messages ? *services.messages : *m_ownMessages,
-            [this] { m_app->openHelpPage("dialogs.html"); });
+            [this](const std::string& page) { m_app->openHelpPage(page); });
     m_messages = services.messages ? services.messages : m_ownMessages.get();
     m_launcher = services.launcher ? services.launcher : m_ownLauncher.get();
     DialogPort* dialogs = services.dialogs ? services.dialogs : m_ownDialogs.get();
 
     m_form = new KeypadForm(this);
     setCentralWidget(m_form);
-    m_pane = new QLabel(QString::fromLatin1(kIdleText));
+    m_pane = new StatusPane(QString::fromLatin1(kIdleText));
     m_pane->setObjectName(QStringLiteral("statusPane"));
     statusBar()->addWidget(m_pane, 1);
 
@@ -85,14 +85,10 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
         *this, {[this](int id) { m_keyboard->postCommand(id); },
                 [this](int id) { return commandState(id); },
                 [this](const QString& url) { m_app->openWebPage(url.toStdString()); }});
-    m_hints = new StatusHints(*m_form, [this](const QString& text) { m_pane->setText(text); });
+    m_hints = new StatusHints(*m_form, [this](const QString& text) { m_pane->setFullText(text); });
     m_keyboard = new KeyboardDispatcher(
         *this, {[this](int id) { runCommand(id); },
-                [this](int key, bool down) {
-                    // A key whose feature is not built yet is greyed and
-                    // does not go down, whichever way it is reached.
-                    if (commandState(key).handled) m_formPort->setKeyPressed(key, down);
-                },
+                [this](int key, bool down) { m_formPort->setKeyPressed(key, down); },
                 [this] { return view().settings().remapKeypad; },
                 [this](QChar letter) { return m_form->mnemonicKey(letter); }});
     m_form->setCommandHandler([this](int id) { m_keyboard->postCommand(id); });
@@ -125,7 +121,19 @@ CMainFrame::~CMainFrame() {
 }
 
 QString CMainFrame::paneText() const {
-    return m_pane->text();
+    return m_pane->fullText();
+}
+
+bool CMainFrame::event(QEvent* event) {
+    // A menu item's or toolbar button's prompt is cut at a word, like the
+    // pane's hints, rather than in the middle of one.
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        QStatusBar* bar = statusBar();
+        bar->showMessage(elideAtWord(tip, bar->fontMetrics(), m_pane->contentsRect().width()));
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 bool CMainFrame::start() {
@@ -140,19 +148,28 @@ void CMainFrame::registerFrameCommands() {
     commands.addToggle(
         cmd::ViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); },
         [this] { return !statusBar()->isHidden(); });
-    // Send attaches the saved file to a new mail through the desktop's mail
-    // handler; a tape with unsaved changes is saved first.
-    const QString mailer = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
-    if (!mailer.isEmpty())
-        commands.add(cmd::FileSend, [this, mailer] {
-            if ((m_app->pathName().empty() || m_app->isModified()) && !m_app->onFileSave()) return;
-            QProcess::startDetached(
-                mailer, {QStringLiteral("--attach"), QString::fromStdString(m_app->pathName())});
-        });
+    commands.add(cmd::FileSend, [this] { sendByMail(); });
     commands.add(cmd::AppAbout, [this] {
         AboutDialog about(*m_launcher, *m_messages, this);
         about.exec();
     });
+}
+
+void CMainFrame::sendByMail() {
+    // The desktop's mail handler is reached through xdg-email; looked up
+    // each time, so installing it while the window is open is enough.
+    const QString mailer = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
+    if (mailer.isEmpty()) {
+        m_messages->show(kNoMailerText, Buttons::Ok, Icon::Information);
+        return;
+    }
+    // The mail carries the saved file: a tape with unsaved changes is saved
+    // first.
+    if ((m_app->pathName().empty() || m_app->isModified()) && !m_app->onFileSave()) return;
+    if (!QProcess::startDetached(
+            mailer, {QStringLiteral("--attach"), QString::fromStdString(m_app->pathName())}))
+        m_messages->show(mailer.toStdString() + " could not be started.", Buttons::Ok,
+                         Icon::Exclamation);
 }
 
 void CMainFrame::openDocumentFile(const QString& path) {
@@ -194,16 +211,17 @@ void CMainFrame::refreshCommands() {
 }
 
 void CMainFrame::refreshKeys() {
-    // The keypad follows the command table as the menus do: greyed while a
-    // key's feature is not built yet or the key cannot run, and with the
-    // caption its state gives ("M0*" for a macro key that holds keys).
+    // The keypad follows the command table as the menus do: greyed while
+    // the key cannot run, and with the caption its state gives ("M0*" for a
+    // macro key that holds keys).
     for (const KeyDesc& k : keypad()) {
         QPushButton* button = m_form->key(k.id);
         if (button == nullptr) continue;
         const CommandState s = commandState(k.id);
-        button->setEnabled(s.handled && s.enabled);
+        button->setEnabled(s.enabled);
         if (!s.caption.empty()) button->setText(QString::fromStdString(s.caption));
     }
+    m_form->applyShortcutDescriptions(view().settings().remapKeypad);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

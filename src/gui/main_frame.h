@@ -7,8 +7,6 @@
 #include "shell/app.h"
 #include "shell/frame_port.h"
 
-class QLabel;
-
 namespace vor {
 
 class FrameMenus;
@@ -17,6 +15,7 @@ class KeypadForm;
 class QtFormPort;
 class SessionKeeper;
 class StatusHints;
+class StatusPane;
 
 // Message boxes, dialogs and the launcher default to Qt's; tests pass their
 // own.
@@ -32,6 +31,10 @@ struct FrameServices {
 class CMainFrame : public QMainWindow, private FramePort {
     Q_OBJECT
    public:
+    // What File > Send says where no mail program can be reached.
+    static constexpr const char* kNoMailerText =
+        "Send needs xdg-email (the package xdg-utils) to hand the tape to your mail program.";
+
     explicit CMainFrame(ProfilePort& profile, FrameServices services = {},
                         QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -47,17 +50,18 @@ class CMainFrame : public QMainWindow, private FramePort {
     // Start-up: the application's start-up order, then the window shows.
     bool start();
 
-    // Runs a command from any source; false when nothing handles it yet.
+    // Runs a command from any source; false when it cannot run right now.
     bool runCommand(int id) { return m_app->runCommand(id); }
     CommandState commandState(int id) const { return m_app->commandState(id); }
 
    public slots:
     // Where a document named on the command line, dropped on the window or
-    // handed over by a second instance arrives. Until documents can be read
-    // the tape stays as it is and the window only comes forward.
+    // handed over by a second instance arrives: the window comes forward and
+    // opens it as File Open does.
     void openDocumentFile(const QString& path);
 
    protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -78,6 +82,8 @@ class CMainFrame : public QMainWindow, private FramePort {
     void closeWindow() override { close(); }
 
     void registerFrameCommands();
+    // File > Send: the saved tape attached to a new mail.
+    void sendByMail();
     void refreshKeys();
 
     ProfilePort& m_profile;
@@ -87,7 +93,7 @@ class CMainFrame : public QMainWindow, private FramePort {
     std::unique_ptr<FilePort> m_files;
     std::unique_ptr<ClipboardPort> m_clipboard;
     KeypadForm* m_form = nullptr;
-    QLabel* m_pane = nullptr;
+    StatusPane* m_pane = nullptr;
     std::unique_ptr<QtFormPort> m_formPort;
     std::unique_ptr<CVORApp> m_app;
     FrameMenus* m_menus = nullptr;

@@ -1,16 +1,39 @@
 #include "gui/message_box.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
+#include <QStyle>
 
 #include "gui/modal_cursor.h"
 
+// The icons are compiled into the library; a static library's resources
+// must be registered by hand.
+static void registerIconResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(vorlex);
+        return true;
+    }();
+    (void)done;
+}
+
 namespace vor {
+
+QPixmap messageIcon(Icon icon, const QWidget& box) {
+    // Drawn from SVG at the box's device pixel ratio: the style's own
+    // message icons are small bitmaps that blur when the desktop scales.
+    registerIconResources();
+    const QIcon svg(icon == Icon::Information ? QStringLiteral(":/msg-information.svg")
+                                              : QStringLiteral(":/msg-warning.svg"));
+    const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    return svg.pixmap(QSize(size, size), box.devicePixelRatio());
+}
 
 Answer QtMessagePort::show(const std::string& text, Buttons buttons, Icon icon) {
     QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::Warning,
                     QStringLiteral("VOR"), QString::fromStdString(text), QMessageBox::NoButton,
                     m_parent);
+    box.setIconPixmap(messageIcon(icon, box));
     switch (buttons) {
         case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
         case Buttons::YesNo:

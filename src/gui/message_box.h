@@ -2,9 +2,13 @@
 
 #include "core/ports.h"
 
+class QPixmap;
 class QWidget;
 
 namespace vor {
+
+// The message box icon for `icon`, sharp at `box`'s device pixel ratio.
+QPixmap messageIcon(Icon icon, const QWidget& box);
 
 // Message boxes as QMessageBox: caption "VOR", the information or warning
 // icon, and the buttons the caller asks for.

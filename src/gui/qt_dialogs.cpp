@@ -7,6 +7,7 @@
 #include "gui/macro_dialogs.h"
 #include "gui/modal_cursor.h"
 #include "gui/speech_dialogs.h"
+#include "shell/help_topics.h"
 
 namespace vor {
 
@@ -14,12 +15,15 @@ namespace vor {
 // counts as cancelled.
 bool QtDialogs::run(DialogModel& model) {
     const NormalCursorWhileModal cursor;
+    const std::function<void()> help = [this, page = dialogHelpPage(model)] {
+        if (m_openHelp) m_openHelp(page);
+    };
     if (auto* edit = dynamic_cast<CEditEntryDlg*>(&model))
-        return execEditEntryDialog(*edit, m_parent, m_messages, m_help);
+        return execEditEntryDialog(*edit, m_parent, m_messages, help);
     if (auto* comment = dynamic_cast<CCommentDlg*>(&model))
         return execCommentDialog(*comment, m_parent, m_messages);
-    if (const auto answer = execMacroDialog(model, m_parent, m_messages, m_help)) return *answer;
-    if (const auto answer = execSpeechDialog(model, m_parent, m_messages, m_help)) return *answer;
+    if (const auto answer = execMacroDialog(model, m_parent, m_messages, help)) return *answer;
+    if (const auto answer = execSpeechDialog(model, m_parent, m_messages, help)) return *answer;
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "core/ports.h"
 
@@ -11,16 +12,18 @@ namespace vor {
 // Shows dialog models with the widgets made for them, and file dialogs.
 class QtDialogs final : public DialogPort {
    public:
-    // `help` opens the dialogs' help page (the Help buttons).
-    QtDialogs(QWidget* parent, MessagePort& messages, std::function<void()> help)
-        : m_parent(parent), m_messages(messages), m_help(std::move(help)) {}
+    // `openHelp` opens a help page; a dialog's Help button opens the section
+    // about that dialog.
+    QtDialogs(QWidget* parent, MessagePort& messages,
+              std::function<void(const std::string& page)> openHelp)
+        : m_parent(parent), m_messages(messages), m_openHelp(std::move(openHelp)) {}
     bool run(DialogModel& model) override;
     std::optional<std::string> askPath(const PathRequest& request) override;
 
    private:
     QWidget* m_parent;
     MessagePort& m_messages;
-    std::function<void()> m_help;
+    std::function<void(const std::string& page)> m_openHelp;
 };
 
 }  // namespace vor

@@ -8,12 +8,28 @@
 #include <QPushButton>
 
 #include "gui/keypad_form.h"
+#include "gui/status_hints.h"
 
 namespace vor {
 namespace {
 
 QString qt(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// A tape row is padded with blanks into columns for the eye; a screen
+// reader gets the same words without the runs of blanks it would pause on
+// or spell out.
+void setRowText(QListWidgetItem& item, const std::string& row) {
+    const QString text = qt(row);
+    item.setText(text);
+    item.setData(Qt::AccessibleTextRole, text.simplified());
+}
+
+QListWidgetItem* newRow(const std::string& row) {
+    auto* item = new QListWidgetItem;
+    setRowText(*item, row);
+    return item;
 }
 
 }  // namespace
@@ -52,7 +68,7 @@ void QtFormPort::showLeds(const std::string& main, const std::string& memory) {
 }
 
 void QtFormPort::addRow(const std::string& row) {
-    m_form.tapeBox()->addItem(qt(row));
+    m_form.tapeBox()->addItem(newRow(row));
 }
 
 void QtFormPort::insertRow(int index, const std::string& row) {
@@ -61,7 +77,7 @@ void QtFormPort::insertRow(int index, const std::string& row) {
     // An index outside the list appends, as a list box does; Qt would put a
     // negative one at the top.
     if (index < 0 || index > tape->count()) index = tape->count();
-    tape->insertItem(index, qt(row));
+    tape->insertItem(index, newRow(row));
 }
 
 void QtFormPort::deleteRow(int index) {
@@ -76,7 +92,7 @@ void QtFormPort::deleteRow(int index) {
 }
 
 void QtFormPort::replaceRow(int index, const std::string& row) {
-    if (QListWidgetItem* item = m_form.tapeBox()->item(index)) item->setText(qt(row));
+    if (QListWidgetItem* item = m_form.tapeBox()->item(index)) setRowText(*item, row);
 }
 
 void QtFormPort::resetRows() {
@@ -178,12 +194,12 @@ void QtFormPort::setWaitCursor(bool on) {
 }
 
 std::string QtFormPort::statusText() const {
-    return m_pane ? m_pane->text().toStdString() : std::string();
+    return m_pane ? m_pane->fullText().toStdString() : std::string();
 }
 
 void QtFormPort::setStatusText(const std::string& text) {
     if (m_pane == nullptr) return;
-    m_pane->setText(qt(text));
+    m_pane->setFullText(qt(text));
     // A please-wait text is set just before a long command runs without
     // returning to the event loop: paint it now or it is never seen.
     m_pane->repaint();

@@ -2,11 +2,10 @@
 
 #include "core/ports.h"
 
-class QLabel;
-
 namespace vor {
 
 class KeypadForm;
+class StatusPane;
 
 // The calculator's view of the keypad window: LEDs, tape box rows and
 // selection, check marks, key captions and press feedback, and the
@@ -17,7 +16,7 @@ class QtFormPort : public FormPort {
     ~QtFormPort() override;
 
     // The status bar pane that statusText/setStatusText read and write.
-    void setStatusPane(QLabel* pane) { m_pane = pane; }
+    void setStatusPane(StatusPane* pane) { m_pane = pane; }
 
     std::string mainLedText() const override;
     std::string memoryLedText() const override;
@@ -51,7 +50,7 @@ class QtFormPort : public FormPort {
     void flushSelection();
 
     KeypadForm& m_form;
-    QLabel* m_pane = nullptr;
+    StatusPane* m_pane = nullptr;
     bool m_redraw = true;
     // While drawing is off (a replay), the selection is only remembered:
     // selecting a row makes the list lay out every row again, and doing

@@ -1,5 +1,6 @@
 #include "gui/status_hints.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QMouseEvent>
 
@@ -7,6 +8,46 @@
 #include "shell/hint_table.h"
 
 namespace vor {
+
+QString elideAtWord(const QString& text, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(text) <= width) return text;
+    const QString ellipsis(QChar(0x2026));
+    // The longest run of whole words that fits with the ellipsis after it.
+    for (qsizetype end = text.lastIndexOf(QLatin1Char(' ')); end > 0;
+         end = text.lastIndexOf(QLatin1Char(' '), end - 1)) {
+        QString head = text.left(end);
+        while (!head.isEmpty() && !head.back().isLetterOrNumber() &&
+               head.back() != QLatin1Char(')'))
+            head.chop(1);
+        if (!head.isEmpty() && metrics.horizontalAdvance(head + ellipsis) <= width)
+            return head + ellipsis;
+    }
+    return metrics.elidedText(text, Qt::ElideRight, width);
+}
+
+StatusPane::StatusPane(const QString& text, QWidget* parent) : QLabel(parent) {
+    // The layout gives the pane the status bar's room; a long text must not
+    // ask for more.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setMinimumWidth(1);
+    setFullText(text);
+}
+
+void StatusPane::setFullText(const QString& text) {
+    m_full = text;
+    fit();
+}
+
+void StatusPane::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    fit();
+}
+
+void StatusPane::fit() {
+    const QString shown = elideAtWord(m_full, fontMetrics(), contentsRect().width());
+    if (text() != shown) setText(shown);
+    setToolTip(shown == m_full ? QString() : m_full);
+}
 
 StatusHints::StatusHints(KeypadForm& form, std::function<void(const QString&)> show)
     : QObject(&form), m_form(form), m_show(std::move(show)) {

@@ -1,14 +1,40 @@
 #pragma once
 
+#include <QLabel>
 #include <QObject>
 #include <QPoint>
 #include <QString>
 #include <functional>
 #include <optional>
 
+class QFontMetrics;
+
 namespace vor {
 
 class KeypadForm;
+
+// `text` as it fits in `width` pixels: whole, or cut after the last word
+// that fits, with an ellipsis; cut inside the first word only when not even
+// that fits.
+QString elideAtWord(const QString& text, const QFontMetrics& metrics, int width);
+
+// The status bar's pane. A text wider than the pane (the key hints are long
+// sentences) shows cut at a word with an ellipsis, and the whole of it is
+// the pane's tool tip; its width never pushes the window wider.
+class StatusPane : public QLabel {
+    Q_OBJECT
+   public:
+    explicit StatusPane(const QString& text, QWidget* parent = nullptr);
+    void setFullText(const QString& text);
+    QString fullText() const { return m_full; }
+
+   protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+   private:
+    void fit();
+    QString m_full;
+};
 
 // Describes the key under the mouse pointer in the status bar. The hint
 // table's rectangles belong to the classic layout, so a control is looked up

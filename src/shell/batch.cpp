@@ -244,7 +244,7 @@ class BatchRun {
     // Prints exactly what the clipboard would receive, nothing else.
     void exportTape(const std::string& kind) {
         if (kind == "csv") {
-            m_out << buildCsvExport(m_app.doc());
+            m_out << buildCsvExport(m_app.doc(), m_app.view().settings().europeanMode);
             return;
         }
         int id = 0;
@@ -303,10 +303,7 @@ class BatchRun {
     }
 
    private:
-    void command(const std::string& token, int id) {
-        // A command whose feature is not built yet is refused rather than
-        // silently skipped, so a script never runs half its keys.
-        if (!m_app.commandState(id).handled) throw UsageError{notAvailableText(token)};
+    void command(int id) {
         m_keyed = true;
         m_app.runCommand(id);
         m_dialogs.drop();
@@ -326,28 +323,28 @@ class BatchRun {
     }
 
     void key(const std::string& token) {
-        if (const auto id = keyIdForLabel(token)) return command(token, *id);
+        if (const auto id = keyIdForLabel(token)) return command(*id);
         if (isNumberToken(token)) {
-            for (char c : token) command(token, *keyIdForLabel(std::string(1, c)));
+            for (char c : token) command(*keyIdForLabel(std::string(1, c)));
             return;
         }
         if (isMalformedNumber(token)) throw UsageError{"malformed number: " + token};
-        if (token == "RECALC") return command(token, cmd::RecalculateNow);
-        if (token == "AUTODEC") return command(token, cmd::AutoDecimalMode);
-        if (token == "EURO") return command(token, cmd::EuropeanMode);
-        if (const int id = selectorCommand(token)) return command(token, id);
+        if (token == "RECALC") return command(cmd::RecalculateNow);
+        if (token == "AUTODEC") return command(cmd::AutoDecimalMode);
+        if (token == "EURO") return command(cmd::EuropeanMode);
+        if (const int id = selectorCommand(token)) return command(id);
         if (token.rfind("SEL=", 0) == 0) return select(token.substr(4));
-        if (token == "DELBACK") return command(token, cmd::DeleteLines);
-        if (token == "UNDO") return command(token, cmd::UndoLastLine);
-        if (token == "ACS") return command(token, cmd::AutoCommentSubtotal);
-        if (token == "RECORD") return command(token, cmd::MacroStartRecording);
-        if (token == "STOP") return command(token, cmd::MacroStopRecording);
-        if (token == "CLEARMACROS") return command(token, cmd::MacroClearAll);
+        if (token == "DELBACK") return command(cmd::DeleteLines);
+        if (token == "UNDO") return command(cmd::UndoLastLine);
+        if (token == "ACS") return command(cmd::AutoCommentSubtotal);
+        if (token == "RECORD") return command(cmd::MacroStartRecording);
+        if (token == "STOP") return command(cmd::MacroStopRecording);
+        if (token == "CLEARMACROS") return command(cmd::MacroClearAll);
         if (token == "VALUE") return m_dialogs.queueValue(std::nullopt);
         if (token.rfind("VALUE=", 0) == 0) return m_dialogs.queueValue(token.substr(6));
         if (token.rfind("COMMENT=", 0) == 0) {
             m_dialogs.queue({token.substr(8), {}});
-            return command(token, cmd::Pound);
+            return command(cmd::Pound);
         }
         if (token.rfind("EDIT=", 0) == 0) {
             // "EDIT=1,234.5" is a value: the text after the last comma is a
@@ -360,7 +357,7 @@ class BatchRun {
                 value.erase(comma);
             }
             m_dialogs.queue({value, key});
-            return command(token, cmd::EditTapeEntry);
+            return command(cmd::EditTapeEntry);
         }
         throw UsageError{"unknown key: " + token};
     }
@@ -380,6 +377,7 @@ class BatchRun {
 void printBatchUsage(std::ostream& out) {
     out << "usage: vorlex [FILE]          open the window\n"
            "       vorlex --batch [options]\n"
+           "       vorlex --version       print the version\n"
            "  --keys \"K K ...\"   press keys: 0-9 00 . + - X / = % Ttl Sub M+= M-= MST MT MR\n"
            "                     MUD Neg <- C CA ^ # Del V QR Macro0-3 UP DOWN, numbers such\n"
            "                     as 12.5, and RECALC PREC=F|0..5 ROUND=UP|OFF|DOWN AUTODEC EURO\n"
@@ -398,16 +396,26 @@ void printBatchUsage(std::ostream& out) {
            "  --speak-text       print the text Read Tape would speak\n"
            "  --import-macros FILE, --export-macros FILE  read or write a .mcr macro file\n"
            "  --macros           print the four macros\n"
+           "  --version          print the version\n"
            "  --help             print this text\n";
+}
+
+void printVersion(std::ostream& out) {
+    out << "vorlex " << VORLEX_VERSION << '\n';
 }
 
 int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std::ostream& out,
              std::ostream& err, const PdfPrinter& printPdf) {
-    for (const std::string& arg : args)
+    for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
             printBatchUsage(out);
             return 0;
         }
+        if (arg == "--version") {
+            printVersion(out);
+            return 0;
+        }
+    }
     try {
         BatchRun run(userProfile, out, err);
         bool printed = false;
@@ -446,7 +454,7 @@ int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std
             else if (opt == "--speak-text")
                 run.speakText(), printed = true;
             else if (opt == "--print-pdf")
-                throw UsageError{notAvailableText(opt)};
+                throw UsageError{"--print-pdf needs the build with a window"};
             else
                 throw UsageError{"unknown option: " + opt};
         }

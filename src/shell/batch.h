@@ -16,8 +16,8 @@ namespace vor {
 class CVORApp;
 
 // Writes the printout of the application's tape to a PDF file; false with
-// the reason. The window's printing provides it; without it --print-pdf is
-// not available.
+// the reason. The window's printing provides it; a build without a window
+// refuses --print-pdf as a usage error.
 using PdfPrinter = std::function<bool(CVORApp& app, const std::string& path, std::string& error)>;
 
 int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std::ostream& out,
@@ -25,5 +25,7 @@ int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std
 
 // Prints the usage text of batch mode.
 void printBatchUsage(std::ostream& out);
+// Prints "vorlex <version>" and a line end.
+void printVersion(std::ostream& out);
 
 }  // namespace vor

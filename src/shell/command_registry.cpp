@@ -9,7 +9,7 @@ void CommandRegistry::add(int id, Run run, State state) {
 void CommandRegistry::addToggle(int id, Run run, std::function<bool()> checked) {
     add(id, std::move(run), [checked = std::move(checked)] {
         CommandState s;
-        s.handled = s.enabled = true;
+        s.enabled = true;
         s.checked = checked();
         return s;
     });
@@ -28,10 +28,8 @@ bool CommandRegistry::run(int id) const {
 CommandState CommandRegistry::state(int id) const {
     const auto it = m_rows.find(id);
     if (it == m_rows.end()) return {};
-    if (!it->second.state) return {true, true, false, {}};
-    CommandState s = it->second.state();
-    s.handled = true;
-    return s;
+    if (!it->second.state) return {true, false, {}};
+    return it->second.state();
 }
 
 std::vector<int> CommandRegistry::ids() const {
@@ -39,10 +37,6 @@ std::vector<int> CommandRegistry::ids() const {
     ids.reserve(m_rows.size());
     for (const auto& [id, row] : m_rows) ids.push_back(id);
     return ids;
-}
-
-std::string notAvailableText(const std::string& what) {
-    return what + ": not available yet";
 }
 
 }  // namespace vor

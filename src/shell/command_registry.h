@@ -9,7 +9,6 @@ namespace vor {
 
 // How a command shows in menus, on the toolbar and on the keypad.
 struct CommandState {
-    bool handled = false;  // the command has a handler in this build
     bool enabled = false;
     bool checked = false;
     std::string caption;  // empty: the caption the menu or key was built with
@@ -17,9 +16,9 @@ struct CommandState {
 
 // The one table of commands. Each part of the program registers its rows
 // (id, what running it does, how it shows); the window's menus, toolbar,
-// keypad and keyboard, and batch mode all look commands up here. A command
-// without a row is a feature not built yet: greyed in the window, not
-// pressed from the keyboard, refused in batch mode.
+// keypad and keyboard, and batch mode all look commands up here. An id
+// without a row (no command of this program) shows as disabled and does
+// nothing.
 class CommandRegistry {
    public:
     using Run = std::function<void()>;
@@ -44,8 +43,5 @@ class CommandRegistry {
     };
     std::map<int, Row> m_rows;
 };
-
-// The text batch mode and the window give for a command that has no row.
-std::string notAvailableText(const std::string& what);
 
 }  // namespace vor

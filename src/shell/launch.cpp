@@ -65,6 +65,36 @@ std::string fileUrl(const std::string& path, const std::string& fragment) {
     return url;
 }
 
+std::string redirectPage(const std::string& url) {
+    // The address as an attribute value and as a script string: each way
+    // the characters that could end it are escaped.
+    std::string attribute;
+    std::string script;
+    for (const char c : url) {
+        switch (c) {
+            case '&': attribute += "&amp;"; break;
+            case '"': attribute += "&quot;"; break;
+            case '<': attribute += "&lt;"; break;
+            case '>': attribute += "&gt;"; break;
+            default: attribute += c;
+        }
+        switch (c) {
+            case '\\': script += "\\x5c"; break;
+            case '"': script += "\\x22"; break;
+            case '<': script += "\\x3c"; break;
+            default: script += c;
+        }
+    }
+    // The script replaces this page in the history, so Back does not come
+    // here again; the refresh serves a browser without scripts, the link a
+    // browser without either.
+    return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n"
+           "<meta http-equiv=\"refresh\" content=\"0; url=" +
+           attribute + "\">\n<title>Vorlex Help</title></head>\n<body><script>location.replace(\"" +
+           script + "\");</script>\n<p><a href=\"" + attribute +
+           "\">Vorlex Help</a></p>\n</body></html>\n";
+}
+
 bool openHelpPage(LauncherPort& launcher, MessagePort& messages, const std::string& appDir,
                   const std::string& name) {
     // "dialogs.html#macros": the page is looked up without the section.

@@ -35,6 +35,11 @@ std::string findHelpPage(const std::string& appDir, const std::string& name);
 // The file URL of a local path, with an optional section ("#macros").
 std::string fileUrl(const std::string& path, const std::string& fragment = {});
 
+// A page that sends the browser on to `url` at once. Desktop openers that
+// turn a file URL into a path before choosing the program drop the
+// "#section"; opening this page instead lands on the section all the same.
+std::string redirectPage(const std::string& url);
+
 // Opens help page `name`, optionally with a section ("dialogs.html#macros").
 // A page that cannot be found is reported like a missing opener, "Internal
 // error creating process:  Error Number: 2". True when the page was handed

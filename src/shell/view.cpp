@@ -3,6 +3,7 @@
 #include "core/command_ids.h"
 #include "core/key_table.h"
 #include "core/selector_buttons.h"
+#include "shell/help_topics.h"
 #include "shell/settings_store.h"
 
 namespace vor {
@@ -99,10 +100,10 @@ void CVORView::leaveContextHelpMode() {
 }
 
 // Every help request of the form ends here: the message, then the help
-// pages at the calculator's topic (the pages have one topic for all keys).
-void CVORView::winHelp(unsigned, unsigned) {
+// page at the section about the control asked about.
+void CVORView::winHelp(unsigned data, unsigned) {
     m_messages.show("CVORView::WinHelp() called");
-    if (m_handlers.openHelp) m_handlers.openHelp();
+    if (m_handlers.openHelp) m_handlers.openHelp(helpPageForData(data));
 }
 
 bool CVORView::takenByContextHelp(int id) {

@@ -28,10 +28,10 @@ class CVORView : private CalculatorHooks {
 
     void setFrame(FramePort* frame) { m_frame = frame; }
     // What the view hands up to the application: a line made the document
-    // modified; a help request wants the help pages.
+    // modified; a help request wants a help page ("index.html#key-plus").
     struct Handlers {
         std::function<void()> modified;
-        std::function<void()> openHelp;
+        std::function<void(const std::string& page)> openHelp;
         std::function<void()> copyTotal;
         std::function<void(const std::string&)> speakRow;
     };

@@ -43,6 +43,16 @@ TEST_F(FrameTest, MiddleKeysAndResizingMoveOnlyTheTapeBox) {
     EXPECT_EQ(bottomEdge(tape->geometry()), form.height() - 30);
     EXPECT_EQ(bottomEdge(form.control(cmd::GroupBox)->geometry()), form.height() - 25);
     EXPECT_EQ(form.key(cmd::Digit7)->geometry(), seven);
+
+    // Wider, the tape box and its frame widen with the window, keeping
+    // their right margins; the keypad stays.
+    const QRect tall = tape->geometry();
+    const QRect box = form.control(cmd::GroupBox)->geometry();
+    frame->resize(frame->size() + QSize(200, 0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tape->width() == tall.width() + 200; }, 2000));
+    EXPECT_EQ(tape->x(), tall.x());
+    EXPECT_EQ(form.control(cmd::GroupBox)->width(), box.width() + 200);
+    EXPECT_EQ(form.key(cmd::Digit7)->geometry(), seven);
 }
 
 TEST_F(FrameTest, SwappedLedsTradePlacesButTheirHintsStay) {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/command_ids.h"
@@ -105,17 +106,52 @@ TEST_F(FrameTest, MenusShowStateChangedElsewhereAndDisableWhatCannotRun) {
     EXPECT_TRUE(frame->form().button(cmd::AutoDecimalCheck)->isChecked());
     EXPECT_EQ(stored(profileFile(), "Settings/Auto Decimal"), 1);
 
-    // Whatever the window cannot run yet is shown but disabled.
+    // Whatever cannot run right now (an empty tape has no line to edit or
+    // delete) is shown but disabled; the rest is enabled.
     int disabled = 0;
     for (QAction* a : frame->findChildren<QAction*>()) {
-        if (!a->data().isValid() || frame->commandState(a->data().toInt()).handled) continue;
+        if (!a->data().isValid() || !a->isVisible()) continue;
         openMenusOf(a);
-        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
-        ++disabled;
+        const bool enabled = frame->commandState(a->data().toInt()).enabled;
+        EXPECT_EQ(a->isEnabled(), enabled) << a->text().toStdString();
+        disabled += enabled ? 0 : 1;
     }
     EXPECT_GT(disabled, 0);
+    EXPECT_FALSE(action(cmd::EditTapeEntry)->isEnabled());
     EXPECT_TRUE(action(cmd::FileNew)->isEnabled());
     EXPECT_TRUE(action(cmd::RecalculateNow)->isEnabled());
+    EXPECT_TRUE(action(cmd::FileSend)->isEnabled());
+}
+
+// File > Send on a machine with and without xdg-email: the saved tape goes
+// to the mail program, or a message says what is missing.
+TEST_F(FrameTest, SendAttachesTheSavedTapeOrSaysWhatIsMissing) {
+    QTemporaryDir bin;
+    ASSERT_TRUE(bin.isValid());
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit());
+    messages.answer(Answer::Ok);
+    choose(cmd::FileSend);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, CMainFrame::kNoMailerText);
+
+    // A stand-in for xdg-email that writes down its arguments.
+    const QString args = bin.filePath(QStringLiteral("args"));
+    QFile script(bin.filePath(QStringLiteral("xdg-email")));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\" && /bin/mv \"$0.tmp\" " +
+                 args.toLocal8Bit() + "\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const std::string tape = home().toStdString() + "/week.vor";
+    ASSERT_TRUE(frame->app().saveDocument(tape));
+    choose(cmd::FileSend);
+    qputenv("PATH", oldPath);
+    ASSERT_TRUE(QTest::qWaitFor([&args] { return QFile::exists(args); }, 10000));
+    QFile written(args);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().toStdString(), "--attach\n" + tape + "\n");
+    EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(FrameTest, WindowPlacementIsSavedOnCloseAndRestoredWithAlwaysOnTop) {
