@@ -16,6 +16,8 @@
 #include <string>
 #include <system_error>
 
+#include "shell/descriptor.h"
+
 namespace vor {
 namespace {
 
@@ -26,10 +28,6 @@ constexpr std::size_t kMaxStem = 200;
 constexpr const char* kTempSuffix = ".tmp";
 constexpr std::time_t kAbandonedAfter = 60;            // seconds
 constexpr std::time_t kForgottenAfter = 24 * 60 * 60;  // seconds
-
-std::string reason(int err) {
-    return std::system_category().message(err);
-}
 
 std::string folderOf(const std::string& path) {
     const auto slash = path.rfind('/');
@@ -110,28 +108,6 @@ std::string resolvedTarget(const std::string& path) {
     return target;
 }
 
-// Closes the descriptor however the function leaves.
-class Descriptor {
-   public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-    // Closes now and reports the error: on some file systems (NFS) the
-    // last write error only shows here.
-    int close() {
-        const int rc = ::close(m_fd);
-        m_fd = -1;
-        return rc == 0 ? 0 : errno;
-    }
-
-   private:
-    int m_fd;
-};
-
 int writeAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -209,7 +185,7 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes, std:
     if (::stat(target.c_str(), &old) == 0) {
         hadFile = true;
         if (S_ISDIR(old.st_mode)) {
-            error = reason(EISDIR);
+            error = systemReason(EISDIR);
             return false;
         }
         // Renaming over a FIFO or a device would put a plain file in its
@@ -219,7 +195,7 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes, std:
             return false;
         }
     } else if (errno != ENOENT) {
-        error = reason(errno);
+        error = systemReason(errno);
         return false;
     }
 
@@ -237,14 +213,14 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes, std:
         if (raw < 0 && errno != EEXIST) break;
     }
     if (raw < 0) {
-        error = reason(errno);
+        error = systemReason(errno);
         return false;
     }
     int err = fillTemporary(raw, bytes, hadFile ? &old : nullptr);
     if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
     if (err != 0) {
         ::unlink(temp.c_str());
-        error = reason(err);
+        error = systemReason(err);
         return false;
     }
     syncFolderOf(target);
