@@ -49,45 +49,29 @@ void drawFocus(QPainter& p, const QAbstractButton& b, const QRectF& r, bool roun
 
 }  // namespace
 
-IndicatorRadio::IndicatorRadio(int indicator, QWidget* parent)
-    : QRadioButton(parent), m_indicator(indicator) {}
-
-QSize IndicatorRadio::sizeHint() const {
-    return {m_indicator + 3, m_indicator + 3};
-}
-
-void IndicatorRadio::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+void paintIndicator(QPainter& p, const QRadioButton& button, int indicator) {
     p.setRenderHint(QPainter::Antialiasing);
-    const IndicatorColours c = coloursOf(*this);
-    const QRectF r = indicatorRect(*this, m_indicator);
+    const IndicatorColours c = coloursOf(button);
+    const QRectF r = indicatorRect(button, indicator);
     p.setPen(QPen(c.ring, 1));
     p.setBrush(c.face);
     p.drawEllipse(r);
-    if (isChecked()) {
+    if (button.isChecked()) {
         const qreal inset = r.width() * 0.28;
         p.setPen(Qt::NoPen);
         p.setBrush(c.mark);
         p.drawEllipse(r.adjusted(inset, inset, -inset, -inset));
     }
-    drawFocus(p, *this, r, true);
+    drawFocus(p, button, r, true);
 }
 
-IndicatorCheck::IndicatorCheck(int indicator, QWidget* parent)
-    : QCheckBox(parent), m_indicator(indicator) {}
-
-QSize IndicatorCheck::sizeHint() const {
-    return {m_indicator + 3, m_indicator + 3};
-}
-
-void IndicatorCheck::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    const IndicatorColours c = coloursOf(*this);
-    const QRectF r = indicatorRect(*this, m_indicator);
+void paintIndicator(QPainter& p, const QCheckBox& button, int indicator) {
+    const IndicatorColours c = coloursOf(button);
+    const QRectF r = indicatorRect(button, indicator);
     p.setPen(QPen(c.ring, 1));
     p.setBrush(c.face);
     p.drawRect(r);
-    if (isChecked()) {
+    if (button.isChecked()) {
         p.setRenderHint(QPainter::Antialiasing);
         QPainterPath tick;
         tick.moveTo(r.left() + r.width() * 0.2, r.top() + r.height() * 0.52);
@@ -98,7 +82,7 @@ void IndicatorCheck::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawPath(tick);
     }
-    drawFocus(p, *this, r, false);
+    drawFocus(p, button, r, false);
 }
 
 }  // namespace vor

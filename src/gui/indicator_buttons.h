@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QPainter>
 #include <QRadioButton>
 
 namespace vor {
@@ -10,34 +11,30 @@ namespace vor {
 // colours: the ring in the window's text colour, the face in the base
 // colour, the dot and the check in the text colour. A style's indicator at
 // that size, on a dark palette, all but disappears into the window.
-class IndicatorRadio : public QRadioButton {
-    Q_OBJECT
+//
+// No Q_OBJECT: they add no signal or property, so the template needs none.
+void paintIndicator(QPainter& p, const QRadioButton& button, int indicator);
+void paintIndicator(QPainter& p, const QCheckBox& button, int indicator);
+
+template <class Button>
+class Indicator : public Button {
    public:
-    IndicatorRadio(int indicator, QWidget* parent);
-    QSize sizeHint() const override;
+    Indicator(int indicator, QWidget* parent) : Button(parent), m_indicator(indicator) {}
+    QSize sizeHint() const override { return {m_indicator + 3, m_indicator + 3}; }
     QSize minimumSizeHint() const override { return sizeHint(); }
 
    protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        paintIndicator(p, *this, m_indicator);
+    }
+    bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
 
    private:
     int m_indicator;
 };
 
-class IndicatorCheck : public QCheckBox {
-    Q_OBJECT
-   public:
-    IndicatorCheck(int indicator, QWidget* parent);
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override { return sizeHint(); }
-
-   protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-
-   private:
-    int m_indicator;
-};
+using IndicatorRadio = Indicator<QRadioButton>;
+using IndicatorCheck = Indicator<QCheckBox>;
 
 }  // namespace vor
