@@ -5,6 +5,7 @@
 #include "core/command_ids.h"
 #include "core/memory_form.h"
 #include "core/number_text.h"
+#include "core/vector_state.h"
 
 namespace vor {
 namespace {
@@ -261,6 +262,9 @@ void CRecalculator::putOffChanged(std::vector<CReplayStep> before) {
 
 void CRecalculator::run(int editIndex, StepEditor* editor,
                         std::optional<std::vector<CReplayStep>> before) {
+    // A dialog or window built since the last replay may have left the
+    // vector unit in its slow state; a replay is long enough to feel it.
+    clearUpperVectorState();
     const bool wasPending = m_calc.m_recalcPending;
     std::optional<std::vector<CReplayStep>> pendingBefore = std::exchange(m_pendingBefore, {});
     // Only the replay that was waiting for it applies that change.

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "core/vector_state.h"
+
 // One QApplication for all GUI tests. The offscreen platform is the default
 // so the binary also runs where no display exists (test discovery included),
 // and the profile lives in a throwaway folder so no test can touch the
@@ -14,5 +16,6 @@ int main(int argc, char** argv) {
 
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    vor::clearUpperVectorState();  // as the program does
     return RUN_ALL_TESTS();
 }
