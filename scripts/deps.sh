@@ -11,6 +11,7 @@ PACKAGES=(
   locales poppler-utils
   speech-dispatcher speech-dispatcher-espeak-ng
   xdg-utils shared-mime-info libglib2.0-bin
+  qt6-l10n-tools qt6-translations-l10n
 )
 
 missing=()

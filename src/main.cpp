@@ -18,6 +18,7 @@
 #include "gui/single_instance.h"
 #include "gui/startup_probe.h"
 #include "gui/tape_printer.h"
+#include "gui/translation.h"
 #endif
 
 namespace {
@@ -39,6 +40,8 @@ int runWindow(int argc, char** argv, const std::string& file, const QElapsedTime
     // which already ends with " - VOR". The settings file has a fixed path.
     QApplication::setApplicationName(QStringLiteral("vorlex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("vorlex"));
+    // The window speaks the user's language; batch mode never loads one.
+    vor::installTranslations();
 
     // A file opened from the desktop goes to the window already running.
     vor::SingleInstance instance;

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "gui/translation.h"
 #include "shell/launch.h"
 
 namespace vor {
@@ -31,7 +32,7 @@ QIcon programIcon(const QWidget& w) {
 
 AboutDialog::AboutDialog(LauncherPort& launcher, MessagePort& messages, QWidget* parent)
     : QDialog(parent), m_launcher(launcher), m_messages(messages) {
-    setWindowTitle(QStringLiteral("About VOR"));
+    setWindowTitle(Tr::tr("About VOR"));
     setModal(true);
 
     auto* icon = new QLabel(this);
@@ -44,7 +45,7 @@ AboutDialog::AboutDialog(LauncherPort& launcher, MessagePort& messages, QWidget*
     version->setObjectName(QStringLiteral("versionLine"));
     auto* owner = new QLabel(qs(kOwnerNotice), this);
     owner->setObjectName(QStringLiteral("ownerNotice"));
-    auto* blurb = new QLabel(QStringLiteral("A desk adding machine with a live paper tape."), this);
+    auto* blurb = new QLabel(Tr::tr("A desk adding machine with a live paper tape."), this);
     blurb->setWordWrap(true);
     for (QLabel* label : {version, owner, blurb})
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -52,7 +53,7 @@ AboutDialog::AboutDialog(LauncherPort& launcher, MessagePort& messages, QWidget*
     m_webButton = new QPushButton(qs(kWebAddress), this);
     m_webButton->setObjectName(QStringLiteral("webButton"));
     m_webButton->setAutoDefault(false);
-    m_webButton->setToolTip(QStringLiteral("Open the product's web page in your browser"));
+    m_webButton->setToolTip(Tr::tr("Open the product's web page in your browser"));
     connect(m_webButton, &QPushButton::clicked, this, &AboutDialog::openWebPage);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, Qt::Horizontal, this);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "gui/accessible_names.h"
+#include "gui/translation.h"
 
 namespace vor {
 namespace {
@@ -30,11 +31,10 @@ int utf16Index(const QString& text, int characters) {
 
 CommentWidget::CommentWidget(CCommentDlg& model, MessagePort& messages, QWidget* parent)
     : QDialog(parent), m_model(model), m_messages(messages) {
-    setWindowTitle(QStringLiteral("Add a Comment"));
+    setWindowTitle(Tr::tr("Add a Comment"));
     setModal(true);
 
-    auto* label =
-        new QLabel(QStringLiteral("Enter your comment into the box below (45 characters max):"));
+    auto* label = new QLabel(Tr::tr("Enter your comment into the box below (45 characters max):"));
 
     m_box = new QComboBox;
     m_box->setObjectName(QStringLiteral("commentBox"));
@@ -65,7 +65,7 @@ CommentWidget::CommentWidget(CCommentDlg& model, MessagePort& messages, QWidget*
     connect(buttons, &QDialogButtonBox::accepted, this, &CommentWidget::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    m_clearHistory = new QPushButton(QStringLiteral("Clear History"));
+    m_clearHistory = new QPushButton(Tr::tr("Clear History"));
     m_clearHistory->setObjectName(QStringLiteral("clearHistoryButton"));
     m_clearHistory->setAutoDefault(false);
     m_clearHistory->setVisible(m_model.showClearHistory());

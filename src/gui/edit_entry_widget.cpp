@@ -10,6 +10,7 @@
 
 #include "gui/accessible_names.h"
 #include "gui/length_limit.h"
+#include "gui/translation.h"
 
 namespace vor {
 namespace {
@@ -23,23 +24,23 @@ QString qs(const std::string& text) {
 EditEntryWidget::EditEntryWidget(CEditEntryDlg& model, MessagePort& messages,
                                  std::function<void()> help, QWidget* parent)
     : QDialog(parent), m_model(model), m_messages(messages), m_onHelp(std::move(help)) {
-    setWindowTitle(QString::fromLatin1(CEditEntryDlg::kCaption));
+    setWindowTitle(uiText(CEditEntryDlg::kCaption));
     setModal(true);
     const QFontMetrics fm = fontMetrics();
     const int charWidth = fm.averageCharWidth();
 
-    auto* valueLabel = new QLabel(QStringLiteral("Numerical Value (or \"MR\"):"), this);
+    auto* valueLabel = new QLabel(Tr::tr("Numerical Value (or \"MR\"):"), this);
     m_value = new QLineEdit(qs(model.m_valueText), this);
     m_value->setObjectName(QStringLiteral("valueEdit"));
     limitCharacters(m_value, CEditEntryDlg::kMaxValue);
     m_value->setMinimumWidth(24 * charWidth);
     labelField(valueLabel, m_value);
 
-    m_percent = new QCheckBox(QStringLiteral("Check Here if Numeric Value is a Percentage."), this);
+    m_percent = new QCheckBox(Tr::tr("Check Here if Numeric Value is a Percentage."), this);
     m_percent->setObjectName(QStringLiteral("percentCheck"));
     m_percent->setChecked(model.m_isPercent != 0);
 
-    auto* commentLabel = new QLabel(QStringLiteral("Comment for this line:"), this);
+    auto* commentLabel = new QLabel(Tr::tr("Comment for this line:"), this);
     m_comment = new QLineEdit(qs(model.m_comment), this);
     m_comment->setObjectName(QStringLiteral("commentEdit"));
     limitCharacters(m_comment, CEditEntryDlg::kMaxComment);
@@ -47,7 +48,7 @@ EditEntryWidget::EditEntryWidget(CEditEntryDlg& model, MessagePort& messages,
     m_comment->setMinimumWidth((CEditEntryDlg::kMaxComment + 2) * charWidth);
     labelField(commentLabel, m_comment);
 
-    auto* keyLabel = new QLabel(QStringLiteral("Function Button:"), this);
+    auto* keyLabel = new QLabel(Tr::tr("Function Button:"), this);
     m_keys = new QListWidget(this);
     m_keys->setObjectName(QStringLiteral("keyList"));
     m_keys->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -60,13 +61,13 @@ EditEntryWidget::EditEntryWidget(CEditEntryDlg& model, MessagePort& messages,
     keyLabel->setEnabled(m_keys->count() > 0);
     m_keys->setEnabled(m_keys->count() > 0);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(Tr::tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(Tr::tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
-    m_help = new QPushButton(QStringLiteral("Help"), this);
+    m_help = new QPushButton(Tr::tr("Help"), this);
     m_help->setObjectName(QStringLiteral("helpButton"));
     m_help->setAutoDefault(false);
     connect(m_ok, &QPushButton::clicked, this, &EditEntryWidget::accept);

@@ -14,6 +14,7 @@
 #include "gui/accessible_names.h"
 #include "gui/enter_value_widget.h"
 #include "gui/length_limit.h"
+#include "gui/translation.h"
 
 namespace vor {
 
@@ -143,7 +144,7 @@ QListWidget* newList(QWidget* parent, const char* name) {
 EditMacrosWidget::EditMacrosWidget(CEditMacrosDlg& model, std::function<void()> help,
                                    QWidget* parent)
     : QDialog(parent), m_model(model), m_onHelp(std::move(help)) {
-    setWindowTitle(QString::fromLatin1(CEditMacrosDlg::kCaption));
+    setWindowTitle(uiText(CEditMacrosDlg::kCaption));
     setModal(true);
     buildControls();
     placeControls();
@@ -163,12 +164,12 @@ void EditMacrosWidget::buildControls() {
         m_template.append({w, QRect(x, y, width, height)});
     };
     auto label = [&](const char* text, int x, int y, int width, int height) {
-        auto* l = new QLabel(QLatin1String(text), this);
+        auto* l = new QLabel(uiText(text), this);
         place(l, x, y, width, height);
         return l;
     };
     auto command = [&](int id, const char* text, const char* name, int x, int y) {
-        auto* b = new QPushButton(QLatin1String(text), this);
+        auto* b = new QPushButton(uiText(text), this);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
         m_commands.insert(id, b);
@@ -176,7 +177,7 @@ void EditMacrosWidget::buildControls() {
         return b;
     };
 
-    QLabel* listingLabel = label("Macro Listing:", 15, 1, 66, 8);
+    QLabel* listingLabel = label(QT_TRANSLATE_NOOP("vorlex", "Macro Listing:"), 15, 1, 66, 8);
     m_listing = new DragListBox(this);
     labelField(listingLabel, m_listing);
     m_listing->setObjectName(QStringLiteral("macroListing"));
@@ -184,17 +185,17 @@ void EditMacrosWidget::buildControls() {
     m_listing->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     place(m_listing, 15, 10, 66, 134);
 
-    QLabel* buttonsLabel = label("Available Buttons:", 137, 1, 66, 8);
+    QLabel* buttonsLabel = label(QT_TRANSLATE_NOOP("vorlex", "Available Buttons:"), 137, 1, 66, 8);
     m_buttons = newList(this, "availableButtons");
     labelField(buttonsLabel, m_buttons);
     for (const CMacroListingEntry& b : CEditMacrosDlg::availableButtons())
         m_buttons->addItem(qs(b.m_label));
     place(m_buttons, 137, 10, 66, 133);
 
-    QLabel* activeLabel = label("Active Macro:", 211, 1, 60, 8);
+    QLabel* activeLabel = label(QT_TRANSLATE_NOOP("vorlex", "Active Macro:"), 211, 1, 60, 8);
     m_active = newList(this, "activeMacro");
     labelField(activeLabel, m_active);
-    QLabel* targetLabel = label("Target Macro:", 211, 94, 60, 8);
+    QLabel* targetLabel = label(QT_TRANSLATE_NOOP("vorlex", "Target Macro:"), 211, 94, 60, 8);
     m_target = newList(this, "targetMacro");
     labelField(targetLabel, m_target);
     for (int k = 0; k < kMacroCount; ++k) {
@@ -204,19 +205,19 @@ void EditMacrosWidget::buildControls() {
     place(m_active, 211, 10, 48, 40);
     place(m_target, 211, 103, 48, 40);
 
-    command(ReplaceButton, "<-&Replace", "replaceButton", 83, 25);
-    command(DeleteButton, "<-&Delete", "deleteButton", 83, 47);
-    command(InsertButton, "<-&Insert", "insertButton", 83, 69);
-    command(AppendButton, "<-&Append", "appendButton", 83, 91);
-    command(ClearButton, "<-Clear", "clearButton", 83, 113);
-    command(CopyButton, "Copy Macro", "copyButton", 209, 65);
+    command(ReplaceButton, QT_TRANSLATE_NOOP("vorlex", "<-&Replace"), "replaceButton", 83, 25);
+    command(DeleteButton, QT_TRANSLATE_NOOP("vorlex", "<-&Delete"), "deleteButton", 83, 47);
+    command(InsertButton, QT_TRANSLATE_NOOP("vorlex", "<-&Insert"), "insertButton", 83, 69);
+    command(AppendButton, QT_TRANSLATE_NOOP("vorlex", "<-&Append"), "appendButton", 83, 91);
+    command(ClearButton, QT_TRANSLATE_NOOP("vorlex", "<-Clear"), "clearButton", 83, 113);
+    command(CopyButton, QT_TRANSLATE_NOOP("vorlex", "Copy Macro"), "copyButton", 209, 65);
 
-    QLabel* promptLabel = label("Prompt:", 6, 154, 31, 8);
+    QLabel* promptLabel = label(QT_TRANSLATE_NOOP("vorlex", "Prompt:"), 6, 154, 31, 8);
     m_prompt = new QLineEdit(this);
     labelField(promptLabel, m_prompt);
     m_prompt->setObjectName(QStringLiteral("promptEdit"));
     place(m_prompt, 39, 151, 220, 14);
-    QLabel* defaultLabel = label("Default\nValue:", 6, 167, 31, 16);
+    QLabel* defaultLabel = label(QT_TRANSLATE_NOOP("vorlex", "Default\nValue:"), 6, 167, 31, 16);
     m_default = new QLineEdit(this);
     labelField(defaultLabel, m_default);
     m_default->setObjectName(QStringLiteral("defaultEdit"));
@@ -226,15 +227,15 @@ void EditMacrosWidget::buildControls() {
         edit->installEventFilter(this);
     }
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(Tr::tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setDefault(true);
     place(m_ok, 50, 186, 50, 14);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(Tr::tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     m_cancel->setAutoDefault(false);
     place(m_cancel, 118, 186, 50, 14);
-    command(HelpButton, "Help", "helpButton", 186, 186);
+    command(HelpButton, QT_TRANSLATE_NOOP("vorlex", "Help"), "helpButton", 186, 186);
 }
 
 void EditMacrosWidget::placeControls() {

@@ -8,6 +8,7 @@
 
 #include "gui/accessible_names.h"
 #include "gui/length_limit.h"
+#include "gui/translation.h"
 
 namespace vor {
 namespace {
@@ -22,10 +23,10 @@ int mulDiv(int value, int numerator, int denominator) {
 
 EnterValueWidget::EnterValueWidget(CEnterValueDlg& model, MessagePort& messages, QWidget* parent)
     : QDialog(parent), m_model(model), m_messages(messages) {
-    setWindowTitle(QString::fromLatin1(CEnterValueDlg::kCaption));
+    setWindowTitle(uiText(CEnterValueDlg::kCaption));
     setModal(true);
 
-    auto* heading = new QLabel(QString::fromLatin1(CEnterValueDlg::kHeading), this);
+    auto* heading = new QLabel(uiText(CEnterValueDlg::kHeading), this);
     // A read-only text box rather than a label: a long word (a file path, a
     // row of digits) wraps anywhere instead of running out of the box, and a
     // prompt taller than the box scrolls.
@@ -42,15 +43,15 @@ EnterValueWidget::EnterValueWidget(CEnterValueDlg& model, MessagePort& messages,
     QPalette staticText = m_promptBox->palette();
     staticText.setColor(QPalette::Base, staticText.color(QPalette::Window));
     m_promptBox->setPalette(staticText);
-    auto* valueLabel = new QLabel(QString::fromLatin1(CEnterValueDlg::kValueLabel), this);
+    auto* valueLabel = new QLabel(uiText(CEnterValueDlg::kValueLabel), this);
     m_value = new QLineEdit(QString::fromStdString(model.m_valueText), this);
     m_value->setObjectName(QStringLiteral("valueEdit"));
     limitCharacters(m_value, CEnterValueDlg::kMaxValue);
     labelField(valueLabel, m_value);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(Tr::tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(Tr::tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     m_cancel->setAutoDefault(false);
     connect(m_ok, &QPushButton::clicked, this, &EnterValueWidget::accept);

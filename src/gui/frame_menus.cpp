@@ -7,6 +7,7 @@
 
 #include "core/command_ids.h"
 #include "gui/about_dialog.h"
+#include "gui/translation.h"
 #include "shell/command_strings.h"
 #include "shell/keyboard_table.h"
 #include "shell/settings_store.h"
@@ -31,106 +32,108 @@ struct Menu {
 // The menu bar, top to bottom. The key shown beside an item is the keyboard
 // table's key for its command, so the two never disagree.
 const Menu kMenuBar[] = {
-    {"&File",
-     {{cmd::FileNew, "&New"},
-      {cmd::FileOpen, "&Open..."},
-      {cmd::FileSave, "&Save"},
-      {cmd::FileSaveAs, "Save &As..."},
+    {QT_TRANSLATE_NOOP("vorlex", "&File"),
+     {{cmd::FileNew, QT_TRANSLATE_NOOP("vorlex", "&New")},
+      {cmd::FileOpen, QT_TRANSLATE_NOOP("vorlex", "&Open...")},
+      {cmd::FileSave, QT_TRANSLATE_NOOP("vorlex", "&Save")},
+      {cmd::FileSaveAs, QT_TRANSLATE_NOOP("vorlex", "Save &As...")},
       {kSeparator, nullptr},
-      {cmd::FilePrint, "&Print..."},
-      {cmd::FilePrintPreview, "Print Pre&view"},
-      {cmd::FilePrintSetup, "P&rint Setup..."},
+      {cmd::FilePrint, QT_TRANSLATE_NOOP("vorlex", "&Print...")},
+      {cmd::FilePrintPreview, QT_TRANSLATE_NOOP("vorlex", "Print Pre&view")},
+      {cmd::FilePrintSetup, QT_TRANSLATE_NOOP("vorlex", "P&rint Setup...")},
       {kSeparator, nullptr},
-      {cmd::ExportTape, "Expor&t Tape..."},
-      {cmd::FileSend, "Sen&d..."},
+      {cmd::ExportTape, QT_TRANSLATE_NOOP("vorlex", "Expor&t Tape...")},
+      {cmd::FileSend, QT_TRANSLATE_NOOP("vorlex", "Sen&d...")},
       {kSeparator, nullptr},
-      {kRecentFiles, "Recent File"},
+      {kRecentFiles, QT_TRANSLATE_NOOP("vorlex", "Recent File")},
       {kSeparator, nullptr},
-      {cmd::AppExit, "E&xit"}}},
-    {"&Edit",
-     {{cmd::UndoLastLine, "&Undo Last Line in Tape Box"},
+      {cmd::AppExit, QT_TRANSLATE_NOOP("vorlex", "E&xit")}}},
+    {QT_TRANSLATE_NOOP("vorlex", "&Edit"),
+     {{cmd::UndoLastLine, QT_TRANSLATE_NOOP("vorlex", "&Undo Last Line in Tape Box")},
       {kSeparator, nullptr},
-      {cmd::CopySheet, "&Copy to Clipboard (SS Format)"},
-      {cmd::CopyText, "C&opy to Clipboard (WP ASCII TXT) "},
-      {cmd::EditPaste, "&Paste Numbers"},
+      {cmd::CopySheet, QT_TRANSLATE_NOOP("vorlex", "&Copy to Clipboard (SS Format)")},
+      {cmd::CopyText, QT_TRANSLATE_NOOP("vorlex", "C&opy to Clipboard (WP ASCII TXT) ")},
+      {cmd::EditPaste, QT_TRANSLATE_NOOP("vorlex", "&Paste Numbers")},
       {kSeparator, nullptr},
-      {cmd::EditTapeEntry, "&Edit Tape Box Entry"}}},
-    {"&View",
-     {{cmd::ViewStatusBar, "&Status Bar"},
+      {cmd::EditTapeEntry, QT_TRANSLATE_NOOP("vorlex", "&Edit Tape Box Entry")}}},
+    {QT_TRANSLATE_NOOP("vorlex", "&View"),
+     {{cmd::ViewStatusBar, QT_TRANSLATE_NOOP("vorlex", "&Status Bar")},
       {kSeparator, nullptr},
-      {cmd::RecalculateNow, "&Recalculate Now"},
+      {cmd::RecalculateNow, QT_TRANSLATE_NOOP("vorlex", "&Recalculate Now")},
       {kSeparator, nullptr},
-      {cmd::AlwaysOnTop, "&Always on Top"},
-      {cmd::MiddleKeys, "&Middle Keys"},
-      {cmd::SwapLEDs, "S&wap Main and Memory LED's"}}},
-    {"&Settings",
-     {{kFontSizePopup, "Multi &Column Font Point Size"},
-      {cmd::ShowClearAllWarning, "&Show Clear All Warning"},
-      {cmd::GiveCounts, "&Give Pos/Neg Counts"},
-      {cmd::MultipleColumnPrinting, "&Multiple Column Printing"},
-      {cmd::ReadImmediate, "Immediate &Read Mode"},
-      {cmd::PrintNegativeInRed, "Pr&int Negative Values in Red"},
-      {cmd::AutoDecimalMode, "Auto &Decimal Mode"},
-      {cmd::EuropeanMode, "&European Mode"},
-      {cmd::RemapKeypad, "ReMap &Keypad"},
-      {cmd::ReceiptPrinterMode, "Receipt Printer M&ode"},
-      {cmd::AutoCommentSubtotal, "A&uto Comment Current Subtotal"},
-      {cmd::AutoCopyTotal, "Auto Copy Current &Total To Clipboard"},
-      {cmd::AutoAppendComments, "&Auto Append Comments"},
-      {cmd::PromptToSave, "&Prompt To Save On Exit"},
-      {cmd::KeepTapeBetweenSessions, "&Keep Tape Between Sessions"}}},
-    {"&Macros",
-     {{cmd::MacroStartRecording, "&Start Recording"},
-      {cmd::MacroStopRecording, "S&top Recording"},
+      {cmd::AlwaysOnTop, QT_TRANSLATE_NOOP("vorlex", "&Always on Top")},
+      {cmd::MiddleKeys, QT_TRANSLATE_NOOP("vorlex", "&Middle Keys")},
+      {cmd::SwapLEDs, QT_TRANSLATE_NOOP("vorlex", "S&wap Main and Memory LED's")}}},
+    {QT_TRANSLATE_NOOP("vorlex", "&Settings"),
+     {{kFontSizePopup, QT_TRANSLATE_NOOP("vorlex", "Multi &Column Font Point Size")},
+      {cmd::ShowClearAllWarning, QT_TRANSLATE_NOOP("vorlex", "&Show Clear All Warning")},
+      {cmd::GiveCounts, QT_TRANSLATE_NOOP("vorlex", "&Give Pos/Neg Counts")},
+      {cmd::MultipleColumnPrinting, QT_TRANSLATE_NOOP("vorlex", "&Multiple Column Printing")},
+      {cmd::ReadImmediate, QT_TRANSLATE_NOOP("vorlex", "Immediate &Read Mode")},
+      {cmd::PrintNegativeInRed, QT_TRANSLATE_NOOP("vorlex", "Pr&int Negative Values in Red")},
+      {cmd::AutoDecimalMode, QT_TRANSLATE_NOOP("vorlex", "Auto &Decimal Mode")},
+      {cmd::EuropeanMode, QT_TRANSLATE_NOOP("vorlex", "&European Mode")},
+      {cmd::RemapKeypad, QT_TRANSLATE_NOOP("vorlex", "ReMap &Keypad")},
+      {cmd::ReceiptPrinterMode, QT_TRANSLATE_NOOP("vorlex", "Receipt Printer M&ode")},
+      {cmd::AutoCommentSubtotal, QT_TRANSLATE_NOOP("vorlex", "A&uto Comment Current Subtotal")},
+      {cmd::AutoCopyTotal, QT_TRANSLATE_NOOP("vorlex", "Auto Copy Current &Total To Clipboard")},
+      {cmd::AutoAppendComments, QT_TRANSLATE_NOOP("vorlex", "&Auto Append Comments")},
+      {cmd::PromptToSave, QT_TRANSLATE_NOOP("vorlex", "&Prompt To Save On Exit")},
+      {cmd::KeepTapeBetweenSessions, QT_TRANSLATE_NOOP("vorlex", "&Keep Tape Between Sessions")}}},
+    {QT_TRANSLATE_NOOP("vorlex", "&Macros"),
+     {{cmd::MacroStartRecording, QT_TRANSLATE_NOOP("vorlex", "&Start Recording")},
+      {cmd::MacroStopRecording, QT_TRANSLATE_NOOP("vorlex", "S&top Recording")},
       {kSeparator, nullptr},
-      {cmd::MacroClearAll, "&Clear All Macros"},
-      {cmd::MacroEdit, "&Edit Macros"},
+      {cmd::MacroClearAll, QT_TRANSLATE_NOOP("vorlex", "&Clear All Macros")},
+      {cmd::MacroEdit, QT_TRANSLATE_NOOP("vorlex", "&Edit Macros")},
       {kSeparator, nullptr},
-      {cmd::MacroImport, "&Import Macro File"},
-      {cmd::MacroExport, "E&xport Macro File"}}},
+      {cmd::MacroImport, QT_TRANSLATE_NOOP("vorlex", "&Import Macro File")},
+      {cmd::MacroExport, QT_TRANSLATE_NOOP("vorlex", "E&xport Macro File")}}},
 };
 
 const Menu kSpeechAndHelp[] = {
-    {"S&peech",
-     {{cmd::SpeechAbout, "&About"},
-      {cmd::SpeechGeneral, "&General"},
-      {cmd::SpeechLexicon, "&Lexicon"},
-      {cmd::SpeechTranslate, "&Translate"},
+    {QT_TRANSLATE_NOOP("vorlex", "S&peech"),
+     {{cmd::SpeechAbout, QT_TRANSLATE_NOOP("vorlex", "&About")},
+      {cmd::SpeechGeneral, QT_TRANSLATE_NOOP("vorlex", "&General")},
+      {cmd::SpeechLexicon, QT_TRANSLATE_NOOP("vorlex", "&Lexicon")},
+      {cmd::SpeechTranslate, QT_TRANSLATE_NOOP("vorlex", "&Translate")},
       {kSeparator, nullptr},
-      {cmd::ReadTape, "&Read Tape "},
-      {cmd::PauseReading, "&Pause Reading"},
-      {cmd::ResumeReading, "Resu&me Reading"},
-      {cmd::StopReading, "St&op Reading Tape"},
-      {cmd::ReadClipboard, "Read &Clipboard"},
+      {cmd::ReadTape, QT_TRANSLATE_NOOP("vorlex", "&Read Tape ")},
+      {cmd::PauseReading, QT_TRANSLATE_NOOP("vorlex", "&Pause Reading")},
+      {cmd::ResumeReading, QT_TRANSLATE_NOOP("vorlex", "Resu&me Reading")},
+      {cmd::StopReading, QT_TRANSLATE_NOOP("vorlex", "St&op Reading Tape")},
+      {cmd::ReadClipboard, QT_TRANSLATE_NOOP("vorlex", "Read &Clipboard")},
       {kSeparator, nullptr},
-      {cmd::DownloadSpeechEngine, "&Download a Speech Engine"},
-      {cmd::SelectSpeechMode, "&Select Speech Engine Mode"}}},
-    {"&Help",
-     {{cmd::HelpTopics, "&Help Topics"}, {kSeparator, nullptr}, {cmd::AppAbout, "&About VOR..."}}},
+      {cmd::DownloadSpeechEngine, QT_TRANSLATE_NOOP("vorlex", "&Download a Speech Engine")},
+      {cmd::SelectSpeechMode, QT_TRANSLATE_NOOP("vorlex", "&Select Speech Engine Mode")}}},
+    {QT_TRANSLATE_NOOP("vorlex", "&Help"),
+     {{cmd::HelpTopics, QT_TRANSLATE_NOOP("vorlex", "&Help Topics")},
+      {kSeparator, nullptr},
+      {cmd::AppAbout, QT_TRANSLATE_NOOP("vorlex", "&About VOR...")}}},
 };
 
-// The context menu ("My popup menu"): the same commands under their own
-// captions; a caption ending in a tab shows the command's key after it.
+// The context menu (QT_TRANSLATE_NOOP("vorlex", "My popup menu")): the same commands under their
+// own captions; a caption ending in a tab shows the command's key after it.
 constexpr Item kContextMenu[] = {
-    {cmd::ReadTape, "&Read Tape\t"},
-    {cmd::CopySheet, "&Copy to Clipboard (SS Format)"},
-    {cmd::CopyText, "Copy to Clipboard (&WP Format)"},
-    {cmd::EditComment, "Edit &Comment"},
-    {cmd::EditTapeEntry, "&Edit Tape Box Entry"},
-    {cmd::UndoLastLine, "&Undo Last Line in Tape Box"},
-    {cmd::DeleteLine, "De&lete Line"},
-    {cmd::DeleteLines, "&Delete Lines"},
-    {cmd::InsertCommentLine, "&Insert Blank Comment Line"},
-    {cmd::RecalculateNow, "&Recalculate Now\t"},
+    {cmd::ReadTape, QT_TRANSLATE_NOOP("vorlex", "&Read Tape\t")},
+    {cmd::CopySheet, QT_TRANSLATE_NOOP("vorlex", "&Copy to Clipboard (SS Format)")},
+    {cmd::CopyText, QT_TRANSLATE_NOOP("vorlex", "Copy to Clipboard (&WP Format)")},
+    {cmd::EditComment, QT_TRANSLATE_NOOP("vorlex", "Edit &Comment")},
+    {cmd::EditTapeEntry, QT_TRANSLATE_NOOP("vorlex", "&Edit Tape Box Entry")},
+    {cmd::UndoLastLine, QT_TRANSLATE_NOOP("vorlex", "&Undo Last Line in Tape Box")},
+    {cmd::DeleteLine, QT_TRANSLATE_NOOP("vorlex", "De&lete Line")},
+    {cmd::DeleteLines, QT_TRANSLATE_NOOP("vorlex", "&Delete Lines")},
+    {cmd::InsertCommentLine, QT_TRANSLATE_NOOP("vorlex", "&Insert Blank Comment Line")},
+    {cmd::RecalculateNow, QT_TRANSLATE_NOOP("vorlex", "&Recalculate Now\t")},
     {kSeparator, nullptr},
-    {cmd::FileNew, "&New Document"},
+    {cmd::FileNew, QT_TRANSLATE_NOOP("vorlex", "&New Document")},
     {kSeparator, nullptr},
-    {cmd::MacroStartRecording, "&Record a Macro"},
-    {cmd::MacroStopRecording, "&Stop Recording a Macro"},
-    {cmd::MacroClearAll, "&Clear All Macros"},
-    {cmd::MacroEdit, "Edit &Macros"},
+    {cmd::MacroStartRecording, QT_TRANSLATE_NOOP("vorlex", "&Record a Macro")},
+    {cmd::MacroStopRecording, QT_TRANSLATE_NOOP("vorlex", "&Stop Recording a Macro")},
+    {cmd::MacroClearAll, QT_TRANSLATE_NOOP("vorlex", "&Clear All Macros")},
+    {cmd::MacroEdit, QT_TRANSLATE_NOOP("vorlex", "Edit &Macros")},
     {kSeparator, nullptr},
-    {cmd::AppExit, "E&xit VOR"},
+    {cmd::AppExit, QT_TRANSLATE_NOOP("vorlex", "E&xit VOR")},
 };
 
 struct Link {
@@ -141,14 +144,15 @@ struct Link {
 // Pages about adding machines and the free speech engines the Speech menu
 // can use.
 constexpr Link kLinks[] = {
-    {"&Adding Machines (Wikipedia)", "https://en.wikipedia.org/wiki/Adding_machine"},
-    {"&Speech Dispatcher", "https://freebsoft.org/speechd"},
-    {"&eSpeak NG Voices", "https://github.com/espeak-ng/espeak-ng"},
-    {"&Flite Speech Engine", "http://cmuflite.org"},
+    {QT_TRANSLATE_NOOP("vorlex", "&Adding Machines (Wikipedia)"),
+     "https://en.wikipedia.org/wiki/Adding_machine"},
+    {QT_TRANSLATE_NOOP("vorlex", "&Speech Dispatcher"), "https://freebsoft.org/speechd"},
+    {QT_TRANSLATE_NOOP("vorlex", "&eSpeak NG Voices"), "https://github.com/espeak-ng/espeak-ng"},
+    {QT_TRANSLATE_NOOP("vorlex", "&Flite Speech Engine"), "http://cmuflite.org"},
 };
 
 QString contextCaption(const Item& item) {
-    QString caption = QString::fromUtf8(item.caption);
+    QString caption = uiText(item.caption);
     if (caption.endsWith(QLatin1Char('\t')))
         caption += QString::fromStdString(shortcutText(item.id));
     return caption;
@@ -175,9 +179,9 @@ QAction* FrameMenus::makeAction(int id, const QString& caption, QObject* owner) 
     a->setProperty("builtText", caption);
     a->setCheckable(isToggle(id));
     // The fly-by text of the status bar; the toolbar shows the tip.
-    a->setStatusTip(QString::fromStdString(commandPrompt(id)));
-    const std::string tip = commandTip(id);
-    if (!tip.empty()) a->setToolTip(QString::fromStdString(tip));
+    a->setStatusTip(commandPromptText(id));
+    const QString tip = commandTipText(id);
+    if (!tip.isEmpty()) a->setToolTip(tip);
     connect(a, &QAction::triggered, this, [this, id] { m_hooks.run(id); });
     m_all.append(a);
     return a;
@@ -190,7 +194,7 @@ void FrameMenus::buildMenuBar() {
             if (item.id == kSeparator) {
                 menu->addSeparator();
             } else if (item.id == kFontSizePopup) {
-                QMenu* sizes = menu->addMenu(QString::fromUtf8(item.caption));
+                QMenu* sizes = menu->addMenu(uiText(item.caption));
                 for (int id = cmd::FontSize4; id <= cmd::FontSize7; ++id)
                     sizes->addAction(
                         m_actions[id] = makeAction(
@@ -200,7 +204,7 @@ void FrameMenus::buildMenuBar() {
             } else if (item.id == kRecentFiles) {
                 // Four entries that show only while they name a file; the
                 // framework's greyed "Recent File" stands in for an empty list.
-                m_noRecentFiles = menu->addAction(QString::fromUtf8(item.caption));
+                m_noRecentFiles = menu->addAction(uiText(item.caption));
                 m_noRecentFiles->setEnabled(false);
                 for (int i = 0; i < kRecentFileCount; ++i) {
                     QAction* a = makeAction(cmd::FileMru1 + i, QString(), &m_window);
@@ -209,7 +213,7 @@ void FrameMenus::buildMenuBar() {
                     menu->addAction(a);
                 }
             } else {
-                QString caption = QString::fromUtf8(item.caption);
+                QString caption = uiText(item.caption);
                 const std::string key = shortcutText(item.id);
                 if (!key.empty()) caption += QLatin1Char('\t') + QString::fromStdString(key);
                 QAction* a = makeAction(item.id, caption, &m_window);
@@ -222,27 +226,26 @@ void FrameMenus::buildMenuBar() {
             if (menu->actions().contains(m_noRecentFiles)) refresh();
         });
     };
-    for (const Menu& def : kMenuBar) fill(bar->addMenu(QString::fromUtf8(def.title)), def);
+    for (const Menu& def : kMenuBar) fill(bar->addMenu(uiText(def.title)), def);
 
-    QMenu* links = bar->addMenu(QStringLiteral("&Links"));
+    QMenu* links = bar->addMenu(Tr::tr("&Links"));
     auto addLink = [this, links](const QString& caption, const QString& url) {
         QAction* a = links->addAction(caption);
-        a->setStatusTip(QStringLiteral("Opens %1 in the web browser").arg(url));
+        a->setStatusTip(Tr::tr("Opens %1 in the web browser").arg(url));
         connect(a, &QAction::triggered, this, [this, url] { m_hooks.openLink(url); });
     };
     // The product page is the About box's, so the two never disagree.
-    addLink(QStringLiteral("&Vorlex Home Page"),
+    addLink(Tr::tr("&Vorlex Home Page"),
             QString::fromUtf8(AboutDialog::kWebAddress.data(),
                               static_cast<qsizetype>(AboutDialog::kWebAddress.size())));
     links->addSeparator();
-    for (const Link& link : kLinks)
-        addLink(QString::fromUtf8(link.caption), QString::fromUtf8(link.url));
+    for (const Link& link : kLinks) addLink(uiText(link.caption), QString::fromUtf8(link.url));
 
-    for (const Menu& def : kSpeechAndHelp) fill(bar->addMenu(QString::fromUtf8(def.title)), def);
+    for (const Menu& def : kSpeechAndHelp) fill(bar->addMenu(uiText(def.title)), def);
 }
 
 void FrameMenus::buildContextMenu() {
-    m_context = new QMenu(QStringLiteral("My popup menu"), &m_window);
+    m_context = new QMenu(Tr::tr("My popup menu"), &m_window);
     for (const Item& item : kContextMenu) {
         if (item.id == kSeparator)
             m_context->addSeparator();
@@ -262,9 +265,9 @@ void FrameMenus::refreshActions(const QList<QAction*>& actions) {
         // shown after the tab; without one the built caption comes back.
         const QString built = a->property("builtText").toString();
         const qsizetype tab = built.indexOf(QLatin1Char('\t'));
-        a->setText(s.caption.empty() ? built
-                                     : QString::fromStdString(s.caption) +
-                                           (tab < 0 ? QString() : built.mid(tab)));
+        a->setText(s.caption.empty()
+                       ? built
+                       : translateMessage(s.caption) + (tab < 0 ? QString() : built.mid(tab)));
     }
 }
 

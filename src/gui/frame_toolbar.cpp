@@ -9,6 +9,7 @@
 #include "gui/accessible_names.h"
 #include "gui/frame_menus.h"
 #include "gui/toolbar_icons.h"
+#include "gui/translation.h"
 #include "shell/command_strings.h"
 
 namespace vor {
@@ -48,13 +49,13 @@ void nameToolButton(QWidget* button, const QAction* action) {
     button->setAccessibleName(spokenLabel(tab < 0 ? text : text.left(tab)));
     const QString shortcut = tab < 0 ? QString() : text.mid(tab + 1).trimmed();
     button->setAccessibleDescription(shortcut.isEmpty() ? action->toolTip()
-                                                        : QStringLiteral("Shortcut: ") + shortcut);
+                                                        : Tr::tr("Shortcut: ") + shortcut);
 }
 
 }  // namespace
 
 void FrameMenus::buildToolBar() {
-    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), &m_window);
+    m_toolBar = new QToolBar(Tr::tr("Toolbar"), &m_window);
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
@@ -69,7 +70,7 @@ void FrameMenus::buildToolBar() {
         if (a == nullptr) {
             // Delete Lines and Edit Comment live in the context menu only;
             // the toolbar has its own action for them.
-            a = makeAction(id, QString::fromStdString(commandTip(id)), &m_window);
+            a = makeAction(id, commandTipText(id), &m_window);
             m_actions.insert(id, a);
         }
         a->setIcon(toolbarIcon(id));

@@ -17,6 +17,7 @@
 #include "core/selector_buttons.h"
 #include "gui/form_fonts.h"
 #include "gui/indicator_buttons.h"
+#include "gui/translation.h"
 #include "shell/hint_table.h"
 #include "shell/keyboard_table.h"
 
@@ -127,12 +128,12 @@ QMenu* KeypadForm::createLedMenu(QLineEdit* led) {
     // The LED right-aligns its figure with blanks; pasted elsewhere they
     // would only be in the way.
     auto* menu = new QMenu(led);
-    QAction* copy = menu->addAction(QStringLiteral("&Copy"), led, [led] {
+    QAction* copy = menu->addAction(Tr::tr("&Copy"), led, [led] {
         const QString text = led->hasSelectedText() ? led->selectedText() : led->text();
         QGuiApplication::clipboard()->setText(text.trimmed());
     });
     copy->setEnabled(!led->text().trimmed().isEmpty());
-    menu->addAction(QStringLiteral("Select &All"), led, [led] {
+    menu->addAction(Tr::tr("Select &All"), led, [led] {
         const QString text = led->text();
         qsizetype start = 0;
         while (start < text.size() && text[start].isSpace()) ++start;
@@ -166,23 +167,24 @@ void KeypadForm::applyShortcutDescriptions(bool remapKeypad) {
 void KeypadForm::buildControls() {
     // Creation order is stacking order: the group boxes first, under
     // everything they enclose.
-    m_frameBox = new QGroupBox(QString::fromStdString(formCaption()), this);
+    m_frameBox = new QGroupBox(
+        QString::fromLatin1(kProductName) + QStringLiteral(" - ") + uiText(kProductTagline), this);
     m_frameBox->setObjectName(QStringLiteral("frameBox"));
     m_frameBox->setAlignment(Qt::AlignHCenter);
     m_controls.insert(cmd::GroupBox, m_frameBox);
-    auto* precisionBox = new QGroupBox(QStringLiteral("Decimal Precision"), this);
+    auto* precisionBox = new QGroupBox(Tr::tr("Decimal Precision"), this);
     m_controls.insert(PrecisionBox, precisionBox);
-    auto* roundingBox = new QGroupBox(QStringLiteral("Rounding"), this);
+    auto* roundingBox = new QGroupBox(Tr::tr("Rounding"), this);
     m_controls.insert(RoundingBox, roundingBox);
 
-    addLabel(MemoryLabel, QStringLiteral("Memory LED:"));
-    addLabel(MainLabel, QStringLiteral("Main LED:"));
+    addLabel(MemoryLabel, Tr::tr("Memory LED:"));
+    addLabel(MainLabel, Tr::tr("Main LED:"));
     for (int id : {cmd::MemoryLED, cmd::MainLED}) {
         auto* led = new QLineEdit(this);
         led->setObjectName(id == cmd::MainLED ? QStringLiteral("mainLed")
                                               : QStringLiteral("memoryLed"));
-        led->setAccessibleName(id == cmd::MainLED ? QStringLiteral("Main display")
-                                                  : QStringLiteral("Memory display"));
+        led->setAccessibleName(id == cmd::MainLED ? Tr::tr("Main display")
+                                                  : Tr::tr("Memory display"));
         led->setReadOnly(true);
         led->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         led->setFont(ledFont());
@@ -212,7 +214,7 @@ void KeypadForm::buildControls() {
 
     addLabel(AutoDecimalLabel, QStringLiteral("A"));
     addLabel(PrecisionLabel, QStringLiteral("F 0 1 2 3 4 5"));
-    addLabel(RoundingLabel, QStringLiteral("Up Off Down"));
+    addLabel(RoundingLabel, Tr::tr("Up Off Down"));
 
     auto* autoDecimal = new IndicatorCheck(indicatorSize(), this);
     autoDecimal->setObjectName(QStringLiteral("autoDecimal"));
@@ -249,7 +251,7 @@ void KeypadForm::buildControls() {
 
     m_tape = new QListWidget(this);
     m_tape->setObjectName(QStringLiteral("tapeBox"));
-    m_tape->setAccessibleName(QStringLiteral("Tape"));
+    m_tape->setAccessibleName(Tr::tr("Tape"));
     m_tape->setFont(tapeFont());
     // Every row is one line of the same fixed-pitch font: uniform heights
     // keep a 1000-line replay fast, and the columns the core pads with

@@ -45,7 +45,7 @@ static void registerResources() {
 namespace vor {
 namespace {
 
-constexpr const char* kIdleText = "For Help, press F1";
+constexpr const char* kIdleText = QT_TRANSLATE_NOOP("vorlex", "For Help, press F1");
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <QStyle>
 
 #include "gui/modal_cursor.h"
+#include "gui/translation.h"
 
 // The icons are compiled into the library; a static library's resources
 // must be registered by hand.
@@ -31,8 +32,7 @@ QPixmap messageIcon(Icon icon, const QWidget& box) {
 
 Answer QtMessagePort::show(const std::string& text, Buttons buttons, Icon icon) {
     QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::Warning,
-                    QStringLiteral("VOR"), QString::fromStdString(text), QMessageBox::NoButton,
-                    m_parent);
+                    QStringLiteral("VOR"), translateMessage(text), QMessageBox::NoButton, m_parent);
     box.setIconPixmap(messageIcon(icon, box));
     switch (buttons) {
         case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;

@@ -7,6 +7,7 @@
 #include "gui/macro_dialogs.h"
 #include "gui/modal_cursor.h"
 #include "gui/speech_dialogs.h"
+#include "gui/translation.h"
 #include "shell/help_topics.h"
 
 namespace vor {
@@ -28,7 +29,7 @@ bool QtDialogs::run(DialogModel& model) {
 }
 
 std::optional<std::string> QtDialogs::askPath(const PathRequest& request) {
-    const QString filter = QString::fromStdString(request.filter);
+    const QString filter = uiText(request.filter);
     const QString start = QString::fromStdString(request.defaultPath);
     const QString path = request.save
                              ? QFileDialog::getSaveFileName(m_parent, QString(), start, filter)

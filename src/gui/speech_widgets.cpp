@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/translation.h"
+
 namespace vor {
 namespace {
 
@@ -30,19 +32,19 @@ QPushButton* button(const QString& text, const char* name, QWidget* parent) {
 
 ReadClipboardWidget::ReadClipboardWidget(CReadClipboardDlg& model, QWidget* parent)
     : QDialog(parent), m_model(model) {
-    setWindowTitle(QString::fromLatin1(CReadClipboardDlg::kCaption));
+    setWindowTitle(uiText(CReadClipboardDlg::kCaption));
     setModal(true);
     m_edit = new QPlainTextEdit(QString::fromStdString(model.m_text), this);
     m_edit->setObjectName(QStringLiteral("textEdit"));
-    m_edit->setAccessibleName(QStringLiteral("Text to read"));
-    m_edit->setAccessibleName(QStringLiteral("Text to read"));
+    m_edit->setAccessibleName(Tr::tr("Text to read"));
+    m_edit->setAccessibleName(Tr::tr("Text to read"));
     m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Enter starts a new line in the text; OK is a click away.
     m_edit->setTabChangesFocus(true);
-    auto* ok = button(QStringLiteral("OK"), "okButton", this);
-    auto* cancel = button(QStringLiteral("Cancel"), "cancelButton", this);
-    m_read = button(QStringLiteral("Read"), "readButton", this);
-    m_stop = button(QStringLiteral("Stop"), "stopButton", this);
+    auto* ok = button(Tr::tr("OK"), "okButton", this);
+    auto* cancel = button(Tr::tr("Cancel"), "cancelButton", this);
+    m_read = button(Tr::tr("Read"), "readButton", this);
+    m_stop = button(Tr::tr("Stop"), "stopButton", this);
     connect(ok, &QPushButton::clicked, this, &ReadClipboardWidget::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_read, &QPushButton::clicked, this, [this] {
@@ -72,16 +74,16 @@ void ReadClipboardWidget::accept() {
 
 SelectModeWidget::SelectModeWidget(CSelectModeDlg& model, MessagePort& messages, QWidget* parent)
     : QDialog(parent), m_model(model), m_messages(messages) {
-    setWindowTitle(QString::fromLatin1(CSelectModeDlg::kCaption));
+    setWindowTitle(uiText(CSelectModeDlg::kCaption));
     setModal(true);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("modeList"));
-    m_list->setAccessibleName(QStringLiteral("Speech engines and voices"));
-    m_list->setAccessibleName(QStringLiteral("Speech engines and voices"));
+    m_list->setAccessibleName(Tr::tr("Speech engines and voices"));
+    m_list->setAccessibleName(Tr::tr("Speech engines and voices"));
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setUniformItemSizes(true);
     m_list->setMinimumSize(dialogUnits(*this, 337, 129));
-    m_listing = new QLabel(QStringLiteral("Listing more voices..."), this);
+    m_listing = new QLabel(Tr::tr("Listing more voices..."), this);
     m_listing->setObjectName(QStringLiteral("listingLabel"));
     fillList();
     // Engines still listing their voices fill the list in while it is open.
@@ -92,15 +94,15 @@ SelectModeWidget::SelectModeWidget(CSelectModeDlg& model, MessagePort& messages,
             fillList();
         });
 
-    auto* label = new QLabel(QStringLiteral("Speed (in words per minute):"), this);
+    auto* label = new QLabel(Tr::tr("Speed (in words per minute):"), this);
     m_speed = new QLineEdit(QString::fromStdString(model.m_speedText), this);
     m_speed->setObjectName(QStringLiteral("speedEdit"));
     m_speed->setFixedWidth(dialogUnits(*this, 47, 12).width());
     label->setBuddy(m_speed);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(Tr::tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setDefault(true);
-    auto* cancel = button(QStringLiteral("Cancel"), "cancelButton", this);
+    auto* cancel = button(Tr::tr("Cancel"), "cancelButton", this);
     connect(m_ok, &QPushButton::clicked, this, &SelectModeWidget::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

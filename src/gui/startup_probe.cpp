@@ -21,7 +21,9 @@ class FirstPaint : public QObject {
             // Report once the whole pass (and its flush) is done, not at
             // the first widget of it.
             QTimer::singleShot(0, this, [this] {
-                std::printf("shown %.1f\n", elapsedMs());
+                // Not printf: the window's locale (de_DE: "46,2") would
+                // break the script that reads the figure.
+                std::printf("shown %s\n", QByteArray::number(elapsedMs(), 'f', 1).constData());
                 std::fflush(stdout);
                 QTimer::singleShot(m_lingerMs, qApp, [] { QCoreApplication::exit(0); });
             });

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "gui/keypad_form.h"
+#include "gui/translation.h"
 #include "shell/hint_table.h"
 
 namespace vor {
@@ -34,7 +35,8 @@ StatusPane::StatusPane(const QString& text, QWidget* parent) : QLabel(parent) {
 }
 
 void StatusPane::setFullText(const QString& text) {
-    m_full = text;
+    // Hints and the status texts of the Qt-free layers arrive in English.
+    m_full = translateMessage(text.toStdString());
     fit();
 }
 

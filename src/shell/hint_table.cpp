@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "core/tr_noop.h"
+
 namespace vor {
 namespace {
 
@@ -19,82 +21,138 @@ constexpr double kOriginY = 28.0;
 std::array<Hint, 32> buildTable() {
     return {{
         {{518, 148, 545, 189},
-         "Total Button (Diplays current running total and clears it.  Shorcuts: t, T, Enter.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Total Button (Diplays current running total and clears it.  Shorcuts: t, T, "
+                     "Enter.)")},
         {{518, 123, 545, 141},
-         "SubTotal Button (Diplays current running total without clearing it.  Shortcuts: s, S.)"},
+         VOR_TR_NOOP("vorlex",
+                     "SubTotal Button (Diplays current running total without clearing it.  "
+                     "Shortcuts: s, S.)")},
         {{518, 98, 545, 120},
-         "Pound Button (Brings up dialog to add or edit a comment for the currently selected line. "
-         " Shortcuts: ;, #, F9.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Pound Button (Brings up dialog to add or edit a comment for the currently "
+                     "selected line. "
+                     " Shortcuts: ;, #, F9.)")},
         {{477, 98, 512, 117},
-         "Minus Button (Subtracts immediate value, product, or quotient from the current running "
-         "total.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Minus Button (Subtracts immediate value, product, or quotient from the "
+                     "current running "
+                     "total.)")},
         {{479, 123, 512, 187},
-         "Plus Button (Adds immediate value, product, or quotient to the current running total.)"},
-        {{420, 169, 446, 187}, "Decimal Button"},
-        {{358, 98, 446, 187}, "Number Buttons"},
+         VOR_TR_NOOP("vorlex",
+                     "Plus Button (Adds immediate value, product, or quotient to the current "
+                     "running total.)")},
+        {{420, 169, 446, 187}, VOR_TR_NOOP("vorlex", "Decimal Button")},
+        {{358, 98, 446, 187}, VOR_TR_NOOP("vorlex", "Number Buttons")},
         {{302, 99, 328, 118},
-         "Memory Minus Equals (Subtracts immediate value, product, or quotient from Memory "
-         "Register.  Shortcut: Page Up.)"},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Memory Minus Equals (Subtracts immediate value, product, or quotient from Memory "
+             "Register.  Shortcut: Page Up.)")},
         {{302, 124, 328, 142},
-         "Memory Plus Equals (Adds immediate value, product, or quotient to Memory Register.  "
-         "Shortcut: Page Down.)"},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Memory Plus Equals (Adds immediate value, product, or quotient to Memory Register.  "
+             "Shortcut: Page Down.)")},
         {{302, 146, 328, 164},
-         "Percent Button (Displays current value entered as a percentage of prior entry.  "
-         "Shortcuts: p, P, F12.)"},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Percent Button (Displays current value entered as a percentage of prior entry.  "
+             "Shortcuts: p, P, F12.)")},
         {{302, 170, 328, 187},
-         "Multiplication Button (Multiplies current value entered by subsequent entry.  Shortcuts: "
-         "*, x, X.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Multiplication Button (Multiplies current value entered by subsequent entry. "
+                     " Shortcuts: "
+                     "*, x, X.)")},
         {{271, 100, 296, 117},
-         "Memory SubTotal (Displays the current memory total without clearing it.  Shortcut: "
-         "Home.)"},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Memory SubTotal (Displays the current memory total without clearing it.  Shortcut: "
+             "Home.)")},
         {{271, 123, 296, 142},
-         "Memory Total (Displays the current running memory total and clears it.  Shortcut: End.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Memory Total (Displays the current running memory total and clears it.  "
+                     "Shortcut: End.)")},
         {{272, 147, 297, 166},
-         "Equals (Displays result of mult. or div. operation.  Does not modify current running "
-         "ttl.  Short: CTRL+Enter)"},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Equals (Displays result of mult. or div. operation.  Does not modify current running "
+             "ttl.  Short: CTRL+Enter)")},
         {{272, 169, 296, 188},
-         "Division Button (Divides previous value entered by current entry.  Shortcut: /.)"},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Division Button (Divides previous value entered by current entry.  Shortcut: /.)")},
         {{242, 100, 267, 118},
-         "Mark Up or Mark Down (Usage: Cost / % Mark Down or Cost X % Mark Up.  Shorcut: Insert.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Mark Up or Mark Down (Usage: Cost / % Mark Down or Cost X % Mark Up.  "
+                     "Shorcut: Insert.)")},
         {{242, 123, 267, 141},
-         "Delete Button (Deletes the currently selected line in the tape box.  Shortcut: Delete.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Delete Button (Deletes the currently selected line in the tape box.  "
+                     "Shortcut: Delete.)")},
         {{193, 100, 218, 118},
-         "Clear Button (Clears current running total.  Shortcuts: c, C, Esc.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Clear Button (Clears current running total.  Shortcuts: c, C, Esc.)")},
         {{193, 124, 218, 141},
-         "Clear All Button (Clears current total, memory register, and tape box.  Shortcuts: a, A, "
-         "CTRL+BackSpace.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Clear All Button (Clears current total, memory register, and tape box.  "
+                     "Shortcuts: a, A, "
+                     "CTRL+BackSpace.)")},
         {{162, 99, 188, 118},
-         "Up Shift (Shifts tape box up, inserting blank <comment> line into the tape box.  "
-         "Shortcuts: ^, b, B.)"},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Up Shift (Shifts tape box up, inserting blank <comment> line into the tape box.  "
+             "Shortcuts: ^, b, B.)")},
         {{162, 124, 188, 142},
-         "Right Shift (Shift's Main LED right one place, deleting right-most digit.  Shortcut: "
-         "Backspace.)"},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Right Shift (Shift's Main LED right one place, deleting right-most digit.  Shortcut: "
+             "Backspace.)")},
         {{132, 100, 156, 118},
-         "Negate Button (Negates current value in Main LED by multiplying by -1.  Shortcuts: n, "
-         "N.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Negate Button (Negates current value in Main LED by multiplying by -1.  "
+                     "Shortcuts: n, "
+                     "N.)")},
         {{133, 124, 158, 142},
-         "Memory Recall (Takes current value of Memory LED for use as immediate value.  Shortcuts: "
-         "m, M, F11.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Memory Recall (Takes current value of Memory LED for use as immediate value. "
+                     " Shortcuts: "
+                     "m, M, F11.)")},
         {{169, 158, 250, 187},
-         "Rounding Radio Buttons (OFF = round off 5/4   UP = round up   DOWN = round down.)"},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Rounding Radio Buttons (OFF = round off 5/4   UP = round up   DOWN = round down.)")},
         {{17, 158, 148, 187},
-         "Decimal Precision Buttons (Specifies the format used to dispay values in the tape box.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Decimal Precision Buttons (Specifies the format used to dispay values in the "
+                     "tape box.)")},
         {{85, 100, 109, 117},
-         "Variable (Macro use only.  Takes value of Main LED when macro is first invoked.  "
-         "Shortcuts: v, V.)"},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Variable (Macro use only.  Takes value of Main LED when macro is first invoked.  "
+             "Shortcuts: v, V.)")},
         {{85, 123, 109, 141},
-         "Quick Record (Quick records a macro button with current value in Main LED.  Shortcuts: "
-         "q, Q.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Quick Record (Quick records a macro button with current value in Main LED.  "
+                     "Shortcuts: "
+                     "q, Q.)")},
         {{23, 100, 78, 141},
-         "Macro Buttons (User-definable macros  Shortcuts: CTRL+0, CTRL+1, CTRL+2, CTRL+3, F, R, "
-         "E, D, f, r, e, d.)"},
-        {{18, 45, 264, 80}, "Memory LED (Always displays current running memory total.)"},
+         VOR_TR_NOOP("vorlex",
+                     "Macro Buttons (User-definable macros  Shortcuts: CTRL+0, CTRL+1, CTRL+2, "
+                     "CTRL+3, F, R, "
+                     "E, D, f, r, e, d.)")},
+        {{18, 45, 264, 80},
+         VOR_TR_NOOP("vorlex", "Memory LED (Always displays current running memory total.)")},
         {{297, 45, 543, 79},
-         "Main LED (Simulates Light Emitting Diode (LED) display found on typical adding "
-         "machines.)"},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Main LED (Simulates Light Emitting Diode (LED) display found on typical adding "
+             "machines.)")},
         {{18, 192, 545, 381},
-         "Tape Box (Simulates paper tape roll found on typical adding machines.  Shortcuts: "
-         "CTRL+END, CTRL+HOME.)"},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Tape Box (Simulates paper tape roll found on typical adding machines.  Shortcuts: "
+             "CTRL+END, CTRL+HOME.)")},
         {{0, 30, 549, 391},
          std::string(kProductName) + "   " + kProductTagline + "   For Help, press F1"},
     }};

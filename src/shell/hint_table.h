@@ -4,6 +4,8 @@
 #include <span>
 #include <string>
 
+#include "core/tr_noop.h"
+
 // The status-bar hints: 32 rectangles of the keypad window with the text
 // shown while the mouse pointer is over them. The rectangles are pixels of
 // the classic layout (form font 7 by 14 dialog base units, form below a
@@ -14,7 +16,8 @@ namespace vor {
 inline constexpr const char* kProductName = "Vorlex v1.31 (Beta)";
 // The free text after the product name in the form's group box caption and
 // in the product line hint.
-inline constexpr const char* kProductTagline = "Adding machine with a live paper tape";
+inline constexpr const char* kProductTagline =
+    VOR_TR_NOOP("vorlex", "Adding machine with a live paper tape");
 
 struct HintRect {
     int left, top, right, bottom;
