@@ -1395,5 +1395,337 @@ About</source>
         <source>Undo%1</source>
         <translation>Rückgängig:%1</translation>
     </message>
+    <message>
+        <source>Macro 0</source>
+        <translation>Makro 0</translation>
+    </message>
+    <message>
+        <source>Macro 1</source>
+        <translation>Makro 1</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Negate</source>
+        <translation>Vorzeichen umkehren</translation>
+    </message>
+    <message>
+        <source>Blank Comment Line</source>
+        <translation>Leere Kommentarzeile</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Mark Up or Down</source>
+        <translation>Auf- oder Abschlag</translation>
+    </message>
+    <message>
+        <source>Memory Subtotal</source>
+        <translation>Speicher-Zwischensumme</translation>
+    </message>
+    <message>
+        <source>Memory Minus Equals</source>
+        <translation>Speicher minus gleich</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neun</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Macro 2</source>
+        <translation>Makro 2</translation>
+    </message>
+    <message>
+        <source>Macro 3</source>
+        <translation>Makro 3</translation>
+    </message>
+    <message>
+        <source>Quick Record</source>
+        <translation>Schnellaufnahme</translation>
+    </message>
+    <message>
+        <source>Memory Recall</source>
+        <translation>Speicher abrufen</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alles löschen</translation>
+    </message>
+    <message>
+        <source>Delete Line</source>
+        <translation>Zeile löschen</translation>
+    </message>
+    <message>
+        <source>Memory Total</source>
+        <translation>Speichersumme</translation>
+    </message>
+    <message>
+        <source>Memory Plus Equals</source>
+        <translation>Speicher plus gleich</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Zwischensumme</translation>
+    </message>
+    <message>
+        <source>Equals</source>
+        <translation>Gleich</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>One</source>
+        <translation>Eins</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Geteilt</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Null</translation>
+    </message>
+    <message>
+        <source>Double Zero</source>
+        <translation>Doppelnull</translation>
+    </message>
+    <message>
+        <source>Decimal Point</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Previous Line</source>
+        <translation>Vorige Zeile</translation>
+    </message>
+    <message>
+        <source>Next Line</source>
+        <translation>Nächste Zeile</translation>
+    </message>
+    <message>
+        <source>First Line</source>
+        <translation>Erste Zeile</translation>
+    </message>
+    <message>
+        <source>Last Line</source>
+        <translation>Letzte Zeile</translation>
+    </message>
+    <message>
+        <source>VOR is limited to 12 significant digits of accuracy.  This value is too large to display at the requested decimal precision.  The value will be rounded off to the highest precision supported by VOR.  Digits in excess of 12 will be set to zero.  The x&apos;s show which digits have been affected: </source>
+        <translation>VOR rechnet auf höchstens 12 signifikante Stellen genau.  Dieser Wert ist zu groß, um ihn mit den eingestellten Nachkommastellen anzuzeigen.  Er wird auf die höchste Genauigkeit gerundet, die VOR unterstützt; Stellen über 12 werden auf null gesetzt.  Die x zeigen, welche Stellen betroffen sind: </translation>
+    </message>
+    <message>
+        <source>Tip: Use this button in place of the equals (=) button to add the result to the current running total.</source>
+        <translation>Tipp: Verwenden Sie diese Taste anstelle der Gleich-Taste (=), um das Ergebnis zur laufenden Summe zu addieren.</translation>
+    </message>
+    <message>
+        <source>Tip: Use this button in place of the equals (=) button to subtract the result from the current running total.</source>
+        <translation>Tipp: Verwenden Sie diese Taste anstelle der Gleich-Taste (=), um das Ergebnis von der laufenden Summe abzuziehen.</translation>
+    </message>
+    <message>
+        <source>Tip:  Use this button in place of the equals (=) button to obtain the result of an intermediate multiplication or division operation and add the result to the current running memory total.</source>
+        <translation>Tipp:  Verwenden Sie diese Taste anstelle der Gleich-Taste (=), um das Ergebnis einer Multiplikation oder Division zu erhalten und zur laufenden Speichersumme zu addieren.</translation>
+    </message>
+    <message>
+        <source>Tip:  Use this button in place of the equals (=) button to obtain the result of a multiplication or division operation and subtract that result from the current running memory total.</source>
+        <translation>Tipp:  Verwenden Sie diese Taste anstelle der Gleich-Taste (=), um das Ergebnis einer Multiplikation oder Division zu erhalten und von der laufenden Speichersumme abzuziehen.</translation>
+    </message>
+    <message>
+        <source>Floating decimal</source>
+        <translation>Gleitkomma</translation>
+    </message>
+    <message>
+        <source>Decimal precision 0</source>
+        <translation>0 Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Decimal precision 1</source>
+        <translation>1 Nachkommastelle</translation>
+    </message>
+    <message>
+        <source>Decimal precision 2</source>
+        <translation>2 Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Decimal precision 3</source>
+        <translation>3 Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Decimal precision 4</source>
+        <translation>4 Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Decimal precision 5</source>
+        <translation>5 Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Round up</source>
+        <translation>Aufrunden</translation>
+    </message>
+    <message>
+        <source>Round off</source>
+        <translation>Kaufmännisch runden</translation>
+    </message>
+    <message>
+        <source>Round down</source>
+        <translation>Abrunden</translation>
+    </message>
+    <message>
+        <source>Auto decimal</source>
+        <translation>Automatisches Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Tastenkürzel: %1</translation>
+    </message>
+    <message>
+        <source>Shortcuts: %1 or %2</source>
+        <translation>Tastenkürzel: %1 oder %2</translation>
+    </message>
+    <message>
+        <source>Send needs xdg-email (the package xdg-utils) to hand the tape to your mail program.</source>
+        <translation>Zum Senden wird xdg-email (Paket xdg-utils) benötigt, das das Band an Ihr E-Mail-Programm übergibt.</translation>
+    </message>
+    <message>
+        <source>The tape is kept between sessions again.</source>
+        <translation>Das Band wird wieder zwischen Sitzungen behalten.</translation>
+    </message>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>Der Druckauftrag konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The tape cannot be kept between sessions: %1 cannot be written (%2).
+
+If VOR ends unexpectedly, changes not saved to a file are lost.</source>
+        <translation>Das Band kann nicht zwischen Sitzungen behalten werden: %1 kann nicht geschrieben werden (%2).
+
+Wenn VOR unerwartet beendet wird, gehen Änderungen verloren, die nicht in einer Datei gespeichert sind.</translation>
+    </message>
+    <message>
+        <source>The tape of the last session was not restored: later changes to it could not be written to %1, so it is out of date. It was set aside as %2. VOR starts with an empty tape.</source>
+        <translation>Das Band der letzten Sitzung wurde nicht wiederhergestellt: Spätere Änderungen daran konnten nicht in %1 geschrieben werden, es ist also veraltet. Es wurde als %2 beiseitegelegt. VOR beginnt mit einem leeren Band.</translation>
+    </message>
+    <message>
+        <source>The tape of the last session could not be read (%1) and was set aside as %2. VOR starts with an empty tape.</source>
+        <translation>Das Band der letzten Sitzung konnte nicht gelesen werden (%1) und wurde als %2 beiseitegelegt. VOR beginnt mit einem leeren Band.</translation>
+    </message>
+    <message>
+        <source>The tape of the last session could not be read (%1). VOR starts with an empty tape.</source>
+        <translation>Das Band der letzten Sitzung konnte nicht gelesen werden (%1). VOR beginnt mit einem leeren Band.</translation>
+    </message>
+    <message>
+        <source>Settings cannot be kept: %1 cannot be written (%2). Changes to the settings last only until VOR is closed.</source>
+        <translation>Die Einstellungen können nicht gespeichert werden: %1 kann nicht geschrieben werden (%2). Änderungen an den Einstellungen gelten nur, bis VOR beendet wird.</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; is not a number.  Type a number such as %2 (with % for a percentage) or MR.</source>
+        <translation>Der Wert „%1“ ist keine Zahl.  Geben Sie eine Zahl wie %2 ein (mit % für einen Prozentsatz) oder MR.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started.</source>
+        <translation>%1 konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Keypad +</source>
+        <translation>Ziffernblock +</translation>
+    </message>
+    <message>
+        <source>Keypad -</source>
+        <translation>Ziffernblock -</translation>
+    </message>
+    <message>
+        <source>Ctrl+Keypad .</source>
+        <translation>Strg+Ziffernblock ,</translation>
+    </message>
+    <message>
+        <source>Keypad .</source>
+        <translation>Ziffernblock ,</translation>
+    </message>
+    <message>
+        <source>By unchecking this setting, you are telling VOR to not prompt you to save your modified files upon exiting.  This will result in lost information if you should ever forget to save your work before closing down VOR.  Uncheck this setting?</source>
+        <translation>Wenn Sie diese Einstellung ausschalten, fragt VOR beim Beenden nicht mehr, ob geänderte Dateien gespeichert werden sollen.  Vergessen Sie dann einmal, Ihre Arbeit vor dem Beenden von VOR zu speichern, gehen Daten verloren.  Einstellung ausschalten?</translation>
+    </message>
+    <message>
+        <source>By unchecking this setting, you are telling VOR to not warn you that you are about to clear all memory and all tape box contents.  This will result in lost information if you should ever accidentally hit the CA button or one of its shortcut keys because you will then no longer have the option of aborting the operation.  Uncheck this setting?</source>
+        <translation>Wenn Sie diese Einstellung ausschalten, warnt VOR Sie nicht mehr, bevor Speicher und Band vollständig gelöscht werden.  Drücken Sie dann versehentlich die Taste CA oder eines ihrer Tastenkürzel, gehen Daten verloren, denn Sie können den Vorgang nicht mehr abbrechen.  Einstellung ausschalten?</translation>
+    </message>
+    <message>
+        <source>Invalid Mode Error</source>
+        <translation>Fehler: Ungültiger Modus</translation>
+    </message>
+    <message>
+        <source>Invalid Parameter Error</source>
+        <translation>Fehler: Ungültiger Parameter</translation>
+    </message>
+    <message>
+        <source>Invalid Window Error</source>
+        <translation>Fehler: Ungültiges Fenster</translation>
+    </message>
+    <message>
+        <source>This feature is not supported by the currently installed Text To Speech Engine.</source>
+        <translation>Diese Funktion wird von der installierten Sprachausgabe nicht unterstützt.</translation>
+    </message>
 </context>
 </TS>

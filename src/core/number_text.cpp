@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/ports.h"
+#include "core/tr_noop.h"
 
 namespace vor {
 namespace {
@@ -33,11 +34,13 @@ constexpr std::size_t kFirstLostColumn = 13;
 constexpr const char* kTooBigMessage =
     "This number is too big for VOR.  VOR can only display up to 12 significant digits.";
 constexpr const char* kInvalidCodeMessage = "RUNTIME ERROR -- doubleToString Param 2 invalid";
+// The words alone are marked for translation; the x's follow a blank line.
 constexpr const char* kDigitLimitMessage =
-    "VOR is limited to 12 significant digits of accuracy.  This value is too large to "
-    "display at the requested decimal precision.  The value will be rounded off to the "
-    "highest precision supported by VOR.  Digits in excess of 12 will be set to zero.  "
-    "The x's show which digits have been affected: \n\n";
+    VOR_TR_NOOP("vorlex",
+                "VOR is limited to 12 significant digits of accuracy.  This value is too large to "
+                "display at the requested decimal precision.  The value will be rounded off to the "
+                "highest precision supported by VOR.  Digits in excess of 12 will be set to zero.  "
+                "The x's show which digits have been affected: ") "\n\n";
 
 // Our own character classes: <cctype> answers by the current locale.
 bool isDigit(char c) {

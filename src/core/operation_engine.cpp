@@ -3,6 +3,7 @@
 #include "core/calculator.h"
 #include "core/command_ids.h"
 #include "core/number_text.h"
+#include "core/tr_noop.h"
 
 namespace vor {
 namespace {
@@ -36,19 +37,28 @@ constexpr const char* kMustFollow =
 const AddSubKey& addSubKey(int code) {
     static const AddSubKey keys[] = {
         {op::Plus, "+  ", cmd::Plus,
-         "Tip: Use this button in place of the equals (=) button to add the result to the "
-         "current running total."},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Tip: Use this button in place of the equals (=) button to add the result to the "
+             "current running total.")},
         {op::Minus, "-  ", cmd::Minus,
-         "Tip: Use this button in place of the equals (=) button to subtract the result from the "
-         "current running total."},
+         VOR_TR_NOOP("vorlex",
+                     "Tip: Use this button in place of the equals (=) button to subtract the "
+                     "result from the "
+                     "current running total.")},
         {op::MemoryPlusEquals, "M+ ", cmd::MemoryPlusEquals,
-         "Tip:  Use this button in place of the equals (=) button to obtain the result of an "
-         "intermediate multiplication or division operation and add the result to the current "
-         "running memory total."},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Tip:  Use this button in place of the equals (=) button to obtain the result of an "
+             "intermediate multiplication or division operation and add the result to the current "
+             "running memory total.")},
         {op::MemoryMinusEquals, "M- ", cmd::MemoryMinusEquals,
-         "Tip:  Use this button in place of the equals (=) button to obtain the result of a "
-         "multiplication or division operation and subtract that result from the current running "
-         "memory total."},
+         VOR_TR_NOOP(
+             "vorlex",
+             "Tip:  Use this button in place of the equals (=) button to obtain the result of a "
+             "multiplication or division operation and subtract that result from the current "
+             "running "
+             "memory total.")},
     };
     for (const auto& k : keys)
         if (k.code == code) return k;

@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "core/tr_noop.h"
+
 namespace vor {
 
 // One radio button of the Decimal Precision or Rounding selector: its
@@ -17,7 +19,7 @@ struct SelectorButton {
 };
 
 // The spoken name of the Auto Decimal check box beside the precisions.
-inline constexpr const char* kAutoDecimalSpoken = "Auto decimal";
+inline constexpr const char* kAutoDecimalSpoken = VOR_TR_NOOP("vorlex", "Auto decimal");
 
 // In label order "F 0 1 2 3 4 5"; 4 and 5 keep their historic, swapped ids.
 std::span<const SelectorButton> precisionButtons();

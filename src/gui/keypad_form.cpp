@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +26,26 @@ namespace vor {
 namespace {
 
 using namespace formid;
+
+// One key of a shortcut list in the user's language: the keypad's keys from
+// the translations, the others in Qt's own words for them ("Umschalt+Eingabe").
+QString shortcutKeyText(const std::string& key) {
+    const QString text = uiText(key);
+    const QKeySequence sequence = QKeySequence::fromString(text, QKeySequence::PortableText);
+    if (sequence.count() != 1 || sequence.toString(QKeySequence::PortableText) != text) return text;
+    return sequence.toString(QKeySequence::NativeText);
+}
+
+// The keys that reach a control, said after its name by a screen reader.
+QString shortcutsDescription(int id, bool remapKeypad) {
+    const std::vector<std::string> keys = keyShortcuts(id, remapKeypad);
+    if (keys.empty()) return {};
+    if (keys.size() == 1) return Tr::tr("Shortcut: %1").arg(shortcutKeyText(keys.front()));
+    QStringList first;
+    for (std::size_t i = 0; i + 1 < keys.size(); ++i) first << shortcutKeyText(keys[i]);
+    return Tr::tr("Shortcuts: %1 or %2")
+        .arg(first.join(QStringLiteral(", ")), shortcutKeyText(keys.back()));
+}
 
 }  // namespace
 
@@ -109,7 +130,7 @@ QPushButton* KeypadForm::addKey(const KeyDesc& k) {
     b->setObjectName(QStringLiteral("key%1").arg(id));
     // Read aloud, "M-=" or "->" means nothing: a screen reader says what the
     // key does, and its keyboard shortcuts as the description.
-    b->setAccessibleName(QString::fromUtf8(k.name));
+    b->setAccessibleName(uiText(k.name));
     // The window handles mnemonics itself (keypad first, then the menu bar),
     // so the button must not grab Alt+letter as a competing shortcut.
     b->setShortcut(QKeySequence());
@@ -156,12 +177,10 @@ void KeypadForm::applyShortcutDescriptions(bool remapKeypad) {
     m_describedRemap = int(remapKeypad);
     for (const KeyDesc& k : keypad()) {
         if (QPushButton* b = key(k.id))
-            b->setAccessibleDescription(
-                QString::fromStdString(keyShortcutsText(k.id, remapKeypad)));
+            b->setAccessibleDescription(shortcutsDescription(k.id, remapKeypad));
     }
     if (QWidget* check = control(cmd::AutoDecimalCheck))
-        check->setAccessibleDescription(
-            QString::fromStdString(keyShortcutsText(cmd::AutoDecimalCheck, remapKeypad)));
+        check->setAccessibleDescription(shortcutsDescription(cmd::AutoDecimalCheck, remapKeypad));
 }
 
 void KeypadForm::buildControls() {
@@ -219,7 +238,7 @@ void KeypadForm::buildControls() {
     auto* autoDecimal = new IndicatorCheck(indicatorSize(), this);
     autoDecimal->setObjectName(QStringLiteral("autoDecimal"));
     autoDecimal->setFocusPolicy(Qt::TabFocus);
-    autoDecimal->setAccessibleName(QString::fromUtf8(kAutoDecimalSpoken));
+    autoDecimal->setAccessibleName(uiText(kAutoDecimalSpoken));
     connect(autoDecimal, &QCheckBox::clicked, this, [this] {
         if (m_onCommand) m_onCommand(cmd::AutoDecimalCheck);
     });
@@ -235,7 +254,7 @@ void KeypadForm::buildControls() {
         for (const SelectorButton& s : radios) {
             auto* r = new IndicatorRadio(indicatorSize(), this);
             r->setObjectName(QStringLiteral("radio%1").arg(s.id));
-            r->setAccessibleName(QString::fromUtf8(s.spoken));
+            r->setAccessibleName(uiText(s.spoken));
             r->setFocusPolicy(Qt::NoFocus);
             connect(r, &QRadioButton::toggled, r,
                     [r](bool checked) { r->setFocusPolicy(checked ? Qt::TabFocus : Qt::NoFocus); });

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/ports.h"
+#include "core/tr_noop.h"
 #include "shell/app.h"
 #include "shell/frame_port.h"
 
@@ -32,8 +33,9 @@ class CMainFrame : public QMainWindow, private FramePort {
     Q_OBJECT
    public:
     // What File > Send says where no mail program can be reached.
-    static constexpr const char* kNoMailerText =
-        "Send needs xdg-email (the package xdg-utils) to hand the tape to your mail program.";
+    static constexpr const char* kNoMailerText = VOR_TR_NOOP(
+        "vorlex",
+        "Send needs xdg-email (the package xdg-utils) to hand the tape to your mail program.");
 
     explicit CMainFrame(ProfilePort& profile, FrameServices services = {},
                         QWidget* parent = nullptr);

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "core/ports.h"
+#include "core/tr_noop.h"
 #include "document/vor_file.h"
 #include "shell/app.h"
 #include "shell/file_stamp.h"
@@ -278,7 +279,9 @@ void SessionKeeper::act(const Outcome& outcome) {
         m_failing = false;
         if (!profile.getString(kSessionSection, m_staleName, "").empty())
             profile.writeString(kSessionSection, m_staleName, "");
-        if (!m_closed) m_app.form().setStatusText("The tape is kept between sessions again.");
+        if (!m_closed)
+            m_app.form().setStatusText(
+                VOR_TR_NOOP("vorlex", "The tape is kept between sessions again."));
         return;
     }
     m_failing = true;

@@ -2,6 +2,7 @@
 
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include "shell/command_strings.h"
@@ -154,6 +155,7 @@ constexpr const char* kContext = "vorlex";
     QT_TRANSLATE_NOOP("vorlex", "Failed to open macro file."),
     QT_TRANSLATE_NOOP("vorlex", "Failed to write macro file."),
     QT_TRANSLATE_NOOP("vorlex", "Failed to export the tape."),
+    QT_TRANSLATE_NOOP("vorlex", "Could not start print job."),
     QT_TRANSLATE_NOOP("vorlex",
                       "You cannot insert a blank <comment> line just above a line containing a "
                       "percent reference."),
@@ -186,6 +188,29 @@ constexpr const char* kTemplates[] = {
                       "Yes keeps it (a save asks before replacing the file); No opens the file as "
                       "it is now, and the unsaved changes are lost."),
     QT_TRANSLATE_NOOP("vorlex", "Tape not kept between sessions: %1"),
+    QT_TRANSLATE_NOOP("vorlex",
+                      "The tape cannot be kept between sessions: %1 cannot be written (%2).\n\nIf "
+                      "VOR ends unexpectedly, changes not saved to a file are lost."),
+    QT_TRANSLATE_NOOP("vorlex",
+                      "The tape of the last session was not restored: later changes to it could "
+                      "not be written to %1, so it is out of date. It was set aside as %2. VOR "
+                      "starts with an empty tape."),
+    // Before the one without a new name, which would take all the rest as
+    // the reason.
+    QT_TRANSLATE_NOOP("vorlex",
+                      "The tape of the last session could not be read (%1) and was set aside as "
+                      "%2. VOR starts with an empty tape."),
+    QT_TRANSLATE_NOOP(
+        "vorlex",
+        "The tape of the last session could not be read (%1). VOR starts with an empty tape."),
+    QT_TRANSLATE_NOOP("vorlex",
+                      "Settings cannot be kept: %1 cannot be written (%2). Changes to the settings "
+                      "last only until VOR is closed."),
+    QT_TRANSLATE_NOOP("vorlex",
+                      "The value \"%1\" is not a number.  Type a number such as %2 (with % for a "
+                      "percentage) or MR."),
+    QT_TRANSLATE_NOOP("vorlex", "Please enter an integer between %1 and %2."),
+    QT_TRANSLATE_NOOP("vorlex", "%1 could not be started."),
     QT_TRANSLATE_NOOP("vorlex", "%1   Adding machine with a live paper tape   For Help, press F1"),
     // The Undo Last Line caption: "Undo" and the tape line. Last, as any
     // text starting with "Undo" matches it.
@@ -199,18 +224,55 @@ QString lookUp(const QString& source) {
     return QCoreApplication::translate(kContext, utf8.constData());
 }
 
-// The template `pattern` filled with what `text` has in place of %1, or a
-// null string when `text` is not an instance of it.
+// The template `pattern` filled with what `text` has in place of its %1,
+// %2... (each once, at most three, none empty), or a null string when
+// `text` is not an instance of it. The literal pieces between them are
+// found left to right, so a name holding the next piece is misread; the
+// pieces are long enough for that not to happen to a path or a reason.
 QString fromTemplate(const QString& text, const char* pattern) {
     const QString english = QString::fromUtf8(pattern);
-    const qsizetype at = english.indexOf(QLatin1String("%1"));
-    if (at < 0) return text == english ? lookUp(english) : QString();
-    const QString before = english.left(at), after = english.mid(at + 2);
-    if (text.size() <= before.size() + after.size() || !text.startsWith(before) ||
-        !text.endsWith(after))
-        return {};
-    return QCoreApplication::translate(kContext, pattern)
-        .arg(text.mid(before.size(), text.size() - before.size() - after.size()));
+    static const QRegularExpression marker(QStringLiteral("%([1-3])"));
+    QStringList pieces;
+    QList<int> numbers;
+    qsizetype from = 0;
+    for (auto it = marker.globalMatch(english); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        pieces << english.mid(from, m.capturedStart() - from);
+        numbers << m.captured(1).toInt();
+        from = m.capturedEnd();
+    }
+    if (numbers.isEmpty()) return text == english ? lookUp(english) : QString();
+    const QString tail = english.mid(from);
+    if (!text.startsWith(pieces.first()) || !text.endsWith(tail)) return {};
+    const qsizetype end = text.size() - tail.size();
+    QStringList args(numbers.size());
+    qsizetype at = pieces.first().size();
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        const bool last = i + 1 == numbers.size();
+        const qsizetype next = last ? end : text.indexOf(pieces[i + 1], at + 1);
+        if (next <= at || next > end || (!last && next + pieces[i + 1].size() > end)) return {};
+        if (numbers[i] > numbers.size()) return {};
+        args[numbers[i] - 1] = text.mid(at, next - at);
+        at = last ? end : next + pieces[i + 1].size();
+    }
+    const QString translated = QCoreApplication::translate(kContext, pattern);
+    switch (args.size()) {
+        case 1: return translated.arg(args[0]);
+        case 2: return translated.arg(args[0], args[1]);
+        default: return translated.arg(args[0], args[1], args[2]);
+    }
+}
+
+// `text` in the user's language when it is a known whole text or an
+// instance of a template; a null string otherwise.
+QString knownText(const QString& text) {
+    const QString whole = lookUp(text);
+    if (whole != text) return whole;
+    for (const char* pattern : kTemplates) {
+        const QString filled = fromTemplate(text, pattern);
+        if (!filled.isNull()) return filled;
+    }
+    return {};
 }
 
 }  // namespace
@@ -255,19 +317,20 @@ QString installTranslations() {
 QString translateMessage(const std::string& text) {
     const QString source = QString::fromStdString(text);
     if (source.isEmpty()) return source;
-    const QString whole = lookUp(source);
-    if (whole != source) return whole;
-    for (const char* pattern : kTemplates) {
-        const QString filled = fromTemplate(source, pattern);
-        if (!filled.isNull()) return filled;
-    }
+    const QString known = knownText(source);
+    if (!known.isNull()) return known;
     // A known first line with details after it: "Failed to save
-    // document.\n<path>: <error>".
+    // document.\n<path>: <error>", or a message and a tip after a blank
+    // line, each looked up on its own.
     const qsizetype nl = source.indexOf(QLatin1Char('\n'));
     if (nl > 0) {
-        const QString first = source.left(nl);
-        const QString translated = lookUp(first);
-        if (translated != first) return translated + source.mid(nl);
+        const QString first = knownText(source.left(nl));
+        if (!first.isNull()) {
+            qsizetype rest = nl;
+            while (rest < source.size() && source[rest] == QLatin1Char('\n')) ++rest;
+            return first + source.mid(nl, rest - nl) +
+                   translateMessage(source.mid(rest).toStdString());
+        }
     }
     return source;
 }

@@ -39,10 +39,10 @@ QString installTranslations();
 std::unique_ptr<QTranslator> ownTranslator(const QLocale& locale);
 
 // A message of the Qt-free layers (a message box text, the status line) in
-// the user's language. Whole texts are looked up first, then the first line
-// of a text with details after it (a path, an error), then the templates
-// of messages composed with a name or a number ("Save changes to %1?").
-// A text none of them knows is shown as it is.
+// the user's language. Whole texts are looked up first, then the templates
+// of messages composed with names or numbers ("Save changes to %1?"), then
+// a known first line with the rest looked up the same way (a tip) or kept
+// as it is (a path, an error). A text none of them knows is shown as it is.
 QString translateMessage(const std::string& text);
 
 }  // namespace vor

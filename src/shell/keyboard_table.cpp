@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/command_ids.h"
+#include "core/tr_noop.h"
 
 namespace vor {
 namespace {
@@ -269,16 +270,18 @@ std::string spokenBinding(const KeyBinding& b) {
         return std::string(1, static_cast<char>(b.key));
     }
     switch (b.key) {
-        case VK_ADD: return "Keypad +";
-        case VK_SUBTRACT: return "Keypad -";
-        case VK_DECIMAL: return (b.modifiers & ModCtrl) ? "Ctrl+Keypad ." : "Keypad .";
+        case VK_ADD: return VOR_TR_NOOP("vorlex", "Keypad +");
+        case VK_SUBTRACT: return VOR_TR_NOOP("vorlex", "Keypad -");
+        case VK_DECIMAL:
+            return (b.modifiers & ModCtrl) ? VOR_TR_NOOP("vorlex", "Ctrl+Keypad .")
+                                           : VOR_TR_NOOP("vorlex", "Keypad .");
         default: return bindingText(b);
     }
 }
 
 }  // namespace
 
-std::string keyShortcutsText(int keyId, bool remapKeypad) {
+std::vector<std::string> keyShortcuts(int keyId, bool remapKeypad) {
     std::vector<std::string> keys;
     for (const KeyBinding& b : kTable) {
         const auto press = resolveKeyboardCommand(b.commandId, remapKeypad);
@@ -292,6 +295,11 @@ std::string keyShortcutsText(int keyId, bool remapKeypad) {
         std::string text = spokenBinding(b);
         if (std::find(keys.begin(), keys.end(), text) == keys.end()) keys.push_back(text);
     }
+    return keys;
+}
+
+std::string keyShortcutsText(int keyId, bool remapKeypad) {
+    const std::vector<std::string> keys = keyShortcuts(keyId, remapKeypad);
     if (keys.empty()) return {};
     std::string text = keys.size() == 1 ? "Shortcut: " : "Shortcuts: ";
     for (std::size_t i = 0; i < keys.size(); ++i) {

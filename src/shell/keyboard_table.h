@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 // The keyboard map: one fixed, ordered table of accelerators turning
 // keystrokes into command ids, and the resolution of the keyboard-only
@@ -153,7 +154,10 @@ std::optional<int> matchHelpKey(const Keystroke& keystroke);
 std::string shortcutText(int commandId);
 
 // The keys that press on-screen key `keyId` (or run control `keyId`), in
-// table order, for a screen reader to say after the key's name:
+// table order and each once ("T", "Shift+Enter", "Enter").
+std::vector<std::string> keyShortcuts(int keyId, bool remapKeypad);
+
+// The same keys as one text, for a screen reader to say after the key's name:
 // "Shortcut: V", "Shortcuts: T, Shift+Enter or Enter". Empty when no key
 // reaches it. `remapKeypad` as in resolveKeyboardCommand.
 std::string keyShortcutsText(int keyId, bool remapKeypad);

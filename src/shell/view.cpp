@@ -3,6 +3,7 @@
 #include "core/command_ids.h"
 #include "core/key_table.h"
 #include "core/selector_buttons.h"
+#include "core/tr_noop.h"
 #include "shell/help_topics.h"
 #include "shell/settings_store.h"
 
@@ -244,20 +245,25 @@ void CVORView::toggleSetting(int id) {
             return;
         case cmd::AutoCommentSubtotal: toggleAutoCommentSubtotal(); return;
         case cmd::PromptToSave:
-            askToUncheck(value,
-                         "By unchecking this setting, you are telling VOR to not prompt you to "
-                         "save your modified files upon exiting.  This will result in lost "
-                         "information if you should ever forget to save your work before closing "
-                         "down VOR.  Uncheck this setting?");
+            askToUncheck(
+                value, VOR_TR_NOOP(
+                           "vorlex",
+                           "By unchecking this setting, you are telling VOR to not prompt you to "
+                           "save your modified files upon exiting.  This will result in lost "
+                           "information if you should ever forget to save your work before closing "
+                           "down VOR.  Uncheck this setting?"));
             writeBool(m_profile, s, value);
             return;
         case cmd::ShowClearAllWarning:
-            askToUncheck(value,
-                         "By unchecking this setting, you are telling VOR to not warn you that you "
-                         "are about to clear all memory and all tape box contents.  This will "
-                         "result in lost information if you should ever accidentally hit the CA "
-                         "button or one of its shortcut keys because you will then no longer have "
-                         "the option of aborting the operation.  Uncheck this setting?");
+            askToUncheck(
+                value,
+                VOR_TR_NOOP(
+                    "vorlex",
+                    "By unchecking this setting, you are telling VOR to not warn you that you "
+                    "are about to clear all memory and all tape box contents.  This will "
+                    "result in lost information if you should ever accidentally hit the CA "
+                    "button or one of its shortcut keys because you will then no longer have "
+                    "the option of aborting the operation.  Uncheck this setting?"));
             writeBool(m_profile, s, value);
             return;
         default: break;

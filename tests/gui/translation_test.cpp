@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSet>
 #include <QTimer>
 #include <QTranslator>
@@ -83,6 +84,15 @@ TEST_F(GermanFrameTest, MenusSpeakGermanWithOneLetterPerEntry) {
     expectUniqueMnemonics(context->actions(), QStringLiteral("context menu"));
 }
 
+TEST_F(GermanFrameTest, KeysTellScreenReadersTheirNameAndShortcutsInGerman) {
+    auto* total = frame->findChild<QPushButton*>(QStringLiteral("key%1").arg(cmd::Total));
+    ASSERT_NE(total, nullptr);
+    EXPECT_EQ(total->accessibleName(), QStringLiteral("Summe"));
+    EXPECT_TRUE(total->accessibleDescription().startsWith(QStringLiteral("Tastenkürzel: T, ")))
+        << total->accessibleDescription().toStdString();
+    EXPECT_TRUE(total->accessibleDescription().contains(QStringLiteral(" oder ")));
+}
+
 TEST(Translation, CoreMessagesByWholeTextFirstLineAndTemplate) {
     if (!kHaveTranslations) GTEST_SKIP() << "built without lrelease";
     auto german = ownTranslator(QLocale(QLocale::German, QLocale::Germany));
@@ -98,6 +108,31 @@ TEST(Translation, CoreMessagesByWholeTextFirstLineAndTemplate) {
         {"Save changes to Budget 2026.vor?", "Änderungen an Budget 2026.vor speichern?"},
         {skippedMessage(3), "3 Zeilen waren keine Zahlen und wurden übersprungen."},
         {"Undo  12.00 +?", "12.00 + rückgängig machen?"},
+        {"The tape cannot be kept between sessions: /s/vorlex cannot be written (Permission "
+         "denied).\n\nIf VOR ends unexpectedly, changes not saved to a file are lost.",
+         "Das Band kann nicht zwischen Sitzungen behalten werden: /s/vorlex kann nicht "
+         "geschrieben werden (Permission denied).\n\nWenn VOR unerwartet beendet wird, gehen "
+         "Änderungen verloren, die nicht in einer Datei gespeichert sind."},
+        {"The tape of the last session could not be read (bad (1)) and was set aside as "
+         "/s/a.vor. VOR starts with an empty tape.",
+         "Das Band der letzten Sitzung konnte nicht gelesen werden (bad (1)) und wurde als "
+         "/s/a.vor beiseitegelegt. VOR beginnt mit einem leeren Band."},
+        {"Settings cannot be kept: /c/vorlex.conf cannot be written (it is a folder). Changes "
+         "to the settings last only until VOR is closed.",
+         "Die Einstellungen können nicht gespeichert werden: /c/vorlex.conf kann nicht "
+         "geschrieben werden (it is a folder). Änderungen an den Einstellungen gelten nur, bis "
+         "VOR beendet wird."},
+        {"/t/a.vor\nhas been changed by another program since VOR opened or last saved "
+         "it.\n\nOverwrite it with this tape?",
+         "/t/a.vor\nwurde von einem anderen Programm geändert, seit VOR die Datei geöffnet oder "
+         "zuletzt gespeichert hat.\n\nMit diesem Band überschreiben?"},
+        {"The value \"1x\" is not a number.  Type a number such as 1,234.50 (with % for a "
+         "percentage) or MR.",
+         "Der Wert „1x“ ist keine Zahl.  Geben Sie eine Zahl wie 1,234.50 ein (mit % für einen "
+         "Prozentsatz) oder MR."},
+        // A message and its tip, each translated.
+        {"Cannot Undo.\n\nNothing to undo!",
+         "Rückgängig nicht möglich.\n\nNichts rückgängig zu machen!"},
         {"A text nobody translated", "A text nobody translated"},
     };
     for (const auto& c : cases)
