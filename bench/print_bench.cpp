@@ -9,6 +9,7 @@
 #include "core/command_ids.h"
 #include "core/memory_form.h"
 #include "core/memory_profile.h"
+#include "core/vector_state.h"
 #include "gui/tape_printer.h"
 #include "shell/app.h"
 
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    vor::clearUpperVectorState();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -10,6 +10,8 @@
 #include "core/calculator.h"
 #include "core/command_ids.h"
 #include "core/memory_profile.h"
+#include "core/vector_state.h"
+#include "engine_tape.h"
 #include "full_macros.h"
 #include "gui/keypad_form.h"
 #include "gui/qt_form.h"
@@ -54,6 +56,29 @@ void BM_RefillThousandRows(benchmark::State& state) {
 }
 BENCHMARK(BM_RefillThousandRows)->Unit(benchmark::kMillisecond);
 
+// The yardstick for the one above: a bare QListWidget of the same size,
+// font and uniform rows, refilled with the same 1000 rows.
+void BM_RefillThousandRowsPlainList(benchmark::State& state) {
+    Window w;
+    QListWidget list;
+    list.setFont(w.form.tapeBox()->font());
+    list.setUniformItemSizes(true);
+    list.resize(w.form.tapeBox()->size());
+    list.show();
+    QApplication::processEvents();
+    const QString row = QString::fromStdString(kRow);
+    for (auto _ : state) {
+        list.setUpdatesEnabled(false);
+        list.clear();
+        for (int i = 0; i < vor::kMaxLines; ++i) list.addItem(row);
+        list.setCurrentRow(vor::kMaxLines - 1);
+        list.scrollToItem(list.item(vor::kMaxLines - 1));
+        list.setUpdatesEnabled(true);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RefillThousandRowsPlainList)->Unit(benchmark::kMillisecond);
+
 void BM_AppendOneRow(benchmark::State& state) {
     Window w;
     for (int i = 0; i < vor::kMaxLines - 1; ++i) w.port.addRow(kRow);
@@ -80,10 +105,10 @@ struct Machine {
     vor::CCalculator calc{doc, settings, w.port, messages, hooks};
     vor::CRecalculator recalc{calc};
 
-    Machine() {
+    explicit Machine(int lines = vor::kMaxLines) {
         doc.startNewTape(2, 12, false);
         using namespace vor::cmd;
-        while (doc.m_lineCount < vor::kMaxLines)
+        while (doc.m_lineCount < lines)
             for (int key :
                  {Digit1, Digit2, DecimalPoint, Digit5, Plus, Digit3, Multiply, Digit4, Plus})
                 calc.onKey(key);
@@ -99,6 +124,36 @@ void BM_ReplayThousandLinesOnScreen(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReplayThousandLinesOnScreen)->Unit(benchmark::kMillisecond);
+
+// A short tape shows what every change on screen costs whatever its length.
+void BM_ReplayHundredLinesOnScreen(benchmark::State& state) {
+    Machine m(100);
+    for (auto _ : state) {
+        m.recalc.recalculate();
+        m.w.settle();
+    }
+}
+BENCHMARK(BM_ReplayHundredLinesOnScreen)->Unit(benchmark::kMicrosecond);
+
+// The engine alone, as vorlex_core_bench's BM_RecalculateThousandLines, but
+// in a process that has built a QApplication and a window: the two should
+// cost about the same. Building widgets leaves the CPU's vector unit in a state
+// that makes the engine's SSE code about twice as slow until something
+// clears it (see core/vector_state.h).
+void BM_RecalculateThousandLinesBesideWindow(benchmark::State& state) {
+    Window w;
+    vor::bench::EngineTape b;
+    b.keyFullTape();
+    for (auto _ : state) {
+        // A dialog opened and closed between two replays, as Edit does.
+        state.PauseTiming();
+        delete new vor::KeypadForm;
+        state.ResumeTiming();
+        b.recalc.recalculate();
+        benchmark::DoNotOptimize(b.doc.m_total);
+    }
+}
+BENCHMARK(BM_RecalculateThousandLinesBesideWindow)->Unit(benchmark::kMicrosecond);
 
 using vor::bench::ValueEdit;
 
@@ -181,6 +236,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    vor::clearUpperVectorState();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

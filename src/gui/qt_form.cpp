@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include "gui/keypad_form.h"
 #include "gui/status_hints.h"
@@ -19,20 +20,25 @@ QString qt(const std::string& s) {
 
 // A tape row is padded with blanks into columns for the eye; a screen
 // reader gets the same words without the runs of blanks it would pause on
-// or spell out.
-void setRowText(QListWidgetItem& item, const std::string& row) {
-    const QString text = qt(row);
-    item.setText(text);
-    item.setData(Qt::AccessibleTextRole, text.simplified());
-}
+// or spell out. That text is made when asked for, not stored with each
+// row: a replay refills every row and would pay for it a thousand times.
+class TapeRow : public QListWidgetItem {
+   public:
+    explicit TapeRow(const QString& text) : QListWidgetItem(text) {}
+
+    QVariant data(int role) const override {
+        if (role == Qt::AccessibleTextRole) return text().simplified();
+        return QListWidgetItem::data(role);
+    }
+};
 
 QListWidgetItem* newRow(const std::string& row) {
-    auto* item = new QListWidgetItem;
-    setRowText(*item, row);
-    return item;
+    return new TapeRow(qt(row));
 }
 
 }  // namespace
+
+QtFormPort::QtFormPort(KeypadForm& form) : m_form(form) {}
 
 QtFormPort::~QtFormPort() {
     while (m_waitCursors > 0) setWaitCursor(false);
@@ -92,7 +98,7 @@ void QtFormPort::deleteRow(int index) {
 }
 
 void QtFormPort::replaceRow(int index, const std::string& row) {
-    if (QListWidgetItem* item = m_form.tapeBox()->item(index)) setRowText(*item, row);
+    if (QListWidgetItem* item = m_form.tapeBox()->item(index)) item->setText(qt(row));
 }
 
 void QtFormPort::resetRows() {
@@ -175,12 +181,31 @@ void QtFormPort::setRedraw(bool on) {
             showLeds(m_deferredMain, m_deferredMemory);
         }
     }
-    m_form.setUpdatesEnabled(on);
-    if (on) m_form.update();
+    // Only the tape box stops drawing: it is what a replay or a macro
+    // changes row by row. Turning drawing off for the whole form would make
+    // turning it back on repaint every key and frame of the window, which
+    // costs more than the tape box itself; the other widgets paint their own
+    // changes at the next frame anyway, as nothing is drawn before the
+    // command returns to the event loop.
+    // The rows' area, not the box: its frame would repaint the group box
+    // behind it too.
+    m_form.tapeBox()->viewport()->setUpdatesEnabled(on);
 }
 
 void QtFormPort::setEnabled(bool on) {
-    m_form.setEnabled(on);
+    if (on) {
+        if (m_pendingDisable) m_pendingDisable->stop();
+        m_form.setEnabled(true);
+        return;
+    }
+    if (!m_pendingDisable) {
+        m_pendingDisable = std::make_unique<QTimer>();
+        m_pendingDisable->setSingleShot(true);
+        m_pendingDisable->setInterval(0);
+        QObject::connect(m_pendingDisable.get(), &QTimer::timeout,
+                         [this] { m_form.setEnabled(false); });
+    }
+    if (m_form.isEnabled()) m_pendingDisable->start();
 }
 
 void QtFormPort::setWaitCursor(bool on) {

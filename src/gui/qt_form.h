@@ -1,6 +1,10 @@
 #pragma once
 
+#include <memory>
+
 #include "core/ports.h"
+
+class QTimer;
 
 namespace vor {
 
@@ -12,7 +16,7 @@ class StatusPane;
 // window-wide effects (redraw, enabling, wait cursor, status text, title).
 class QtFormPort : public FormPort {
    public:
-    explicit QtFormPort(KeypadForm& form) : m_form(form) {}
+    explicit QtFormPort(KeypadForm& form);
     ~QtFormPort() override;
 
     // The status bar pane that statusText/setStatusText read and write.
@@ -60,6 +64,12 @@ class QtFormPort : public FormPort {
     std::string m_deferredMain;
     std::string m_deferredMemory;
     int m_waitCursors = 0;
+    // A replay shuts the form and opens it again before the event loop
+    // runs. Disabling and enabling every key in between would only make
+    // the whole window repaint, so the form is shut when the event loop
+    // runs first (a message box during a replay), and not at all when it
+    // is opened again before that.
+    std::unique_ptr<QTimer> m_pendingDisable;
 };
 
 }  // namespace vor

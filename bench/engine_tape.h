@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/calculator.h"
+#include "core/command_ids.h"
+#include "core/memory_form.h"
+#include "tape/recalculation.h"
+
+namespace vor::bench {
+
+// The engine on the in-memory form, with no Qt in the way.
+struct EngineTape : CalculatorHooks {
+    class NoMessages : public MessagePort {
+       public:
+        Answer show(const std::string&, Buttons, Icon) override { return Answer::Yes; }
+    };
+
+    CSettings settings;
+    MemoryForm form;
+    NoMessages messages;
+    CVORDoc doc;
+    CCalculator calc{doc, settings, form, messages, *this};
+    CRecalculator recalc{calc};
+
+    EngineTape() {
+        doc.startNewTape(2, 12, false);
+        calc.showDocument();
+    }
+
+    // A realistic mix: items, a multiplication added to the total, memory
+    // and a subtotal; 1000 lines in all.
+    void keyFullTape() {
+        using namespace vor::cmd;
+        while (doc.m_lineCount < 995) {
+            for (int key : {Digit1, Digit2, DecimalPoint, Digit5, Plus, Digit3, Multiply, Digit4,
+                            Plus, Digit7, MemoryPlusEquals, Digit2, Minus, SubTotal})
+                calc.onKey(key);
+        }
+        while (doc.m_lineCount < kMaxLines) calc.onKey(SubTotal);
+    }
+};
+
+}  // namespace vor::bench
