@@ -8,12 +8,17 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
+#ifdef VORLEX_HAVE_SPEECH
+#include <QTextToSpeech>
+#endif
 
 #include "core/command_ids.h"
 #include "gui/frame_menus.h"
 #include "gui/main_frame.h"
 #include "gui/speech_qt_synth.h"
 #include "shell/app.h"
+#include "shell/speech_commands.h"
+#include "shell/view.h"
 #include "speech/queued_engine.h"
 
 namespace vor {
@@ -85,13 +90,20 @@ void startSpeech(CVORApp& app, QWidget* window) {
     app.speech().setNoEngineInstalled();
     QTimer::singleShot(0, window, [&app, window] { watchSpeechMenu(app, window); });
 #else
-    // After the first paint: the window must not wait for the engine.
-    new AfterFirstPaint(window, [&app, window] {
+    if (QTextToSpeech::availableEngines().isEmpty()) {
+        app.speech().setNoEngineInstalled();
+        QTimer::singleShot(0, window, [&app, window] { watchSpeechMenu(app, window); });
+        return;
+    }
+    // The engine (a speech daemon and its voices: some 20 MiB) starts when
+    // speech is first used; with Immediate Read Mode on, every keyed line
+    // needs it, so it comes up behind the window at once.
+    auto start = [&app, window](std::function<void()> ready) {
         auto synth = std::make_unique<QtSynthesizer>();
         QtSynthesizer* raw = synth.get();
         app.speech().setEngine(std::make_unique<CSpeechEngine>(std::move(synth)));
         const std::string language = QLocale::system().name().toStdString();
-        raw->prepare(language, [&app, window, language](bool anyEngine) {
+        raw->prepare(language, [&app, window, language, ready](bool anyEngine) {
             if (!anyEngine) {
                 app.speech().setNoEngineInstalled();
                 watchSpeechMenu(app, window);
@@ -99,6 +111,24 @@ void startSpeech(CVORApp& app, QWidget* window) {
                 app.speech().setAvailable(succeeded(app.speech().engine().initDefault(language)));
             }
             refreshCommands(window);
+            ready();
+        });
+    };
+    if (app.view().settings().readImmediate) {
+        // After the first paint: the window must not wait for the engine.
+        new AfterFirstPaint(window, [&app, start] {
+            app.speech().setEngineStarter(start);
+            app.speech().startEngineNow();
+        });
+        return;
+    }
+    app.speech().setEngineStarter([start, window](std::function<void()> ready) {
+        // A first command waits for the engine's start-up: show it.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        QPointer<QWidget> guard(window);
+        start([ready, guard] {
+            QGuiApplication::restoreOverrideCursor();
+            if (guard) ready();
         });
     });
 #endif

@@ -1,5 +1,7 @@
 #include "shell/speech_commands.h"
 
+#include <utility>
+
 #include "core/command_ids.h"
 #include "shell/app.h"
 #include "shell/settings_store.h"
@@ -53,14 +55,14 @@ void CSpeechCommands::registerCommands() {
             return s;
         };
     };
-    auto tapeAndSpeech = [this] { return m_app.doc().m_lineCount > 0 && m_available; };
-    auto speech = [this] { return m_available; };
+    auto tapeAndSpeech = [this] { return m_app.doc().m_lineCount > 0 && usable(); };
+    auto speech = [this] { return usable(); };
     // Commands that stay enabled while the engine is not up (they reach
     // nothing then); with no engine installed at all they are greyed too.
     auto installed = [this] { return !m_noneInstalled; };
 
     commands.add(
-        cmd::ReadTape, [this] { readTape(); }, enabledWhen(tapeAndSpeech));
+        cmd::ReadTape, [this] { withEngine([this] { readTape(); }); }, enabledWhen(tapeAndSpeech));
     commands.add(
         cmd::StopReading, [this] { stopReading(); }, enabledWhen(tapeAndSpeech));
     commands.add(
@@ -68,9 +70,11 @@ void CSpeechCommands::registerCommands() {
     commands.add(
         cmd::ResumeReading, [this] { resumeReading(); }, enabledWhen(installed));
     commands.add(
-        cmd::ReadClipboard, [this] { readClipboard(); }, enabledWhen(installed));
+        cmd::ReadClipboard, [this] { withEngine([this] { readClipboard(); }); },
+        enabledWhen(installed));
     commands.add(
-        cmd::SelectSpeechMode, [this] { selectMode(); }, enabledWhen(installed));
+        cmd::SelectSpeechMode, [this] { withEngine([this] { selectMode(); }); },
+        enabledWhen(installed));
     commands.add(cmd::DownloadSpeechEngine, [this] { downloadEngine(); });
     const std::pair<int, EngineDialog> dialogs[] = {
         {cmd::SpeechAbout, EngineDialog::About},
@@ -79,12 +83,13 @@ void CSpeechCommands::registerCommands() {
         {cmd::SpeechTranslate, EngineDialog::Translate}};
     for (const auto& [id, which] : dialogs)
         commands.add(
-            id, [this, which] { engineDialog(which); }, enabledWhen(speech));
+            id, [this, which] { withEngine([this, which] { engineDialog(which); }); },
+            enabledWhen(speech));
     commands.add(
         cmd::ReadImmediate, [this] { toggleReadImmediate(); },
         [this] {
             CommandState s;
-            s.enabled = m_available;
+            s.enabled = usable();
             s.checked = m_app.view().settings().readImmediate;
             return s;
         });
@@ -94,13 +99,31 @@ void CSpeechCommands::report(SpeechResult result) {
     reportSpeechResult(result, m_app.messages());
 }
 
+// Pause, Resume and Stop never start the engine: with none up there is
+// nothing to pause or stop.
+void CSpeechCommands::withEngine(std::function<void()> command) {
+    if (m_available || !m_starter) {
+        command();
+        return;
+    }
+    if (m_started && m_waiting.empty()) return;  // it was started and did not come up
+    m_waiting.push_back(std::move(command));
+    if (m_started) return;  // coming up: the command joins the others
+    m_started = true;
+    m_starter([this] {
+        auto waiting = std::exchange(m_waiting, {});
+        if (!m_available) return;
+        for (auto& command : waiting) command();
+    });
+}
+
 void CSpeechCommands::speakNewRow(const std::string& row) {
     const std::string text = speakableRow(row);
     if (!fitsSpeechBuffer(text, kImmediateCapacity)) {
         m_app.messages().show(kLineTooLong);
         return;
     }
-    report(engine().speak(text));
+    withEngine([this, text] { report(engine().speak(text)); });
 }
 
 std::vector<std::string> CSpeechCommands::readTapeUtterances() {
@@ -170,6 +193,8 @@ void CSpeechCommands::toggleReadImmediate() {
     settings.readImmediate = !settings.readImmediate;
     writeBool(m_app.view().profile(), *boolSettingForCommand(cmd::ReadImmediate),
               settings.readImmediate);
+    // Lines are read as they are keyed from now on: the engine must be up.
+    if (settings.readImmediate) withEngine([] {});
 }
 
 void CSpeechCommands::speechMenuOpened() {

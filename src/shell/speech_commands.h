@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,6 +40,19 @@ class CSpeechCommands {
     bool available() const { return m_available; }
     // This system has no speech engine at all.
     void setNoEngineInstalled() { m_noneInstalled = true; }
+    // Brings the engine up (it takes a second and memory a user who never
+    // listens should not pay for) and calls `ready` once setEngine and
+    // setAvailable have been told the outcome.
+    using EngineStarter = std::function<void(std::function<void()> ready)>;
+    // With a starter the engine is started by the first command that needs
+    // it: those commands are enabled as if it were up, and the command runs
+    // once it is.
+    void setEngineStarter(EngineStarter starter) { m_starter = std::move(starter); }
+    // Starts the engine now through the starter (Immediate Read Mode reads
+    // every keyed line).
+    void startEngineNow() {
+        withEngine([] {});
+    }
     SpeechEngine& engine() { return m_engine ? *m_engine : m_none; }
     // The Speech menu opened: on a system without any engine, the first
     // time says why its commands are greyed.
@@ -56,6 +70,10 @@ class CSpeechCommands {
 
    private:
     void report(SpeechResult result);
+    // The engine is up, is coming up, or can be started on demand.
+    bool usable() const { return m_available || (m_starter && (!m_started || !m_waiting.empty())); }
+    // Runs `command` now, or once the engine a starter brings up is ready.
+    void withEngine(std::function<void()> command);
 
     CVORApp& m_app;
     NoSpeechEngine m_none;
@@ -63,6 +81,9 @@ class CSpeechCommands {
     bool m_available = false;
     bool m_noneInstalled = false;
     bool m_toldNoneInstalled = false;
+    EngineStarter m_starter;
+    bool m_started = false;                        // the starter has been called
+    std::vector<std::function<void()>> m_waiting;  // commands waiting for it
 };
 
 // The help section on getting voices, which Download a Speech Engine opens.

@@ -2,6 +2,8 @@
 // of the engine, and how results and refusals reach the user.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/command_ids.h"
 #include "core/memory_form.h"
 #include "core/memory_profile.h"
@@ -83,6 +85,45 @@ TEST_F(SpeechCommandsTest, EnablingFollowsTheTapeAndTheEngine) {
     keyLine();
     EXPECT_TRUE(enabled(cmd::ReadTape));
     EXPECT_TRUE(enabled(cmd::StopReading));
+}
+
+// The engine is started by the first command that needs it, once, and the
+// commands that came while it started run when it is up; Stop and Pause
+// never start it.
+TEST_F(SpeechCommandsTest, AStarterBringsTheEngineUpOnFirstUse) {
+    std::vector<std::function<void()>> starts;
+    app->speech().setEngineStarter([&](std::function<void()> ready) { starts.push_back(ready); });
+    keyLine();
+    for (int id : {cmd::ReadTape, cmd::SpeechAbout, cmd::ReadImmediate})
+        EXPECT_TRUE(enabled(id)) << id;
+    app->runCommand(cmd::StopReading);
+    app->runCommand(cmd::PauseReading);
+    EXPECT_TRUE(starts.empty());
+    engine->calls.clear();
+    app->runCommand(cmd::ReadTape);
+    app->runCommand(cmd::SpeechAbout);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_TRUE(engine->calls.empty()) << "ran before the engine was up";
+    app->speech().setAvailable(true);
+    starts[0]();
+    ASSERT_EQ(engine->calls.size(), 3u);
+    EXPECT_EQ(engine->calls[0], "reset");
+    EXPECT_EQ(engine->calls[2], "dialog");
+    app->runCommand(cmd::ReadTape);
+    EXPECT_EQ(starts.size(), 1u);
+}
+
+TEST_F(SpeechCommandsTest, AnEngineThatDoesNotComeUpGreysTheCommands) {
+    std::vector<std::function<void()>> starts;
+    app->speech().setEngineStarter([&](std::function<void()> ready) { starts.push_back(ready); });
+    keyLine();
+    engine->calls.clear();
+    app->runCommand(cmd::ReadTape);
+    ASSERT_EQ(starts.size(), 1u);
+    starts[0]();  // not available
+    EXPECT_TRUE(engine->calls.empty());
+    EXPECT_FALSE(enabled(cmd::ReadTape));
+    EXPECT_FALSE(enabled(cmd::ReadImmediate));
 }
 
 TEST_F(SpeechCommandsTest, WithNoEngineInstalledOnlyDownloadStaysAndTheMenuSaysWhyOnce) {
