@@ -13,6 +13,8 @@ PACKAGES=(
   xdg-utils shared-mime-info libglib2.0-bin
   qt6-l10n-tools qt6-translations-l10n
 )
+# Other scripts name the further packages they need (the packaging tools).
+PACKAGES+=("$@")
 
 missing=()
 for p in "${PACKAGES[@]}"; do

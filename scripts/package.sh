@@ -3,22 +3,9 @@
 # build installed into a staging tree, and checks it with lintian.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/deps.sh
-
-# The packaging tools: dpkg-shlibdeps, lintian, the desktop entry and
+# With the packaging tools: dpkg-shlibdeps, lintian, the desktop entry and
 # AppStream validators, and rsvg-convert for the PNG icons.
-TOOLS=(dpkg-dev lintian desktop-file-utils appstream librsvg2-bin binutils file man-db)
-missing=()
-for p in "${TOOLS[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-if [ "${#missing[@]}" -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+./scripts/deps.sh dpkg-dev lintian desktop-file-utils appstream librsvg2-bin binutils file man-db
 
 fail() {
   echo "package.sh: $*" >&2
