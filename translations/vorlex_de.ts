@@ -434,10 +434,6 @@ wert:</translation>
         <translation>Kontextmenü</translation>
     </message>
     <message>
-        <source>Shortcut: </source>
-        <translation>Tastenkürzel: </translation>
-    </message>
-    <message>
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
     </message>

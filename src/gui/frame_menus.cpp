@@ -112,7 +112,7 @@ const Menu kSpeechAndHelp[] = {
       {cmd::AppAbout, QT_TRANSLATE_NOOP("vorlex", "&About VOR...")}}},
 };
 
-// The context menu (QT_TRANSLATE_NOOP("vorlex", "My popup menu")): the same commands under their
+// The context menu ("My popup menu"): the same commands under their
 // own captions; a caption ending in a tab shows the command's key after it.
 constexpr Item kContextMenu[] = {
     {cmd::ReadTape, QT_TRANSLATE_NOOP("vorlex", "&Read Tape\t")},

@@ -49,7 +49,7 @@ void nameToolButton(QWidget* button, const QAction* action) {
     button->setAccessibleName(spokenLabel(tab < 0 ? text : text.left(tab)));
     const QString shortcut = tab < 0 ? QString() : text.mid(tab + 1).trimmed();
     button->setAccessibleDescription(shortcut.isEmpty() ? action->toolTip()
-                                                        : Tr::tr("Shortcut: ") + shortcut);
+                                                        : Tr::tr("Shortcut: %1").arg(shortcut));
 }
 
 }  // namespace

@@ -26,21 +26,12 @@
 #include "gui/qt_dialogs.h"
 #include "gui/qt_files.h"
 #include "gui/qt_form.h"
+#include "gui/resources.h"
 #include "gui/session_keeper.h"
 #include "gui/speech_setup.h"
 #include "gui/status_hints.h"
 #include "gui/tape_printer.h"
 #include "gui/window_placement.h"
-
-// The window icon is compiled into the library; a static library's
-// resources must be registered by hand, once.
-static void registerResources() {
-    static const bool done = [] {
-        Q_INIT_RESOURCE(vorlex);
-        return true;
-    }();
-    (void)done;
-}
 
 namespace vor {
 namespace {
@@ -103,7 +94,7 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
     QMetaObject::invokeMethod(
         this,
         [] {
-            registerResources();
+            registerVorlexResources();
             QApplication::setWindowIcon(QIcon(QStringLiteral(":/vorlex.svg")));
         },
         Qt::QueuedConnection);

@@ -6,24 +6,15 @@
 #include <QStyle>
 
 #include "gui/modal_cursor.h"
+#include "gui/resources.h"
 #include "gui/translation.h"
-
-// The icons are compiled into the library; a static library's resources
-// must be registered by hand.
-static void registerIconResources() {
-    static const bool done = [] {
-        Q_INIT_RESOURCE(vorlex);
-        return true;
-    }();
-    (void)done;
-}
 
 namespace vor {
 
 QPixmap messageIcon(Icon icon, const QWidget& box) {
     // Drawn from SVG at the box's device pixel ratio: the style's own
     // message icons are small bitmaps that blur when the desktop scales.
-    registerIconResources();
+    registerVorlexResources();
     const QIcon svg(icon == Icon::Information ? QStringLiteral(":/msg-information.svg")
                                               : QStringLiteral(":/msg-warning.svg"));
     const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);

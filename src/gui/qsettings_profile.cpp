@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "shell/descriptor.h"
+
 namespace vor {
 namespace {
 
@@ -108,10 +110,9 @@ std::string QSettingsProfile::failureReason() const {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) return ec.message();
-    if (QFileInfo(fileName()).isDir()) return std::system_category().message(EISDIR);
+    if (QFileInfo(fileName()).isDir()) return systemReason(EISDIR);
     for (const std::string& path : {file.toStdString(), folder.string()}) {
-        if (::access(path.c_str(), W_OK) != 0 && errno != ENOENT)
-            return std::system_category().message(errno);
+        if (::access(path.c_str(), W_OK) != 0 && errno != ENOENT) return systemReason(errno);
     }
     return "the file system refused it";
 }

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "shell/atomic_file.h"
+#include "shell/descriptor.h"
 
 namespace vor {
 namespace {
@@ -16,10 +17,6 @@ namespace {
 // Paths travel through the logic as the bytes the system uses for them.
 QString qtPath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-std::string reason(int err) {
-    return std::system_category().message(err);
 }
 
 }  // namespace
@@ -31,7 +28,7 @@ bool QtFiles::read(const std::string& path, std::string& bytes, std::string& err
     // A FIFO or a device would block or never end; only plain files hold
     // documents.
     if (info.exists() && info.isDir()) {
-        error = reason(EISDIR);
+        error = systemReason(EISDIR);
         return false;
     }
     if (info.exists() && !info.isFile()) {
@@ -44,7 +41,7 @@ bool QtFiles::read(const std::string& path, std::string& bytes, std::string& err
         return false;
     }
     if (static_cast<unsigned long long>(file.size()) > maxBytes) {
-        error = reason(EFBIG);
+        error = systemReason(EFBIG);
         return false;
     }
     std::string data;
@@ -59,7 +56,7 @@ bool QtFiles::read(const std::string& path, std::string& bytes, std::string& err
         if (n == 0) break;
         // The file may have grown since it was measured.
         if (data.size() + static_cast<std::size_t>(n) > maxBytes) {
-            error = reason(EFBIG);
+            error = systemReason(EFBIG);
             return false;
         }
         data.append(chunk, static_cast<std::size_t>(n));

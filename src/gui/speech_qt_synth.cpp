@@ -22,10 +22,6 @@ namespace {
 // means the engine hangs (speech-dispatcher can, without a sound server).
 constexpr auto kCallLimit = std::chrono::seconds(20);
 
-std::string languageOf(const std::string& locale) {
-    return locale.substr(0, locale.find_first_of("_-.@"));
-}
-
 }  // namespace
 
 QtSynthesizer::QtSynthesizer() {

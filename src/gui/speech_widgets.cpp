@@ -37,7 +37,6 @@ ReadClipboardWidget::ReadClipboardWidget(CReadClipboardDlg& model, QWidget* pare
     m_edit = new QPlainTextEdit(QString::fromStdString(model.m_text), this);
     m_edit->setObjectName(QStringLiteral("textEdit"));
     m_edit->setAccessibleName(Tr::tr("Text to read"));
-    m_edit->setAccessibleName(Tr::tr("Text to read"));
     m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Enter starts a new line in the text; OK is a click away.
     m_edit->setTabChangesFocus(true);
@@ -78,7 +77,6 @@ SelectModeWidget::SelectModeWidget(CSelectModeDlg& model, MessagePort& messages,
     setModal(true);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("modeList"));
-    m_list->setAccessibleName(Tr::tr("Speech engines and voices"));
     m_list->setAccessibleName(Tr::tr("Speech engines and voices"));
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setUniformItemSizes(true);

@@ -35,6 +35,11 @@ StatusPane::StatusPane(const QString& text, QWidget* parent) : QLabel(parent) {
 }
 
 void StatusPane::setFullText(const QString& text) {
+    // Every mouse move over the keypad sets its hint again: a text already
+    // shown costs nothing.
+    if (m_hasSource && text == m_source) return;
+    m_source = text;
+    m_hasSource = true;
     // Hints and the status texts of the Qt-free layers arrive in English.
     m_full = translateMessage(text.toStdString());
     fit();

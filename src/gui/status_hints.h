@@ -34,6 +34,8 @@ class StatusPane : public QLabel {
    private:
     void fit();
     QString m_full;
+    QString m_source;  // the text as it was set, before translation
+    bool m_hasSource = false;
 };
 
 // Describes the key under the mouse pointer in the status bar. The hint

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTranslator>
+#include <vector>
 
 #include "shell/command_strings.h"
 
@@ -224,27 +225,50 @@ QString lookUp(const QString& source) {
     return QCoreApplication::translate(kContext, utf8.constData());
 }
 
-// The template `pattern` filled with what `text` has in place of its %1,
-// %2... (each once, at most three, none empty), or a null string when
-// `text` is not an instance of it. The literal pieces between them are
-// found left to right, so a name holding the next piece is misread; the
-// pieces are long enough for that not to happen to a path or a reason.
-QString fromTemplate(const QString& text, const char* pattern) {
-    const QString english = QString::fromUtf8(pattern);
-    static const QRegularExpression marker(QStringLiteral("%([1-3])"));
+// A template cut at its %1, %2...: the literal pieces, the numbers in the
+// order they stand, and what follows the last one.
+struct Template {
+    const char* pattern;
+    QString english;
     QStringList pieces;
     QList<int> numbers;
-    qsizetype from = 0;
-    for (auto it = marker.globalMatch(english); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        pieces << english.mid(from, m.capturedStart() - from);
-        numbers << m.captured(1).toInt();
-        from = m.capturedEnd();
-    }
-    if (numbers.isEmpty()) return text == english ? lookUp(english) : QString();
-    const QString tail = english.mid(from);
-    if (!text.startsWith(pieces.first()) || !text.endsWith(tail)) return {};
-    const qsizetype end = text.size() - tail.size();
+    QString tail;
+};
+
+// The templates are cut once: messages and captions are looked up on
+// every key press.
+const std::vector<Template>& templates() {
+    static const std::vector<Template> all = [] {
+        static const QRegularExpression marker(QStringLiteral("%([1-3])"));
+        std::vector<Template> cut;
+        for (const char* pattern : kTemplates) {
+            Template t{pattern, QString::fromUtf8(pattern), {}, {}, {}};
+            qsizetype from = 0;
+            for (auto it = marker.globalMatch(t.english); it.hasNext();) {
+                const QRegularExpressionMatch m = it.next();
+                t.pieces << t.english.mid(from, m.capturedStart() - from);
+                t.numbers << m.captured(1).toInt();
+                from = m.capturedEnd();
+            }
+            t.tail = t.english.mid(from);
+            cut.push_back(std::move(t));
+        }
+        return cut;
+    }();
+    return all;
+}
+
+// The template filled with what `text` has in place of its %1, %2...
+// (each once, at most three, none empty), or a null string when `text` is
+// not an instance of it. The literal pieces between them are found left to
+// right, so a name holding the next piece is misread; the pieces are long
+// enough for that not to happen to a path or a reason.
+QString fromTemplate(const QString& text, const Template& t) {
+    if (t.numbers.isEmpty()) return text == t.english ? lookUp(t.english) : QString();
+    const QStringList& pieces = t.pieces;
+    const QList<int>& numbers = t.numbers;
+    if (!text.startsWith(pieces.first()) || !text.endsWith(t.tail)) return {};
+    const qsizetype end = text.size() - t.tail.size();
     QStringList args(numbers.size());
     qsizetype at = pieces.first().size();
     for (qsizetype i = 0; i < numbers.size(); ++i) {
@@ -255,7 +279,7 @@ QString fromTemplate(const QString& text, const char* pattern) {
         args[numbers[i] - 1] = text.mid(at, next - at);
         at = last ? end : next + pieces[i + 1].size();
     }
-    const QString translated = QCoreApplication::translate(kContext, pattern);
+    const QString translated = QCoreApplication::translate(kContext, t.pattern);
     switch (args.size()) {
         case 1: return translated.arg(args[0]);
         case 2: return translated.arg(args[0], args[1]);
@@ -268,8 +292,8 @@ QString fromTemplate(const QString& text, const char* pattern) {
 QString knownText(const QString& text) {
     const QString whole = lookUp(text);
     if (whole != text) return whole;
-    for (const char* pattern : kTemplates) {
-        const QString filled = fromTemplate(text, pattern);
+    for (const Template& t : templates()) {
+        const QString filled = fromTemplate(text, t);
         if (!filled.isNull()) return filled;
     }
     return {};

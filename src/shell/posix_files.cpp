@@ -14,7 +14,6 @@
 #include "shell/descriptor.h"
 
 namespace vor {
-namespace {}  // namespace
 
 bool PosixFiles::read(const std::string& path, std::string& bytes, std::string& error,
                       std::size_t maxBytes) {

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "shell/descriptor.h"
+
 namespace vor {
 
 SessionSlot::SessionSlot(std::string folder) : m_folder(std::move(folder)) {
@@ -62,14 +64,14 @@ int SessionSlot::tryLock(int index, std::string* why) const {
     // A lock file made earlier still locks in a folder now read-only.
     if (fd < 0) fd = ::open(lock.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (why != nullptr) *why = std::system_category().message(openError);
+        if (why != nullptr) *why = systemReason(openError);
         return -2;
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
     const int err = errno;
     ::close(fd);
     if (err == EWOULDBLOCK) return -1;
-    if (why != nullptr) *why = std::system_category().message(err);
+    if (why != nullptr) *why = systemReason(err);
     return -2;
 }
 

@@ -194,7 +194,7 @@ void CSpeechCommands::toggleReadImmediate() {
     writeBool(m_app.view().profile(), *boolSettingForCommand(cmd::ReadImmediate),
               settings.readImmediate);
     // Lines are read as they are keyed from now on: the engine must be up.
-    if (settings.readImmediate) withEngine([] {});
+    if (settings.readImmediate) startEngineNow();
 }
 
 void CSpeechCommands::speechMenuOpened() {

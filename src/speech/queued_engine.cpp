@@ -8,11 +8,6 @@
 namespace vor {
 namespace {
 
-std::string languageOf(const std::string& locale) {
-    const auto cut = locale.find_first_of("_-.@");
-    return locale.substr(0, cut);
-}
-
 std::string engineOfId(const std::string& id) {
     return id.substr(0, id.find('/'));
 }

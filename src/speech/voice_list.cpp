@@ -17,10 +17,6 @@ std::string lower(std::string text) {
     return text;
 }
 
-std::string languagePart(const std::string& locale) {
-    return locale.substr(0, locale.find_first_of("_-.@"));
-}
-
 VoiceSet voiceNames(const std::vector<SpeechMode>& modes) {
     VoiceSet names;
     for (const SpeechMode& m : modes) names.insert({m.engine, m.voice});
@@ -96,7 +92,7 @@ std::vector<std::size_t> rankedVoices(const std::vector<SpeechMode>& modes,
         bool variant = false;
         const std::string base = baseVoice(m, names, &variant);
         int closeness = 2;
-        if (inUse != nullptr && languagePart(m.language) == languagePart(inUse->language))
+        if (inUse != nullptr && languageOf(m.language) == languageOf(inUse->language))
             closeness = m.engine == inUse->engine && base == baseVoice(*inUse, names) ? 0 : 1;
         const bool used = inUse != nullptr && m.id == inUse->id;
         ranks.push_back({{!used, variant, closeness, variant ? turns[base]++ : 0, i}, i});

@@ -10,6 +10,11 @@
 // which voice speaks when the program starts.
 namespace vor {
 
+// The language of a locale name: "en" for "en_US", "pt-BR" or "de_DE.UTF-8".
+inline std::string languageOf(const std::string& locale) {
+    return locale.substr(0, locale.find_first_of("_-.@"));
+}
+
 // The voices to offer, from every mode the engines listed (engine by engine,
 // in order of preference):
 // - each voice once: a mode with the voice name and language of an earlier

@@ -1,5 +1,6 @@
 #include "tape/recalculation.h"
 
+#include <string>
 #include <utility>
 
 #include "core/command_ids.h"
@@ -66,20 +67,29 @@ bool endsAsRecorded(const Registers& r, double lastLineValue, const CLineState& 
            lastLineValue == snapshot.m_lineValue;
 }
 
-// Replays `steps` on a calculator of its own that starts where `calc`
-// stands (`start`), out of sight: no row, LED or message of it reaches the
-// user.
-KeyedState replayedEnd(CCalculator& calc, std::vector<CReplayStep> steps, const KeyedState& start) {
+// The tape as it was before a change, with the LED texts the keys had left
+// when the change was made: where its replay ends tells whether the change
+// moved the end.
+struct TapeBefore {
+    std::vector<CReplayStep> steps;
+    std::string mainLed;
+    std::string memoryLed;
+};
+
+// Replays the tape before a change on a calculator of its own that starts
+// where `calc` stood (`start`), out of sight: no row, LED or message of it
+// reaches the user.
+KeyedState replayedEnd(CCalculator& calc, TapeBefore before, const KeyedState& start) {
     CVORDoc doc;
     doc.setRegisters(start.registers);
     CSettings settings = calc.settings();
     MemoryForm form;
-    form.setLedTexts(calc.form().mainLedText(), calc.form().memoryLedText());
+    form.setLedTexts(before.mainLed, before.memoryLed);
     SilentMessages messages;
     CalculatorHooks hooks;
     CCalculator scratch(doc, settings, form, messages, hooks);
     setViewFields(scratch, start);
-    CRecalculator(scratch).replay(steps, false, -1);
+    CRecalculator(scratch).replay(before.steps, false, -1);
     return keyedState(scratch);
 }
 
@@ -116,9 +126,8 @@ class ReplayScope {
         // The snapshot can agree with a changed tape where it does not look
         // (the LED, the last value, the repeat value): only a change that
         // leaves the replay's end where it was keeps what the keys left.
-        const bool changed = m_endBefore && !(*m_endBefore == keyedState(m_calc));
-        if (!changed && m_hasLastLine &&
-            endsAsRecorded(doc.registers(), m_calc.m_lastLineValue, m_lastLine))
+        if (m_hasLastLine && endsAsRecorded(doc.registers(), m_calc.m_lastLineValue, m_lastLine) &&
+            !endMoved())
             keepKeyedState();
         else if (!m_before.registers.m_newEntry)
             keepEntry();
@@ -133,12 +142,19 @@ class ReplayScope {
     ReplayScope(const ReplayScope&) = delete;
     ReplayScope& operator=(const ReplayScope&) = delete;
 
-    // The calculator as the keys left it, before this replay.
-    const KeyedState& before() const { return m_before; }
-    // Where a replay of the tape before the change ended.
-    void setEndBefore(KeyedState end) { m_endBefore = std::move(end); }
+    // The tape before the change; replayed only when the snapshot would
+    // otherwise be kept (a second replay is as long as the first).
+    void setTapeBefore(TapeBefore before) { m_tapeBefore = std::move(before); }
 
    private:
+    // Whether the change moved the end of the replay away from where the
+    // tape before it ended.
+    bool endMoved() {
+        if (!m_tapeBefore) return false;
+        const KeyedState end = replayedEnd(m_calc, std::move(*m_tapeBefore), m_before);
+        m_tapeBefore.reset();
+        return !(end == keyedState(m_calc));
+    }
     // The replay ended where the keyed tape had, so the calculator goes back
     // to what the keys left: an entry, a %, MR or Neg waiting for its
     // operation key, the text T left in the Main LED. None of it is on the
@@ -178,7 +194,7 @@ class ReplayScope {
     bool m_recording;
     std::string m_status;
     KeyedState m_before;
-    std::optional<KeyedState> m_endBefore;
+    std::optional<TapeBefore> m_tapeBefore;
     bool m_hasLastLine = false;
     CLineState m_lastLine;
 };
@@ -285,7 +301,8 @@ void CRecalculator::run(int editIndex, StepEditor* editor,
         }
     }
     if (before && (convertedToMulDiv || *before != steps))
-        scope.setEndBefore(replayedEnd(m_calc, std::move(*before), scope.before()));
+        scope.setTapeBefore(
+            {std::move(*before), m_calc.form().mainLedText(), m_calc.form().memoryLedText()});
     replay(steps, convertedToMulDiv, editIndex);
 }
 
