@@ -99,15 +99,19 @@ bool SessionKeeper::restore() {
                 Buttons::Ok, Icon::Exclamation);
             return false;
         }
-        if (restoreTalks(m_app, bytes)) {
+        SessionToRestore session;
+        if (session.read(m_app, bytes, message)) {
+            if (!session.talks()) {
+                session.restore(m_app);
+                return true;
+            }
             // Asked once the window is on screen; until then nothing is
             // written, so the session stays as it is.
             m_restoring = true;
             QMetaObject::invokeMethod(
-                this, [this, bytes] { restoreOnScreen(bytes); }, Qt::QueuedConnection);
+                this, [this, session] { restoreOnScreen(session); }, Qt::QueuedConnection);
             return true;
         }
-        if (restoreSession(m_app, bytes, message)) return true;
     }
     const QString aside = setAside("damaged");
     m_messages.show("The tape of the last session could not be read (" + message + ")" +
@@ -140,9 +144,8 @@ QString SessionKeeper::setAside(const char* why) {
     return moved ? aside : QString();
 }
 
-void SessionKeeper::restoreOnScreen(const std::string& bytes) {
-    std::string unused;  // the image was read once already
-    restoreSession(m_app, bytes, unused);
+void SessionKeeper::restoreOnScreen(SessionToRestore session) {
+    session.restore(m_app);
     // The rest waits for the restored tape's paint step, which sets its
     // modified flag.
     QMetaObject::invokeMethod(

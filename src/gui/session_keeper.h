@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "gui/qt_files.h"
+#include "shell/session.h"
 
 namespace vor {
 
@@ -86,7 +87,7 @@ class SessionKeeper : public QObject {
     bool enabled() const;
     bool isStale(const std::string& bytes);
     QString setAside(const char* why);
-    void restoreOnScreen(const std::string& bytes);
+    void restoreOnScreen(SessionToRestore session);
     void takeImage();
     void post(Job job);
     void waitUntilWritten();

@@ -60,37 +60,50 @@ std::string sessionImage(CVORApp& app) {
     return image;
 }
 
-bool restoreTalks(CVORApp& app, const std::string& bytes) {
+struct SessionToRestore::Reading {
     Kept kept;
-    std::string message;
-    if (!readKept(bytes, kept, message) || kept.path.empty()) return false;
-    std::string now;
-    if (compareWithDisk(app.files(), kept.path, kept.stamp, &now) != DiskState::Changed)
-        return false;
-    CVORDoc current;
-    return kept.modified || now.empty() || !readVorFile(now, current, message);
+    DiskState disk = DiskState::Same;
+    std::string now;  // the file's bytes, when it changed
+    CVORDoc current;  // the file as it is now, when it changed and reads
+    bool currentReadable = false;
+};
+
+bool SessionToRestore::read(CVORApp& app, const std::string& bytes, std::string& message) {
+    auto reading = std::make_shared<Reading>();
+    if (!readKept(bytes, reading->kept, message)) return false;
+    const std::string& path = reading->kept.path;
+    if (!path.empty()) {
+        reading->disk = compareWithDisk(app.files(), path, reading->kept.stamp, &reading->now);
+        std::string refused;
+        reading->currentReadable = reading->disk == DiskState::Changed && !reading->now.empty() &&
+                                   readVorFile(reading->now, reading->current, refused);
+    }
+    m_reading = std::move(reading);
+    return true;
 }
 
-bool restoreSession(CVORApp& app, const std::string& bytes, std::string& message) {
-    Kept kept;
-    if (!readKept(bytes, kept, message)) return false;
+bool SessionToRestore::talks() const {
+    const Reading& r = *m_reading;
+    return !r.kept.path.empty() && r.disk == DiskState::Changed &&
+           (r.kept.modified || !r.currentReadable);
+}
+
+void SessionToRestore::restore(CVORApp& app) {
+    Reading& r = *m_reading;
+    Kept& kept = r.kept;
     const std::string& path = kept.path;
     if (path.empty()) {
         app.restoreDocument(std::move(kept.doc), path, kept.modified, std::nullopt);
-        return true;
+        return;
     }
-
-    std::string now;
-    switch (compareWithDisk(app.files(), path, kept.stamp, &now)) {
+    switch (r.disk) {
         case DiskState::Same: break;
         case DiskState::Missing:
             // The tape is the only copy left: closing must not drop it.
             app.restoreDocument(std::move(kept.doc), path, true, std::nullopt);
-            return true;
-        case DiskState::Changed: {
-            CVORDoc current;
-            std::string refused;
-            if (now.empty() || !readVorFile(now, current, refused)) {
+            return;
+        case DiskState::Changed:
+            if (!r.currentReadable) {
                 app.messages().show(path +
                                     "\nhas been changed by another program since the last "
                                     "session and cannot be read now. The tape from the last "
@@ -99,11 +112,16 @@ bool restoreSession(CVORApp& app, const std::string& bytes, std::string& message
                 break;
             }
             if (kept.modified && keepSessionTape(app, path)) break;
-            app.restoreDocument(std::move(current), path, false, FileStamp::of(now));
-            return true;
-        }
+            app.restoreDocument(std::move(r.current), path, false, FileStamp::of(r.now));
+            return;
     }
     app.restoreDocument(std::move(kept.doc), path, kept.modified, kept.stamp);
+}
+
+bool restoreSession(CVORApp& app, const std::string& bytes, std::string& message) {
+    SessionToRestore session;
+    if (!session.read(app, bytes, message)) return false;
+    session.restore(app);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace vor {
@@ -22,11 +23,25 @@ std::string sessionImage(CVORApp& app);
 // untouched.
 bool restoreSession(CVORApp& app, const std::string& bytes, std::string& message);
 
-// Whether putting the image back asks or tells the user something: the
-// file it names was changed since and the session holds unsaved work, or
-// the file cannot be read now. The window then restores it once it is on
-// screen, where the question has its context.
-bool restoreTalks(CVORApp& app, const std::string& bytes);
+// The same in two steps, so that the image and the file it names are read
+// once even when putting it back must wait: read, then restore. Copies
+// share one reading.
+class SessionToRestore {
+   public:
+    // False with the reader's message when the image cannot be read.
+    bool read(CVORApp& app, const std::string& bytes, std::string& message);
+    // Whether putting the image back asks or tells the user something: the
+    // file it names was changed since and the session holds unsaved work,
+    // or the file cannot be read now. The window then restores it once it
+    // is on screen, where the question has its context.
+    bool talks() const;
+    // Puts the reading back, once.
+    void restore(CVORApp& app);
+
+   private:
+    struct Reading;
+    std::shared_ptr<Reading> m_reading;
+};
 
 // Whether a tape is worth keeping: an empty untitled one is not.
 bool sessionWorthKeeping(CVORApp& app);
