@@ -113,4 +113,9 @@ void FrameTest::choose(int commandId) {
     settle();
 }
 
+bool FrameTest::type(const char* keys) {
+    QTest::keyClicks(frame->form().tapeBox(), keys);
+    return settle();
+}
+
 }  // namespace vor::test

@@ -73,6 +73,8 @@ class FrameTest : public ::testing::Test {
     void crashAndRestart();
     // Lets queued keys and the paint step run; false on timeout.
     bool settle(int timeoutMs = 10000);
+    // Types `keys` on the tape box and lets the window settle.
+    bool type(const char* keys);
 
     QString profileFile() const { return m_profile->fileName(); }
     QString home() const { return m_home.path(); }

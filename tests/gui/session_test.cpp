@@ -95,12 +95,10 @@ TEST_F(FrameTest, WithTheSettingOffTheProgramStartsEmpty) {
 TEST_F(FrameTest, ExitWithASavedTapeClearsTheSessionAndAChangedFileComesBackAsItIsNow) {
     const QString path = QDir(home()).filePath("receipts.vor");
     const QString newer = QDir(home()).filePath("newer.vor");
-    QTest::keyClicks(frame->form().tapeBox(), "5+6+");
-    ASSERT_TRUE(settle());
+    ASSERT_TRUE(type("5+6+"));
     ASSERT_TRUE(frame->app().saveDocument(newer.toStdString()));
     frame->runCommand(cmd::FileNew);
-    QTest::keyClicks(frame->form().tapeBox(), "5+");
-    ASSERT_TRUE(settle());
+    ASSERT_TRUE(type("5+"));
     ASSERT_TRUE(frame->app().saveDocument(path.toStdString()));
     const QString session = frame->session().path();
     choose(cmd::AppExit);  // saved: no question
@@ -117,14 +115,12 @@ TEST_F(FrameTest, ExitWithASavedTapeClearsTheSessionAndAChangedFileComesBackAsIt
     EXPECT_EQ(tapeRows().size(), 2u) << "the file as it is now";
     EXPECT_EQ(frame->windowTitle().toStdString(), "receipts.vor - VOR");
     EXPECT_FALSE(frame->app().isModified());
-    QTest::keyClicks(frame->form().tapeBox(), "1+");
-    ASSERT_TRUE(settle());
+    ASSERT_TRUE(type("1+"));
     EXPECT_TRUE(frame->app().onFileSave()) << "nothing unseen is overwritten: no question";
     EXPECT_TRUE(messages.shown.empty());
 
     // With unsaved work the window asks, on screen, whose tape to show.
-    QTest::keyClicks(frame->form().tapeBox(), "2+");
-    ASSERT_TRUE(settle());
+    ASSERT_TRUE(type("2+"));
     frame->session().saveNow();
     ASSERT_TRUE(QFile::remove(path) && QFile::copy(newer, path));
     messages.answer(Answer::No);  // open the file as it is now
@@ -172,8 +168,7 @@ TEST_F(FrameTest, EachWindowKeepsItsOwnTapeAndGetsItBackAfterAKill) {
 }
 
 TEST_F(FrameTest, AFileOpenedAtStartAsksAboutTheUnsavedChangesOfTheTapeKept) {
-    QTest::keyClicks(frame->form().tapeBox(), "12+");
-    ASSERT_TRUE(settle());
+    ASSERT_TRUE(type("12+"));
     frame->session().saveNow();
     frame.reset();
     // As `vorlex FILE` starts: the file is handed over before the event
@@ -201,8 +196,7 @@ TEST_F(FrameTest, ASessionThatCannotBeWrittenIsSaidOnce) {
               std::string::npos)
         << text;
     EXPECT_TRUE(frame->paneText().startsWith("Tape not kept between sessions")) << "status bar";
-    QTest::keyClicks(frame->form().tapeBox(), "777+888+");
-    ASSERT_TRUE(settle());
+    ASSERT_TRUE(type("777+888+"));
     frame->session().saveNow();
     EXPECT_EQ(messages.shown.size(), 1u) << "once a run";
 }
@@ -224,14 +218,12 @@ class FullDisk : public FilePort {
 };
 
 TEST_F(FrameTest, AnOlderSessionNeverComesBackAfterAFailedWrite) {
-    QTest::keyClicks(frame->form().tapeBox(), "9+");
-    ASSERT_TRUE(settle());
+    ASSERT_TRUE(type("9+"));
     frame->session().saveNow();
     FullDisk full;
     frame->session().useFiles(full);
     messages.answer(Answer::Ok);
-    QTest::keyClicks(frame->form().tapeBox(), "777+");
-    ASSERT_TRUE(settle());
+    ASSERT_TRUE(type("777+"));
     frame->session().saveNow();
     ASSERT_EQ(messages.shown.size(), 1u);
     crashAndRestart();
@@ -239,8 +231,7 @@ TEST_F(FrameTest, AnOlderSessionNeverComesBackAfterAFailedWrite) {
 
     // Where the older session cannot be removed either, it is marked out
     // of date; the next start sets it aside and says why.
-    QTest::keyClicks(frame->form().tapeBox(), "9+");
-    ASSERT_TRUE(settle());
+    ASSERT_TRUE(type("9+"));
     frame->session().saveNow();
     const QString session = frame->session().path();
     QFile kept(session);

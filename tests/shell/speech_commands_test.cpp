@@ -90,10 +90,17 @@ TEST_F(SpeechCommandsTest, EnablingFollowsTheTapeAndTheEngine) {
 // The engine is started by the first command that needs it, once, and the
 // commands that came while it started run when it is up; Stop and Pause
 // never start it.
-TEST_F(SpeechCommandsTest, AStarterBringsTheEngineUpOnFirstUse) {
-    std::vector<std::function<void()>> starts;
-    app->speech().setEngineStarter([&](std::function<void()> ready) { starts.push_back(ready); });
-    keyLine();
+struct StarterTest : SpeechCommandsTest {
+    std::vector<std::function<void()>> starts;  // the starts asked for, each with its `ready`
+    void SetUp() override {
+        SpeechCommandsTest::SetUp();
+        app->speech().setEngineStarter(
+            [this](std::function<void()> ready) { starts.push_back(ready); });
+        keyLine();
+    }
+};
+
+TEST_F(StarterTest, BringsTheEngineUpOnFirstUse) {
     for (int id : {cmd::ReadTape, cmd::SpeechAbout, cmd::ReadImmediate})
         EXPECT_TRUE(enabled(id)) << id;
     app->runCommand(cmd::StopReading);
@@ -113,10 +120,7 @@ TEST_F(SpeechCommandsTest, AStarterBringsTheEngineUpOnFirstUse) {
     EXPECT_EQ(starts.size(), 1u);
 }
 
-TEST_F(SpeechCommandsTest, AnEngineThatDoesNotComeUpGreysTheCommands) {
-    std::vector<std::function<void()>> starts;
-    app->speech().setEngineStarter([&](std::function<void()> ready) { starts.push_back(ready); });
-    keyLine();
+TEST_F(StarterTest, AnEngineThatDoesNotComeUpGreysTheCommands) {
     engine->calls.clear();
     app->runCommand(cmd::ReadTape);
     ASSERT_EQ(starts.size(), 1u);
