@@ -4,11 +4,13 @@
 # both under a virtual X server (xvfb-run), so the figures do not depend on
 # the desktop you run it from.
 #
-# Usage: bench/startup.sh [BUILD_DIR] [RUNS]
+# Usage: bench/startup.sh [BUILD_DIR] [RUNS] [FILE]
 #   BUILD_DIR  the CMake build tree holding vorlex and bench/startup/bare_window
 #              (default: build)
 #   RUNS       timed runs per program (default 20); one untimed run first warms
 #              the disk cache and the font cache
+#   FILE       a .vor file vorlex opens from its command line (start-up with a
+#              full tape); the bare window is measured as it is
 #   RSS_RUNS   environment: memory samples per program (default 3)
 #
 # Contract with the programs measured (vorlex's main window and bare_window
@@ -32,6 +34,7 @@ set -euo pipefail
 
 build=${1:-build}
 runs=${2:-20}
+file=${3:-}
 rss_runs=${RSS_RUNS:-3}
 vorlex=$build/vorlex
 bare=$build/bench/startup/bare_window
@@ -40,13 +43,15 @@ die() { echo "startup.sh: $*" >&2; exit 2; }
 [[ -x $vorlex ]] || die "no $vorlex (build first, or pass the build folder)"
 [[ -x $bare ]] || die "no $bare (is bench/startup built?)"
 [[ $runs =~ ^[1-9][0-9]*$ ]] || die "RUNS must be a positive number"
+[[ -z $file || -r $file ]] || die "cannot read $file"
+[[ -z $file ]] || file=$(realpath "$file")
 
 # One X server for the whole series: starting it per run would be measured
 # as well, and would dwarf what we are after.
 if [[ -z ${VORLEX_BENCH_IN_XVFB:-} ]]; then
     command -v xvfb-run >/dev/null || die "xvfb-run not found (apt-get install xvfb xauth)"
     VORLEX_BENCH_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" \
-        bash "$0" "$build" "$runs"
+        bash "$0" "$build" "$runs" "$file"
 fi
 
 tmp=$(mktemp -d)
@@ -60,20 +65,24 @@ log=$tmp/stderr
 # not report it. A program that hangs is stopped after 30 s.
 one_run() {
     local out
+    # Each run starts without a kept session: one kept by the run before
+    # would bring its tape back and measure a restore instead.
+    rm -rf "$XDG_STATE_HOME"
     # EPOCHREALTIME is read by the shell itself, in the subshell that then
     # becomes the program: no process is started between it and the launch.
     # (Its decimal separator follows the locale, hence the digits-only cut.)
     out=$(VORLEX_EXIT_WHEN_SHOWN=1 VORLEX_LAUNCH_NS=${EPOCHREALTIME//[!0-9]/}000 \
-          timeout 30 "$1" 2>>"$log") || true
+          timeout 30 "$@" 2>>"$log") || true
     sed -n 's/^shown \([0-9.]*\)$/\1/p' <<<"$out" | head -n 1
 }
 
 # VmRSS in KiB one second after the first paint, or nothing.
 one_rss() {
     local out=$tmp/rss.out pid rss=""
+    rm -rf "$XDG_STATE_HOME"
     : >"$out"
     VORLEX_EXIT_WHEN_SHOWN=3000 VORLEX_LAUNCH_NS=${EPOCHREALTIME//[!0-9]/}000 \
-        "$1" >"$out" 2>>"$log" &
+        "$@" >"$out" 2>>"$log" &
     pid=$!
     for _ in $(seq 200); do
         grep -q '^shown ' "$out" && break
@@ -100,7 +109,8 @@ stats() {
 # Fills time_<key> and rss_<key> with "median min max", empty on failure.
 measure() {
     local key=$1 prog=$2 i t r times=() rsses=()
-    if [[ -z $(one_run "$prog") ]]; then
+    shift
+    if [[ -z $(one_run "$@") ]]; then
         echo "startup.sh: $prog did not report its first paint." >&2
         [[ $key == vorlex ]] &&
             echo "  Is VORLEX_EXIT_WHEN_SHOWN wired into its main window?" >&2
@@ -110,11 +120,11 @@ measure() {
         return 1
     fi
     for ((i = 0; i < runs; i++)); do
-        t=$(one_run "$prog")
+        t=$(one_run "$@")
         [[ -n $t ]] && times+=("$t")
     done
     for ((i = 0; i < rss_runs; i++)); do
-        r=$(one_rss "$prog")
+        r=$(one_rss "$@")
         [[ -n $r ]] && rsses+=("$(LC_ALL=C awk -v k="$r" 'BEGIN { printf "%.1f", k / 1024 }')")
     done
     printf -v "time_$key" '%s' "$( ((${#times[@]})) && printf '%s\n' "${times[@]}" | stats)"
@@ -123,7 +133,7 @@ measure() {
 
 time_vorlex="" time_bare="" rss_vorlex="" rss_bare=""
 status=0
-measure vorlex "$vorlex" || status=1
+measure vorlex "$vorlex" ${file:+"$file"} || status=1
 measure bare "$bare" || status=1
 
 row() {  # label "median min max"
@@ -139,7 +149,7 @@ difference() {  # "median ..." "median ..."
     LC_ALL=C awk -v a="${1%% *}" -v b="${2%% *}" 'BEGIN { printf "  %-12s %8.1f\n", "difference", a - b }'
 }
 
-echo "Start-up to the first painted window, ms (median of $runs runs, Xvfb):"
+echo "Start-up to the first painted window, ms (median of $runs runs, Xvfb)${file:+, vorlex opening $file}:"
 row vorlex "$time_vorlex"
 row "bare window" "$time_bare"
 difference "$time_vorlex" "$time_bare"

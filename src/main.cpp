@@ -58,12 +58,11 @@ int runWindow(int argc, char** argv, const std::string& file, const QElapsedTime
         frame.session().afterRestore([&frame, file] { frame.openDocumentFile(file); });
     };
     QObject::connect(&instance, &vor::SingleInstance::openRequested, &frame, open);
-    if (!frame.start()) return 1;
     profile.setFailureReporter([&frame](const std::string& text) {
         frame.app().messages().show(text, vor::Buttons::Ok, vor::Icon::Exclamation);
     });
+    if (!frame.start(path)) return 1;
     frame.session().reopenLeftBehind();
-    if (!path.isEmpty()) open(path);
     return app.exec();
 }
 #endif

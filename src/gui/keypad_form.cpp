@@ -98,6 +98,11 @@ void KeypadForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange) applyStyle();
 }
 
+void KeypadForm::paintEvent(QPaintEvent* event) {
+    m_painted = true;
+    QWidget::paintEvent(event);
+}
+
 QAbstractButton* KeypadForm::button(int id) const {
     return qobject_cast<QAbstractButton*>(control(id));
 }

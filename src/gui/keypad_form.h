@@ -74,12 +74,17 @@ class KeypadForm : public QWidget {
     // false when the tape box has no usable placement.
     bool captureTapeReference();
 
+    // Whether the form has been drawn at least once: until then nothing of
+    // a please-wait signal could be seen.
+    bool hasBeenPainted() const { return m_painted; }
+
     QSize sizeHint() const override { return templateSize(); }
     QSize minimumSizeHint() const override { return templateSize(); }
 
    protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
    private:
     void buildControls();
@@ -105,6 +110,7 @@ class KeypadForm : public QWidget {
     QColor m_frameLine;         // the group boxes' line, as last applied
     int m_unitX = 6;            // average character width of the form font
     int m_unitY = 13;           // character height of the form font
+    bool m_painted = false;
 };
 
 }  // namespace vor

@@ -127,10 +127,20 @@ bool CMainFrame::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-bool CMainFrame::start() {
+bool CMainFrame::start(const QString& file) {
     if (!m_app->initInstance()) return false;
     m_session->restore();
     show();
+    // With nothing to ask first, the file opens at once rather than at the
+    // next turn of the event loop: its paint step then joins the window's
+    // first layout pass, and the first paint already shows its tape instead
+    // of an empty one that is painted again at once.
+    if (!file.isEmpty()) {
+        if (!m_session->restoring() && !m_app->isModified())
+            m_app->openDocument(file.toStdString());
+        else
+            m_session->afterRestore([this, file] { openDocumentFile(file); });
+    }
     return true;
 }
 

@@ -49,8 +49,9 @@ class CMainFrame : public QMainWindow, private FramePort {
     SessionKeeper& session() { return *m_session; }
     QString paneText() const;
 
-    // Start-up: the application's start-up order, then the window shows.
-    bool start();
+    // Start-up: the application's start-up order, the file named on the
+    // command line (if any), then the window shows.
+    bool start(const QString& file = {});
 
     // Runs a command from any source; false when it cannot run right now.
     bool runCommand(int id) { return m_app->runCommand(id); }

@@ -41,7 +41,7 @@ QListWidgetItem* newRow(const std::string& row) {
 QtFormPort::QtFormPort(KeypadForm& form) : m_form(form) {}
 
 QtFormPort::~QtFormPort() {
-    while (m_waitCursors > 0) setWaitCursor(false);
+    while (!m_waitCursors.empty()) setWaitCursor(false);
 }
 
 std::string QtFormPort::mainLedText() const {
@@ -210,12 +210,17 @@ void QtFormPort::setEnabled(bool on) {
 
 void QtFormPort::setWaitCursor(bool on) {
     if (on) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        ++m_waitCursors;
-    } else if (m_waitCursors > 0) {
-        QApplication::restoreOverrideCursor();
-        --m_waitCursors;
+        const bool shown = onScreen();
+        if (shown) QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_waitCursors.push_back(shown);
+    } else if (!m_waitCursors.empty()) {
+        if (m_waitCursors.back()) QApplication::restoreOverrideCursor();
+        m_waitCursors.pop_back();
     }
+}
+
+bool QtFormPort::onScreen() const {
+    return m_form.hasBeenPainted();
 }
 
 std::string QtFormPort::statusText() const {
@@ -227,7 +232,7 @@ void QtFormPort::setStatusText(const std::string& text) {
     m_pane->setFullText(qt(text));
     // A please-wait text is set just before a long command runs without
     // returning to the event loop: paint it now or it is never seen.
-    m_pane->repaint();
+    if (onScreen()) m_pane->repaint();
 }
 
 void QtFormPort::setTitle(const std::string& title) {

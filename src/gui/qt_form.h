@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "core/ports.h"
 
@@ -52,6 +53,10 @@ class QtFormPort : public FormPort {
     void applySelection(int index);
     void showLeds(const std::string& main, const std::string& memory);
     void flushSelection();
+    // Whether the window is on screen to show anything: before its first
+    // paint (the rebuild of a tape opened at start) a wait cursor or a
+    // please-wait text could not be seen and would only delay that paint.
+    bool onScreen() const;
 
     KeypadForm& m_form;
     StatusPane* m_pane = nullptr;
@@ -63,7 +68,10 @@ class QtFormPort : public FormPort {
     bool m_deferredLeds = false;
     std::string m_deferredMain;
     std::string m_deferredMemory;
-    int m_waitCursors = 0;
+    // One entry per wait cursor asked for and not yet taken back: whether
+    // it was really set, so that one skipped before the window was shown is
+    // not taken back from one set later.
+    std::vector<bool> m_waitCursors;
     // A replay shuts the form and opens it again before the event loop
     // runs. Disabling and enabling every key in between would only make
     // the whole window repaint, so the form is shut when the event loop

@@ -56,6 +56,8 @@ class SessionKeeper : public QObject {
     // waits to ask on screen. A file opened earlier would not be asked
     // about the kept tape's unsaved changes, or be replaced by the answer.
     void afterRestore(std::function<void()> then);
+    // A kept tape's question still waits for the window.
+    bool restoring() const { return m_restoring; }
     // Starts one more window for each session that windows now gone left
     // behind (each takes one back); a window started that way starts none.
     void reopenLeftBehind();
