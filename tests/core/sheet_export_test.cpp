@@ -8,6 +8,7 @@
 
 #include "clipboard/sheet_formula.h"
 #include "core/command_ids.h"
+#include "core/tape_words.h"
 #include "test_support.h"
 
 namespace vor::test {
@@ -194,7 +195,7 @@ TEST(SheetExport, ResultLinesFollowTheirKeyedLine) {
         Machine m;
         m.keys(keys);
         CTapeLine blank;
-        blank.setText("    <comment>             ");
+        blank.setText(std::string(words::kCommentLine));
         blank.m_keyId = cmd::CommentLine;
         ASSERT_TRUE(m.doc.insertLine(blankAt, blank, CLineState{}));
         Machine unkeyed;
