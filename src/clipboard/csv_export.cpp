@@ -9,6 +9,7 @@
 #include "clipboard/clipboard_text.h"
 #include "clipboard/sheet_formula.h"
 #include "core/number_text.h"
+#include "core/tape_words.h"
 
 namespace vor {
 
@@ -16,16 +17,15 @@ namespace {
 
 constexpr std::string_view kHeaderRow = "value,key,comment\r\n";
 constexpr std::string_view kEuropeanHeaderRow = "value;key;comment\r\n";
-constexpr std::string_view kCommentPrefix = " ;";
 
 // Texts a line shows in place of a number: they carry no value.
 bool showsNoNumber(std::string_view shown) {
-    return shown == "<clear>" || shown == "<comment>" || shown == kOverflowText;
+    return shown == words::kClear || shown == words::kComment || shown == kOverflowText;
 }
 
 std::string commentText(std::string_view comment) {
-    if (comment.starts_with(kCommentPrefix)) {
-        comment.remove_prefix(kCommentPrefix.size());
+    if (comment.starts_with(words::kCommentStart)) {
+        comment.remove_prefix(words::kCommentStart.size());
     } else {
         // A Clear line's comment is a lone blank, and a tape read from an
         // older file may hold any spacing: neither is part of what was said.

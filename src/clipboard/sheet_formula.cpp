@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "core/calculator.h"
 #include "core/number_text.h"
+#include "core/tape_words.h"
 
 namespace vor::sheet {
 namespace {
@@ -167,10 +167,10 @@ LineParts splitLine(std::string_view text) {
 
 CommentNote readComment(std::string_view comment) {
     CommentNote note;
-    note.percent = comment.find("<% key>") != std::string_view::npos;
-    note.recall = !note.percent && comment.find("<MR key pressed>") != std::string_view::npos;
+    note.percent = comment.find(words::kPercentKey) != std::string_view::npos;
+    note.recall = !note.percent && comment.find(words::kMemoryRecallKey) != std::string_view::npos;
     if (!note.special()) return note;
-    note.negated = comment.ends_with(kNegatedMark);
+    note.negated = comment.ends_with(words::kNegatedMark);
     if (note.percent) {
         const std::size_t open = comment.find('(');
         const std::size_t percent = open == std::string_view::npos ? open : comment.find('%', open);

@@ -8,6 +8,7 @@
 
 #include "clipboard/sheet_formula.h"
 #include "core/command_ids.h"
+#include "core/tape_words.h"
 #include "test_support.h"
 
 namespace vor::test {
@@ -182,6 +183,30 @@ TEST(SheetExport, BlankCommentLineLeavesTheProductOpen) {
     const std::vector<Fields> rows = tapeRows(buildSheetExport(m.doc, ""));
     EXPECT_EQ(rows[1], (Fields{"", "", ""}));
     EXPECT_EQ(rows[3][0], "=A7*A9");
+}
+
+// Result lines belong to the keyed line above them, also with a blank line
+// inserted in between; a tape whose lines carry no key ids (written by an
+// older program) is read from its symbols to the same sheet.
+TEST(SheetExport, ResultLinesFollowTheirKeyedLine) {
+    const std::pair<const char*, int> tapes[] = {
+        {"5 X 3 =", 2}, {"12 X 3 + 5 +", 2}, {"80 X 20 MUD", 2}, {"110 / 10 MUD", 3}};
+    for (const auto& [keys, blankAt] : tapes) {
+        Machine m;
+        m.keys(keys);
+        CTapeLine blank;
+        blank.setText(std::string(words::kCommentLine));
+        blank.m_keyId = cmd::CommentLine;
+        ASSERT_TRUE(m.doc.insertLine(blankAt, blank, CLineState{}));
+        Machine unkeyed;
+        unkeyed.keys(keys);
+        const std::string keyed = buildSheetExport(unkeyed.doc, "");
+        for (int i = 0; i < unkeyed.doc.m_lineCount; ++i) unkeyed.doc.line(i)->m_keyId = 0;
+        EXPECT_EQ(buildSheetExport(unkeyed.doc, ""), keyed) << keys;
+        std::vector<std::string> cells = columnA(m);
+        cells.erase(cells.begin() + blankAt);
+        EXPECT_EQ(cells, columnA(unkeyed)) << keys;
+    }
 }
 
 TEST(SheetExport, OverflowLineKeepsItsSymbol) {
