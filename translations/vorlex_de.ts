@@ -1723,5 +1723,95 @@ Wenn VOR unerwartet beendet wird, gehen Änderungen verloren, die nicht in einer
         <source>This feature is not supported by the currently installed Text To Speech Engine.</source>
         <translation>Diese Funktion wird von der installierten Sprachausgabe nicht unterstützt.</translation>
     </message>
+    <message>
+        <source>Find in Tape</source>
+        <translation>Im Band suchen</translation>
+    </message>
+    <message>
+        <source>Find in tape</source>
+        <translation>Im Band suchen</translation>
+    </message>
+    <message>
+        <source>Figure, key or comment</source>
+        <translation>Zahl, Taste oder Kommentar</translation>
+    </message>
+    <message>
+        <source>Find the previous line (Shift+F3)</source>
+        <translation>Vorige passende Zeile suchen (Umschalt+F3)</translation>
+    </message>
+    <message>
+        <source>Find the next line (F3 or Enter)</source>
+        <translation>Nächste passende Zeile suchen (F3 oder Eingabe)</translation>
+    </message>
+    <message>
+        <source>Find result</source>
+        <translation>Suchergebnis</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Suchleiste schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Find in Tape...</source>
+        <translation>Im Band &amp;suchen...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Nächste Zeile suchen</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>&amp;Vorige Zeile suchen</translation>
+    </message>
+    <message>
+        <source>No line matches.</source>
+        <translation>Keine Zeile passt.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2</source>
+        <translation>Zeile %1 von %2</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2, went on from the top</source>
+        <translation>Zeile %1 von %2, oben weitergesucht</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2, went on from the bottom</source>
+        <translation>Zeile %1 von %2, unten weitergesucht</translation>
+    </message>
+    <message>
+        <source>Finds a tape box line by its figure, key or comment
+Find in Tape</source>
+        <translation>Sucht eine Zeile des Bandes nach Zahl, Taste oder Kommentar
+Im Band suchen</translation>
+    </message>
+    <message>
+        <source>Selects the next line that matches
+Find Next</source>
+        <translation>Wählt die nächste passende Zeile
+Nächste Zeile suchen</translation>
+    </message>
+    <message>
+        <source>Selects the previous line that matches
+Find Previous</source>
+        <translation>Wählt die vorige passende Zeile
+Vorige Zeile suchen</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorige</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächste</translation>
+    </message>
 </context>
 </TS>

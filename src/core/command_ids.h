@@ -155,6 +155,9 @@ inline constexpr int ReceiptPrinterMode = 32861;
 // Commands of this program's own, beyond the classic set.
 inline constexpr int KeepTapeBetweenSessions = 32870;
 inline constexpr int ExportTape = 32871;
+inline constexpr int FindInTape = 32872;
+inline constexpr int FindNext = 32873;
+inline constexpr int FindPrevious = 32874;
 
 inline constexpr int FileNew = 57600;
 inline constexpr int FileOpen = 57601;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -33,6 +34,10 @@ bool KeyboardDispatcher::forThisWindow(QObject* watched) const {
     if (!watched->isWidgetType()) return false;
     const auto* w = static_cast<const QWidget*>(watched);
     if (w->window() != &m_window || qobject_cast<const QMenuBar*>(w)) return false;
+    // A field the user types into (the find bar's) keeps its keys: a digit
+    // typed there is part of what to find, not a key of the calculator.
+    if (const auto* field = qobject_cast<const QLineEdit*>(w); field && !field->isReadOnly())
+        return false;
     return QApplication::activeModalWidget() == nullptr &&
            QApplication::activePopupWidget() == nullptr;
 }

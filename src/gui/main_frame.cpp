@@ -17,6 +17,7 @@
 #include "core/command_ids.h"
 #include "core/key_table.h"
 #include "gui/about_dialog.h"
+#include "gui/find_bar.h"
 #include "gui/frame_menus.h"
 #include "gui/keyboard_dispatch.h"
 #include "gui/keypad_form.h"
@@ -31,7 +32,9 @@
 #include "gui/speech_setup.h"
 #include "gui/status_hints.h"
 #include "gui/tape_printer.h"
+#include "gui/translation.h"
 #include "gui/window_placement.h"
+#include "tape/tape_search.h"
 
 namespace vor {
 namespace {
@@ -57,6 +60,9 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
     m_pane = new StatusPane(QString::fromLatin1(kIdleText));
     m_pane->setObjectName(QStringLiteral("statusPane"));
     statusBar()->addWidget(m_pane, 1);
+    m_find = new FindBar(this);
+    addToolBar(Qt::BottomToolBarArea, m_find);
+    m_find->hide();
 
     m_formPort = std::make_unique<QtFormPort>(*m_form);
     m_formPort->setStatusPane(m_pane);
@@ -149,11 +155,47 @@ void CMainFrame::registerFrameCommands() {
     commands.addToggle(
         cmd::ViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); },
         [this] { return !statusBar()->isHidden(); });
+    commands.add(cmd::FindInTape, [this] { m_find->open(); });
+    commands.add(cmd::FindNext, [this] { findInTape(true); });
+    commands.add(cmd::FindPrevious, [this] { findInTape(false); });
+    connect(m_find, &FindBar::findRequested, this, [this](bool forward) {
+        m_keyboard->postCommand(forward ? cmd::FindNext : cmd::FindPrevious);
+    });
+    connect(m_find, &FindBar::closeRequested, this, [this] {
+        m_find->hide();
+        m_form->tapeBox()->setFocus();
+    });
     commands.add(cmd::FileSend, [this] { sendByMail(); });
     commands.add(cmd::AppAbout, [this] {
         AboutDialog about(*m_launcher, *m_messages, this);
         about.exec();
     });
+}
+
+void CMainFrame::findInTape(bool forward) {
+    // F3 before anything was asked for opens the bar to ask.
+    if (m_find->isHidden() || m_find->query().trimmed().isEmpty()) {
+        m_find->open();
+        return;
+    }
+    const CVORDoc& doc = view().doc();
+    const int from = m_formPort->selectedRow();
+    const int found =
+        findLine(doc, m_find->query().toStdString(), from, forward, view().settings().europeanMode);
+    if (found < 0) {
+        m_find->setOutcome(Tr::tr("No line matches."));
+        return;
+    }
+    m_formPort->selectRow(found);
+    const bool wrapped = from >= 0 && (forward ? found <= from : found >= from);
+    if (!wrapped)
+        m_find->setOutcome(Tr::tr("Line %1 of %2").arg(found + 1).arg(doc.m_lineCount));
+    else if (forward)
+        m_find->setOutcome(
+            Tr::tr("Line %1 of %2, went on from the top").arg(found + 1).arg(doc.m_lineCount));
+    else
+        m_find->setOutcome(
+            Tr::tr("Line %1 of %2, went on from the bottom").arg(found + 1).arg(doc.m_lineCount));
 }
 
 void CMainFrame::sendByMail() {

@@ -10,6 +10,7 @@
 
 namespace vor {
 
+class FindBar;
 class FrameMenus;
 class KeyboardDispatcher;
 class KeypadForm;
@@ -87,6 +88,9 @@ class CMainFrame : public QMainWindow, private FramePort {
     void registerFrameCommands();
     // File > Send: the saved tape attached to a new mail.
     void sendByMail();
+    // Find Next / Find Previous: selects the next line the find bar's text
+    // matches, going round the tape, and says what it found.
+    void findInTape(bool forward);
     void refreshKeys();
 
     ProfilePort& m_profile;
@@ -97,6 +101,7 @@ class CMainFrame : public QMainWindow, private FramePort {
     std::unique_ptr<ClipboardPort> m_clipboard;
     KeypadForm* m_form = nullptr;
     StatusPane* m_pane = nullptr;
+    FindBar* m_find = nullptr;
     std::unique_ptr<QtFormPort> m_formPort;
     std::unique_ptr<CVORApp> m_app;
     FrameMenus* m_menus = nullptr;

@@ -69,6 +69,11 @@ constexpr auto kStrings = std::to_array<Entry>({
      VOR_TR_NOOP(
          "vorlex",
          "Adds every number on the clipboard to the tape, as if typed with +\nPaste Numbers")},
+    {cmd::FindInTape,
+     VOR_TR_NOOP("vorlex", "Finds a tape box line by its figure, key or comment\nFind in Tape")},
+    {cmd::FindNext, VOR_TR_NOOP("vorlex", "Selects the next line that matches\nFind Next")},
+    {cmd::FindPrevious,
+     VOR_TR_NOOP("vorlex", "Selects the previous line that matches\nFind Previous")},
     // View
     {cmd::ViewStatusBar, VOR_TR_NOOP("vorlex", "Show or hide the status bar\nToggle StatusBar")},
     {cmd::RecalculateNow,

@@ -107,6 +107,16 @@ constexpr std::array<KeyBinding, 81> kTable = {{
 // Too few initialisers would leave zero rows at the end without a warning.
 static_assert(kTable.back().kind == BindingKind::Char && kTable.back().key == '\r');
 
+// Keys of this program's own, matched after the classic table: Shift+Insert
+// is the desktop's other paste key, and finding a line takes the keys every
+// desktop program finds with.
+constexpr KeyBinding kOwnKeys[] = {
+    onKey(VK_INSERT, ModShift, cmd::EditPaste),
+    onKey(VK_F, ModCtrl, cmd::FindInTape),
+    onKey(VK_F3, ModNone, cmd::FindNext),
+    onKey(VK_F3, ModShift, cmd::FindPrevious),
+};
+
 // Keyboard-only commands whose pressed key is also the key whose handler
 // runs.
 struct Plain {
@@ -186,9 +196,8 @@ std::optional<int> matchCharacter(char32_t ch) {
 
 std::optional<int> matchKeystroke(const Keystroke& keystroke) {
     if (auto id = matchKeyDown(keystroke.vk, keystroke.modifiers)) return id;
-    // Keys of this program's own, after the classic table: Shift+Insert is
-    // the desktop's other paste key.
-    if (keystroke.vk == VK_INSERT && keystroke.modifiers == ModShift) return cmd::EditPaste;
+    for (const KeyBinding& b : kOwnKeys)
+        if (keystroke.vk == b.key && keystroke.modifiers == b.modifiers) return b.commandId;
     if (keystroke.character) return matchCharacter(*keystroke.character);
     return std::nullopt;
 }
@@ -256,7 +265,10 @@ std::string shortcutText(int commandId) {
         if (b.modifiers == ModCtrl) return bindingText(b);
         if (first == nullptr) first = &b;
     }
-    return first ? bindingText(*first) : std::string();
+    if (first != nullptr) return bindingText(*first);
+    for (const KeyBinding& b : kOwnKeys)
+        if (b.commandId == commandId) return bindingText(b);
+    return {};
 }
 
 namespace {

@@ -77,3 +77,36 @@ TEST_F(FrameTest, AltLetterClicksAVisibleKeyBeforeTheMenuBar) {
 
 }  // namespace
 }  // namespace vor::test
+
+namespace vor::test {
+namespace {
+
+// The find bar's field keeps its keys (digits are what to find), Enter and
+// F3 move through the matches, Esc gives the keys back to the calculator.
+TEST_F(FrameTest, FindBarTypesIntoItsFieldAndStepsThroughMatches) {
+    ASSERT_TRUE(type("1234.5+7+1234.5+"));
+    QListWidget* tape = frame->form().tapeBox();
+    QTest::keyClick(tape, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(settle());
+    QWidget* field = QApplication::focusWidget();
+    ASSERT_NE(field, nullptr);
+    QTest::keyClicks(field, "1234.5");
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(tape->currentRow(), 0);  // from the last row, round to the top
+    QTest::keyClick(field, Qt::Key_F3);
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(tape->currentRow(), 2);
+    QTest::keyClick(field, Qt::Key_F3, Qt::ShiftModifier);
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(tape->currentRow(), 0);
+    EXPECT_EQ(tape->count(), 3);  // nothing typed reached the calculator
+    QTest::keyClick(field, Qt::Key_Escape);
+    ASSERT_TRUE(settle());
+    EXPECT_FALSE(field->isVisible());
+    ASSERT_TRUE(type("5+"));
+    EXPECT_EQ(tape->count(), 4);
+}
+
+}  // namespace
+}  // namespace vor::test
