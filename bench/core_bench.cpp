@@ -7,6 +7,7 @@
 #include "engine_tape.h"
 #include "tape/line_removal.h"
 #include "tape/recalculation.h"
+#include "tape/tape_search.h"
 #include "value_edit.h"
 
 namespace {
@@ -98,5 +99,15 @@ void BM_OpenThousandLineFile(benchmark::State& state) {
 BENCHMARK(BM_OpenThousandLineFile)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+// Find Next on a full tape when only the line just above the selection
+// matches: every other line is looked at once, going round.
+void BM_FindRoundThousandLines(benchmark::State& state) {
+    Bench b;
+    b.keyFullTape();
+    b.doc.line(498)->setComment(" ;Rent March");
+    for (auto _ : state) benchmark::DoNotOptimize(vor::findLine(b.doc, "rent", 499, true, false));
+}
+BENCHMARK(BM_FindRoundThousandLines)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();
