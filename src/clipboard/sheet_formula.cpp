@@ -7,6 +7,7 @@
 
 #include "core/calculator.h"
 #include "core/number_text.h"
+#include "core/tape_words.h"
 
 namespace vor::sheet {
 namespace {
@@ -170,7 +171,7 @@ CommentNote readComment(std::string_view comment) {
     note.percent = comment.find("<% key>") != std::string_view::npos;
     note.recall = !note.percent && comment.find("<MR key pressed>") != std::string_view::npos;
     if (!note.special()) return note;
-    note.negated = comment.ends_with(kNegatedMark);
+    note.negated = comment.ends_with(words::kNegatedMark);
     if (note.percent) {
         const std::size_t open = comment.find('(');
         const std::size_t percent = open == std::string_view::npos ? open : comment.find('%', open);

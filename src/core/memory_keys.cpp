@@ -3,13 +3,14 @@
 #include "core/calculator.h"
 #include "core/command_ids.h"
 #include "core/number_text.h"
+#include "core/tape_words.h"
 
 namespace vor {
 
 void CCalculator::onMemoryRecall() {
     if (recording(cmd::MemoryRecall)) return;
     readDisplays();
-    beginNote(" ;<MR key pressed>");
+    beginNote(words::memoryRecallNote());
     m_doc.m_mainText = m_memoryLED;
     m_mainLED = m_doc.m_mainText;
     writeDisplays();
