@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/entry_state.h"
 #include "core/ports.h"
@@ -20,6 +21,8 @@ constexpr unsigned helpId(int controlId) {
 // whole tape, the macro recorder, context help and the feature ports that
 // appendLine feeds. Every member has a harmless default so that a bare
 // calculator works on its own.
+struct OperationKey;
+
 class CalculatorHooks {
    public:
     virtual ~CalculatorHooks() = default;
@@ -138,6 +141,27 @@ class CCalculator : public EntryState {
     bool m_macroRecording = false;
 
    private:
+    // The operation keys by kind (operation_engine.cpp). closeProduct closes
+    // the product or quotient an X or ÷ left waiting, with the entry as its
+    // last operand; an adding key passes its id to print that operand as an
+    // = line of its own first (0: no line). False when the key is refused.
+    bool closeProduct(double entry, int equalsKeyId, const std::string& comment);
+    void addOrSubtract(const OperationKey& key, double entry, const std::string& comment,
+                       const std::string& resultComment);
+    void multiplyOrDivide(const OperationKey& key, double entry, const std::string& comment);
+    void equals(const OperationKey& key, double entry, const std::string& comment,
+                const std::string& resultComment);
+    void printTotal(const OperationKey& key, double entry, const std::string& comment);
+    void printMemoryTotal(const OperationKey& key, double entry, const std::string& comment);
+    // What the Main LED shows once an operation key is done.
+    enum class MainShows { Total, Product, Unchanged };
+    // The step every operation key ends with: the key becomes the last
+    // operation, the LEDs show the registers and the last line's snapshot
+    // is taken again with the key's work done.
+    void finishOperation(int code, double entry, MainShows shows);
+    // The key is done with the entry: the next digit starts a new one.
+    void endEntry(double lastValue, int lastOp);
+
     // A % or MR note starts waiting: remembers what it replaces.
     void beginNote(const std::string& comment);
     // Cancels a waiting note without printing it.
@@ -156,5 +180,11 @@ class CCalculator : public EntryState {
 
 // printf("%d")-free integer text, for comments.
 std::string intText(long long value);
+
+// A line's text: the figure, then the symbol of the key that printed it.
+inline std::string lineText(std::string figure, std::string_view symbol) {
+    figure.append(symbol);
+    return figure;
+}
 
 }  // namespace vor
