@@ -1,6 +1,7 @@
 // The operation keys: +, -, X, ÷, =, ST, T and the memory keys, one small
 // routine for each kind of key and one finishing step they share, plus the
 // Percent key that prepares a value for them.
+#include <array>
 #include <string_view>
 
 #include "core/calculator.h"
@@ -105,10 +106,18 @@ constexpr OperationKey kOperationKeys[] = {
      .clears = true},
 };
 
+// The row of each op:: code: every operation key and every replayed line
+// looks its row up.
+constexpr auto kRowOfCode = [] {
+    std::array<const OperationKey*, op::MemoryTotal + 1> rows{};
+    for (const OperationKey& k : kOperationKeys) rows[static_cast<std::size_t>(k.code)] = &k;
+    return rows;
+}();
+
 const OperationKey* operationKey(int code) {
-    for (const OperationKey& k : kOperationKeys)
-        if (k.code == code) return &k;
-    return nullptr;
+    return code >= 0 && code < static_cast<int>(kRowOfCode.size())
+               ? kRowOfCode[static_cast<std::size_t>(code)]
+               : nullptr;
 }
 
 bool isMulDiv(int code) {
