@@ -2,6 +2,7 @@
 
 #include "core/command_ids.h"
 #include "core/number_text.h"
+#include "core/tape_words.h"
 
 namespace vor {
 
@@ -26,7 +27,8 @@ bool CCalculator::recording(int commandId) {
 bool CCalculator::appendLine(std::string text, std::string comment, double value) {
     if (m_recalcPending) m_hooks.recalculateAll();
     if (m_settings.europeanMode) text = europeanExchange(std::move(text));
-    if (m_settings.autoCommentSubtotal) comment = " ;cur sub: " + formatFixed(m_doc.m_total, 6);
+    if (m_settings.autoCommentSubtotal)
+        comment = std::string(words::kRunningSubtotalNote) + formatFixed(m_doc.m_total, 6);
     if (m_doc.m_lineCount >= kMaxLines) {
         m_messages.show("TOO MANY LINES IN TAPE BOX");
         return false;
@@ -79,15 +81,18 @@ void CCalculator::takeSnapshot(CLineState& state) const {
 void CCalculator::restoreSnapshot(const CLineState& state) {
     if (m_doc.m_lineCount == 0) return;
     m_doc.setRegisters(state.m_registers);
-    m_lastLineValue = state.m_lineValue;
     // Back to right after a line: a % or MR note, or a negated value to be
     // repeated, was left by keys that came later and are gone now.
-    m_hasPendingComment = false;
-    m_pendingComment.clear();
-    m_negatedRepeat = false;
-    m_mainLED = m_doc.m_mainText;
-    m_memoryLED = m_doc.m_memoryText;
+    forgetEntryState(state.m_lineValue);
     writeDisplays();
+}
+
+void CCalculator::forgetEntryState(double lastLineValue) {
+    EntryState fresh;
+    fresh.m_mainLED = m_doc.m_mainText;
+    fresh.m_memoryLED = m_doc.m_memoryText;
+    fresh.m_lastLineValue = lastLineValue;
+    setEntryState(fresh);
 }
 
 // The LED strings are kept in internal form at all times; only what goes to

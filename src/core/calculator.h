@@ -1,20 +1,28 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
+#include "core/entry_state.h"
 #include "core/ports.h"
 #include "core/settings.h"
 #include "core/vor_doc.h"
 
 namespace vor {
 
-// Ends the comment of a % or MR line whose value was negated before use.
-inline constexpr const char* kNegatedMark = " Neg";
+// The data of a pop-up help request for a control of the form: the top bit
+// marks pop-up help, the high word names the form (101) and the low word the
+// control's command id, which is all the help lookup reads back.
+constexpr unsigned helpId(int controlId) {
+    return 0x80000000u | (101u << 16) | static_cast<unsigned>(controlId);
+}
 
 // What the calculator needs from the layers above it: recalculation of the
 // whole tape, the macro recorder, context help and the feature ports that
 // appendLine feeds. Every member has a harmless default so that a bare
 // calculator works on its own.
+struct OperationKey;
+
 class CalculatorHooks {
    public:
     virtual ~CalculatorHooks() = default;
@@ -35,8 +43,10 @@ class CalculatorHooks {
 
 // The calculator half of the form view: the LED strings, the values that
 // belong to the form, and every key of the keypad. It works on one document
-// and reaches the screen only through the ports.
-class CCalculator {
+// and reaches the screen only through the ports. Its state between keys is
+// the document's registers plus the EntryState it is made of, as the
+// document is made of its registers.
+class CCalculator : public EntryState {
    public:
     CCalculator(CVORDoc& doc, CSettings& settings, FormPort& form, MessagePort& messages,
                 CalculatorHooks& hooks);
@@ -116,26 +126,42 @@ class CCalculator {
     // Operation code of an operation key (0 when the id is none).
     static int operationCode(int commandId);
 
-    // View fields of the calculator.
-    std::string m_mainLED;
-    std::string m_memoryLED;
-    double m_lastLineValue = 0.0;
-    std::string m_pendingComment;
-    bool m_hasPendingComment = false;
+    // The state between keys beyond the registers, taken and put back as a
+    // whole.
+    const EntryState& entryState() const { return *this; }
+    void setEntryState(const EntryState& state) { static_cast<EntryState&>(*this) = state; }
+    // Right after a line, or on a fresh tape: nothing waits for the next
+    // key, the LED strings are the document's texts and a % is taken of
+    // `lastLineValue`.
+    void forgetEntryState(double lastLineValue = 0.0);
+
+    // Modes rather than entry state: they say how keys are taken, not what
+    // the last key left, so they outlive undo and replays.
     bool m_recalcPending = false;
     bool m_macroRecording = false;
-    // The repeat value was last set by Negate. The tape does not show that
-    // key, so a +, -, M+= or M-= that repeats this value prints it as a
-    // typed value, which a recalculation can type back in.
-    bool m_negatedRepeat = false;
-    // The values a % or MR replaced when its note began to wait. A note that
-    // is dropped unprinted (typed over, shifted, dropped by =) gives them
-    // back: no line would record the recalled or computed value they held.
-    double m_noteLastValue = 0.0;
-    double m_noteRepeatValue = 0.0;
-    bool m_noteNegatedRepeat = false;
 
    private:
+    // The operation keys by kind (operation_engine.cpp). closeProduct closes
+    // the product or quotient an X or ÷ left waiting, with the entry as its
+    // last operand; an adding key passes its id to print that operand as an
+    // = line of its own first (0: no line). False when the key is refused.
+    bool closeProduct(double entry, int equalsKeyId, const std::string& comment);
+    void addOrSubtract(const OperationKey& key, double entry, const std::string& comment,
+                       const std::string& resultComment);
+    void multiplyOrDivide(const OperationKey& key, double entry, const std::string& comment);
+    void equals(const OperationKey& key, double entry, const std::string& comment,
+                const std::string& resultComment);
+    void printTotal(const OperationKey& key, double entry, const std::string& comment);
+    void printMemoryTotal(const OperationKey& key, double entry, const std::string& comment);
+    // What the Main LED shows once an operation key is done.
+    enum class MainShows { Total, Product, Unchanged };
+    // The step every operation key ends with: the key becomes the last
+    // operation, the LEDs show the registers and the last line's snapshot
+    // is taken again with the key's work done.
+    void finishOperation(int code, double entry, MainShows shows);
+    // The key is done with the entry: the next digit starts a new one.
+    void endEntry(double lastValue, int lastOp);
+
     // A % or MR note starts waiting: remembers what it replaces.
     void beginNote(const std::string& comment);
     // Cancels a waiting note without printing it.
@@ -154,5 +180,11 @@ class CCalculator {
 
 // printf("%d")-free integer text, for comments.
 std::string intText(long long value);
+
+// A line's text: the figure, then the symbol of the key that printed it.
+inline std::string lineText(std::string figure, std::string_view symbol) {
+    figure.append(symbol);
+    return figure;
+}
 
 }  // namespace vor

@@ -5,6 +5,7 @@
 #include "core/calculator.h"
 #include "core/command_ids.h"
 #include "core/number_text.h"
+#include "core/tape_words.h"
 
 namespace vor {
 namespace {
@@ -81,8 +82,7 @@ void CCalculator::onDoubleZero() {
     if (m_hooks.inContextHelpMode()) {
         m_messages.show("Help Context Mode");
         m_hooks.leaveContextHelpMode();
-        // Pop-up help for this key: top bit, the form's id high, the key low.
-        m_hooks.winHelp(0x80000000u | (101u << 16) | static_cast<unsigned>(cmd::DoubleZero), 0);
+        m_hooks.winHelp(helpId(cmd::DoubleZero), 0);
     }
     if (recording(cmd::DoubleZero)) return;
     enterDigits("0");
@@ -167,10 +167,10 @@ bool CCalculator::negateEntry(bool quiet) {
     // A negated % or MR value keeps its comment, marked, so that a replay
     // negates the recalled value again instead of dropping the sign.
     if (m_hasPendingComment) {
-        if (m_pendingComment.ends_with(kNegatedMark))
-            m_pendingComment.erase(m_pendingComment.size() - std::string_view(kNegatedMark).size());
+        if (m_pendingComment.ends_with(words::kNegatedMark))
+            m_pendingComment.erase(m_pendingComment.size() - words::kNegatedMark.size());
         else
-            m_pendingComment += kNegatedMark;
+            m_pendingComment += words::kNegatedMark;
     }
     writeDisplays();
     return true;
@@ -180,7 +180,7 @@ void CCalculator::onClear() {
     if (recording(cmd::Clear)) return;
     settlePendingRecalc();
     clearCalculator();
-    if (appendLine("    <clear>                   ", " ", 0.0)) setLastLineFlags(cmd::Clear, false);
+    if (appendLine(std::string(words::kClearLine), " ", 0.0)) setLastLineFlags(cmd::Clear, false);
 }
 
 void CCalculator::clearCalculator() {

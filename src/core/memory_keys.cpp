@@ -3,13 +3,14 @@
 #include "core/calculator.h"
 #include "core/command_ids.h"
 #include "core/number_text.h"
+#include "core/tape_words.h"
 
 namespace vor {
 
 void CCalculator::onMemoryRecall() {
     if (recording(cmd::MemoryRecall)) return;
     readDisplays();
-    beginNote(" ;<MR key pressed>");
+    beginNote(words::memoryRecallNote());
     m_doc.m_mainText = m_memoryLED;
     m_mainLED = m_doc.m_mainText;
     writeDisplays();
@@ -46,25 +47,24 @@ void CCalculator::onMarkUpDown() {
         s = c - change;
     }
     const std::string rateText = formatFixed(r, 2);
-    if (appendLine(format(r, prec) + (markUp ? "%MU" : "%MD"),
-                   (markUp ? " ;profit rate: " : " ;loss rate: ") + rateText + "%", r))
+    if (appendLine(lineText(format(r, prec), markUp ? words::kMarkUpRate : words::kMarkDownRate),
+                   std::string(markUp ? words::kProfitRate : words::kLossRate) + rateText + "%", r))
         setLastLineFlags(cmd::MarkUpDown, true);
-    if (appendLine(format(change, prec) + (markUp ? "$MU" : "$MD"),
-                   markUp ? " ;$ Mark up" : " ;$ Mark down", change))
+    if (appendLine(
+            lineText(format(change, prec), markUp ? words::kMarkUpAmount : words::kMarkDownAmount),
+            std::string(markUp ? words::kMarkUpNote : words::kMarkDownNote), change))
         setLastLineFlags(0, false);
-    const bool printed =
-        appendLine(format(s, prec) + "$SP", " ;Selling price: $" + formatFixed(s, 2), s);
+    const bool printed = appendLine(lineText(format(s, prec), words::kSellingPrice),
+                                    std::string(words::kSellingPriceNote) + formatFixed(s, 2), s);
     if (printed) setLastLineFlags(0, false);
     d.m_mainText = format(s, kFormatLed);
     m_mainLED = d.m_mainText;
     writeDisplays();
-    d.m_lastValue = s;
+    // MUD ends like the operation keys, but as no operation: a product left
+    // behind would silently become the first operand of the next
+    // multiplication, so it is closed as = closes it.
+    endEntry(s, op::None);
     d.m_repeatValue = s;
-    d.m_newEntry = true;
-    d.m_decimalEntered = false;
-    d.m_lastOp = op::None;
-    // MUD closes the pending X or ÷ like = does; a product left behind would
-    // silently become the first operand of the next multiplication.
     d.m_product = 0.0;
     m_negatedRepeat = false;
     // The selling price line's snapshot was taken before MUD had finished;

@@ -50,6 +50,10 @@ inline constexpr std::string_view kMarkUpNote = " ;$ Mark up";
 inline constexpr std::string_view kMarkDownNote = " ;$ Mark down";
 inline constexpr std::string_view kSellingPriceNote = " ;Selling price: $";
 inline constexpr std::string_view kRunningSubtotalNote = " ;cur sub: ";
+// The words between the comment start and the colon, by which the notes
+// are found again when they are switched off.
+inline constexpr std::string_view kRunningSubtotal = kRunningSubtotalNote.substr(
+    kCommentStart.size(), kRunningSubtotalNote.find(':') - kCommentStart.size());
 
 // The note of a % line: " ;<% key> (RATE% of BASE)".
 inline std::string percentNote(std::string_view rate, std::string_view base) {

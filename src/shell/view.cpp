@@ -3,6 +3,7 @@
 #include "core/command_ids.h"
 #include "core/key_table.h"
 #include "core/selector_buttons.h"
+#include "core/tape_words.h"
 #include "core/tr_noop.h"
 #include "shell/help_topics.h"
 #include "shell/settings_store.h"
@@ -42,11 +43,8 @@ void CVORView::openDocument(CVORDoc&& loaded) {
 // What the keys of the previous tape left waiting (a % comment, the value
 // of the last line, a postponed recalculation) belongs to that tape.
 void CVORView::forgetKeyedState() {
-    m_calc.m_lastLineValue = 0.0;
-    m_calc.m_pendingComment.clear();
-    m_calc.m_hasPendingComment = false;
+    m_calc.forgetEntryState();
     m_calc.m_recalcPending = false;
-    m_calc.m_negatedRepeat = false;
 }
 
 void CVORView::initialUpdate() {
@@ -112,7 +110,7 @@ bool CVORView::takenByContextHelp(int id) {
     // pressing it; the 00 key handles the mode itself and then types.
     if (!m_contextHelp || id == cmd::DoubleZero || !CCalculator::isKey(id)) return false;
     leaveContextHelpMode();
-    winHelp(0x80000000u | (101u << 16) | static_cast<unsigned>(id), 0);
+    winHelp(helpId(id), 0);
     return true;
 }
 
@@ -229,7 +227,8 @@ void CVORView::toggleAutoCommentSubtotal() {
         writeBool(m_profile, s, false);
         for (int i = 0; i < m_doc.m_lineCount; ++i) {
             CTapeLine& line = *m_doc.line(i);
-            if (line.m_comment.find("cur sub") != std::string::npos) line.m_comment = " ";
+            if (line.m_comment.find(words::kRunningSubtotal) != std::string::npos)
+                line.m_comment = " ";
         }
     }
     m_recalc.recalculate(-1);

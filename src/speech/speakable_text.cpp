@@ -4,12 +4,14 @@
 #include <string_view>
 #include <utility>
 
+#include "core/tape_words.h"
+
 namespace vor {
 namespace {
 
 struct Replacement {
-    const char* from;
-    const char* to;
+    std::string_view from;
+    std::string_view to;
 };
 
 // The order matters: "M-" must go before "-", or a memory minus would be
@@ -17,23 +19,23 @@ struct Replacement {
 constexpr Replacement kLineText[] = {
     {"M-", "memory minus  "},
     {"-", "minus  "},
-    {"Ttl", "total  "},
-    {"<comment>", "comment  "},
+    {words::kTotal, "total  "},
+    {words::kComment, "comment  "},
     {"X", "times  "},
-    {"Sub", "subtotal  "},
+    {words::kSubTotal, "subtotal  "},
     {"/", "divided by "},
     {"M+", "memory plus  "},
     {"MS", "memory subtotal  "},
     {"MT", "memory total  "},
     {";", " "},
     {"=", "equals  "},
-    {"<MR key pressed>", "Memory Recall key pressed"},
+    {words::kMemoryRecallKey, "Memory Recall key pressed"},
 };
 constexpr Replacement kBrackets[] = {{"<", " "}, {">", " "}};
 // "Neg" and "Pos" are whole words only: the item counts of an automatic
 // comment ("(3 Pos, 0 Neg)"), never the start of "Negotiated".
 constexpr Replacement kCountWords[] = {{"Neg", "negative"}, {"Pos", "positive"}};
-constexpr Replacement kPercentKey = {"<% key>", "percent key"};
+constexpr Replacement kPercentKey = {words::kPercentKey, "percent key"};
 
 // Letters and digits, and every byte of a non-ASCII character: "Négatif"
 // and "Neg2" are words of their own.
@@ -89,7 +91,7 @@ std::string speakableRow(const std::string& row) {
     replaceAll(s, kLineText);
     // A cleared entry prints "<clear>": not worth announcing as each key
     // is keyed.
-    replaceAll(s, Replacement{"<clear>", "  "});
+    replaceAll(s, Replacement{words::kClear, "  "});
     convertComment(s);
     return s;
 }

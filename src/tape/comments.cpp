@@ -1,26 +1,30 @@
 #include "tape/comments.h"
 
+#include <string_view>
 #include <utility>
 
 #include "core/command_ids.h"
+#include "core/tape_words.h"
 #include "tape/comment_dialog.h"
 
 namespace vor {
 namespace {
 
-bool contains(const std::string& text, const char* part) {
+bool contains(const std::string& text, std::string_view part) {
     return text.find(part) != std::string::npos;
 }
-
-constexpr const char* kPercentReference = "<% key>";
 
 }  // namespace
 
 bool isGeneratedCommentLine(const CTapeLine& line) {
-    for (const char* marker : {"%MU", "$SP", "$MU", "%MD", "$MD"})
+    // The lines of mark up or down go by their words: the two result lines
+    // below the rate carry no key id of their own.
+    for (const std::string_view marker :
+         {words::kMarkUpRate, words::kSellingPrice, words::kMarkUpAmount, words::kMarkDownRate,
+          words::kMarkDownAmount})
         if (contains(line.m_text, marker)) return true;
-    return contains(line.m_comment, "<MR key pressed>") ||
-           contains(line.m_comment, kPercentReference);
+    return contains(line.m_comment, words::kMemoryRecallKey) ||
+           contains(line.m_comment, words::kPercentKey);
 }
 
 // Lower-case "mr" is an ordinary word ("mr smith"); only the spelling the
@@ -70,7 +74,7 @@ void CCommentEditor::editComment() {
         return;
     }
 
-    line->setComment(" ;" + dlg.m_commentText);
+    line->setComment(std::string(words::kCommentStart) + dlg.m_commentText);
     // An empty comment still stores its prefix (the file and the replay
     // expect it) but the row shows the bare line.
     form.replaceRow(selected, dlg.m_commentText.empty() ? line->m_text : line->row());
@@ -86,14 +90,14 @@ void CCommentEditor::insertBlankCommentLine() {
     // above it; a blank line in between would take that value's place.
     if (doc.m_lineCount > 0) {
         const CTapeLine* line = doc.line(selected);
-        if (line != nullptr && contains(line->m_comment, kPercentReference)) {
+        if (line != nullptr && contains(line->m_comment, words::kPercentKey)) {
             m_calc.messages().show(kBlankAbovePercent);
             return;
         }
     }
 
     if (doc.m_lineCount == 0) {
-        if (!m_calc.appendLine(kBlankCommentText, "", 0.0)) return;
+        if (!m_calc.appendLine(std::string(words::kCommentLine), "", 0.0)) return;
         CTapeLine* added = doc.lastLine();
         added->m_keyId = cmd::CommentLine;
         added->m_isImmediate = true;
@@ -102,7 +106,7 @@ void CCommentEditor::insertBlankCommentLine() {
     if (selected < 0 || doc.line(selected) == nullptr) return;
 
     CTapeLine blank;
-    blank.setText(kBlankCommentText);
+    blank.setText(std::string(words::kCommentLine));
     blank.m_comment.clear();
     blank.m_keyId = cmd::CommentLine;
     blank.m_isImmediate = true;

@@ -8,10 +8,6 @@
 
 namespace vor {
 
-// Text of a blank comment line: four blanks, the word, thirteen blanks, so
-// that a comment after it starts where the comments of value lines do.
-inline constexpr const char* kBlankCommentText = "    <comment>             ";
-
 inline constexpr const char* kNoLineSelected =
     "No tape box line selected.  Use the ^ key to add a blank comment line first, then add "
     "your comments to it.";

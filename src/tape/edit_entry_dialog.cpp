@@ -7,6 +7,7 @@
 #include "core/command_ids.h"
 #include "core/number_reader.h"
 #include "core/number_text.h"
+#include "core/tape_words.h"
 #include "core/text_codec.h"
 
 namespace vor {
@@ -101,7 +102,7 @@ std::string CEditEntryDlg::onOK() {
         m_refusedControl = kValueControl;
         return "Please enter no more than 40 characters.";
     }
-    const bool commentLine = m_valueText.find("<comment>") != std::string::npos;
+    const bool commentLine = m_valueText.find(words::kComment) != std::string::npos;
     std::optional<std::string> value;
     if (!commentLine) {
         std::string typed = m_valueText;
@@ -124,7 +125,7 @@ std::string CEditEntryDlg::onOK() {
     }
     if (commentLine) {
         m_keyId = cmd::CommentLine;
-        m_valueText = kCommentLineText;
+        m_valueText = words::kCommentLine;
         // It stays a comment line, so no product is opened that the next
         // adding key would have to close with a line of its own.
         m_convertedToMulDiv = false;

@@ -9,9 +9,6 @@
 
 namespace vor {
 
-// The text a blank comment line carries in its value column.
-inline constexpr const char* kCommentLineText = "    <comment>             ";
-
 // The Edit Tape Box Entry dialog: the value, comment, percentage and key of
 // one replay step. The widget shows these fields, writes the user's input
 // back into them and calls onOK(); nothing here knows about windows.

@@ -6,46 +6,23 @@
 #include "core/command_ids.h"
 #include "core/memory_form.h"
 #include "core/number_text.h"
+#include "core/tape_words.h"
 #include "core/vector_state.h"
 
 namespace vor {
 namespace {
 
-// The calculator as the keys left it, beyond what the registers hold: the
-// LED strings and the values of the form that no snapshot keeps.
+// The calculator as the keys left it: the registers and the entry state
+// that no snapshot keeps.
 struct KeyedState {
     Registers registers;
-    std::string mainLED;
-    std::string memoryLED;
-    double lastLineValue = 0.0;
-    bool hasPendingComment = false;
-    std::string pendingComment;
-    bool negatedRepeat = false;
-    double noteLastValue = 0.0;
-    double noteRepeatValue = 0.0;
-    bool noteNegatedRepeat = false;
+    EntryState entry;
 
     bool operator==(const KeyedState&) const = default;
 };
 
 KeyedState keyedState(const CCalculator& calc) {
-    return {calc.doc().registers(),  calc.m_mainLED,           calc.m_memoryLED,
-            calc.m_lastLineValue,    calc.m_hasPendingComment, calc.m_pendingComment,
-            calc.m_negatedRepeat,    calc.m_noteLastValue,     calc.m_noteRepeatValue,
-            calc.m_noteNegatedRepeat};
-}
-
-// Puts the view's fields of one calculator into another.
-void setViewFields(CCalculator& calc, const KeyedState& s) {
-    calc.m_mainLED = s.mainLED;
-    calc.m_memoryLED = s.memoryLED;
-    calc.m_lastLineValue = s.lastLineValue;
-    calc.m_hasPendingComment = s.hasPendingComment;
-    calc.m_pendingComment = s.pendingComment;
-    calc.m_negatedRepeat = s.negatedRepeat;
-    calc.m_noteLastValue = s.noteLastValue;
-    calc.m_noteRepeatValue = s.noteRepeatValue;
-    calc.m_noteNegatedRepeat = s.noteNegatedRepeat;
+    return {calc.doc().registers(), calc.entryState()};
 }
 
 // The messages of a replay that runs out of sight.
@@ -88,7 +65,7 @@ KeyedState replayedEnd(CCalculator& calc, TapeBefore before, const KeyedState& s
     SilentMessages messages;
     CalculatorHooks hooks;
     CCalculator scratch(doc, settings, form, messages, hooks);
-    setViewFields(scratch, start);
+    scratch.setEntryState(start.entry);
     CRecalculator(scratch).replay(before.steps, false, -1);
     return keyedState(scratch);
 }
@@ -166,9 +143,9 @@ class ReplayScope {
         r.m_rounding = doc.m_rounding;
         r.m_rebuildTape = doc.m_rebuildTape;
         doc.setRegisters(r);
-        const double lastLineValue = m_calc.m_lastLineValue;
-        setViewFields(m_calc, m_before);
-        m_calc.m_lastLineValue = lastLineValue;
+        EntryState entry = m_before.entry;
+        entry.m_lastLineValue = m_calc.m_lastLineValue;
+        m_calc.setEntryState(entry);
         m_calc.writeDisplays();
     }
 
@@ -177,11 +154,11 @@ class ReplayScope {
     // would let the next + repeat an older value instead.
     void keepEntry() {
         CVORDoc& doc = m_calc.doc();
-        doc.m_mainText = m_calc.m_mainLED = m_before.mainLED;
+        doc.m_mainText = m_calc.m_mainLED = m_before.entry.m_mainLED;
         doc.m_newEntry = false;
         doc.m_decimalEntered = m_before.registers.m_decimalEntered;
-        m_calc.m_hasPendingComment = m_before.hasPendingComment;
-        m_calc.m_pendingComment = m_before.pendingComment;
+        m_calc.m_hasPendingComment = m_before.entry.m_hasPendingComment;
+        m_calc.m_pendingComment = m_before.entry.m_pendingComment;
         // Typing over a recalled value gives back the values of the new tape.
         m_calc.m_noteLastValue = doc.m_lastValue;
         m_calc.m_noteRepeatValue = doc.m_repeatValue;
@@ -234,7 +211,7 @@ std::vector<CReplayStep> CRecalculator::buildSteps() {
         // of it, so that a value typed with more decimals than the LEDs show
         // gives the same results again.
         step.m_valueText = line.m_keyId == cmd::CommentLine ? line.m_text : exactText(line.m_value);
-        if (line.m_comment.find("<% key>") != std::string::npos) {
+        if (line.m_comment.find(words::kPercentKey) != std::string::npos) {
             step.m_isPercent = true;
             line.m_isImmediate = true;
             const auto open = line.m_comment.find('(');
@@ -242,7 +219,7 @@ std::vector<CReplayStep> CRecalculator::buildSteps() {
                 open == std::string::npos ? std::string::npos : line.m_comment.find('%', open);
             if (percent != std::string::npos)
                 step.m_valueText = line.m_comment.substr(open + 1, percent - open - 1);
-        } else if (line.m_comment.find("<MR") != std::string::npos) {
+        } else if (line.m_comment.find(words::kMemoryRecallKey) != std::string::npos) {
             step.m_isMemoryRecall = true;
             line.m_isImmediate = true;
             step.m_valueText = doc.m_memoryText;
@@ -313,12 +290,10 @@ void CRecalculator::replay(std::vector<CReplayStep>& steps, bool convertedToMulD
     // with "TOO MANY LINES IN TAPE BOX" although nothing is lost.
     m_calc.clearTape();
     m_calc.clearCalculator();
+    m_calc.clearMemory();
     // What the Clear line used to leave behind: no base for a % on the
     // first line, and no % or MR note waiting for it.
-    m_calc.m_lastLineValue = 0.0;
-    m_calc.m_hasPendingComment = false;
-    m_calc.m_pendingComment.clear();
-    m_calc.clearMemory();
+    m_calc.forgetEntryState();
     if (!m_calc.form().reserveRows(static_cast<int>(n)))
         m_calc.messages().show(
             "Low Memory Warning:  Tape Box memory pre-allocation failed.  The system might not "
@@ -330,7 +305,7 @@ void CRecalculator::replay(std::vector<CReplayStep>& steps, bool convertedToMulD
 void CRecalculator::replayStep(std::vector<CReplayStep>& steps, std::size_t i,
                                bool& convertedToMulDiv, int editIndex) {
     CReplayStep& step = steps[i];
-    const bool negated = step.m_comment.ends_with(kNegatedMark);
+    const bool negated = step.m_comment.ends_with(words::kNegatedMark);
     if (step.m_isPercent) {
         typeValue(m_calc, step.m_valueText);
         m_calc.onPercent();

@@ -17,7 +17,7 @@
 
 #include "core/command_ids.h"
 #include "core/number_text.h"
-#include "tape/comments.h"
+#include "core/tape_words.h"
 #include "test_support.h"
 
 namespace vor::test {
@@ -29,7 +29,7 @@ constexpr const char* kHeader = "value,key,comment\r\n";
 void appendBlankCommentLine(CVORDoc& doc, const std::string& comment) {
     CTapeLine line;
     line.m_keyId = cmd::CommentLine;
-    line.setText(kBlankCommentText);
+    line.setText(std::string(words::kCommentLine));
     line.setComment(comment);
     ASSERT_TRUE(doc.appendLine(line, CLineState{}));
 }

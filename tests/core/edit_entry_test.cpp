@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "core/command_ids.h"
+#include "core/tape_words.h"
 #include "tape/entry_editor.h"
 #include "test_support.h"
 
@@ -49,7 +50,7 @@ struct EditRig : Machine {
     }
     // A blank comment line as the ^ key leaves it.
     void commentLine(const std::string& comment = " ") {
-        ASSERT_TRUE(calc.appendLine(kCommentLineText, comment, 0.0));
+        ASSERT_TRUE(calc.appendLine(std::string(words::kCommentLine), comment, 0.0));
         doc.lastLine()->m_keyId = cmd::CommentLine;
         doc.lastLine()->m_isImmediate = true;
     }
@@ -169,7 +170,7 @@ TEST(EditEntry, CommentInTheValueMakesTheLineABlankCommentLineAgain) {
         d.m_valueText = "<comment>";
         d.m_comment = "paid";
     });
-    EXPECT_EQ(m.doc.line(1)->m_text, kCommentLineText);
+    EXPECT_EQ(m.doc.line(1)->m_text, words::kCommentLine);
     EXPECT_EQ(m.doc.line(1)->m_keyId, cmd::CommentLine);
     EXPECT_EQ(m.lines()[2], "12.00 Ttl ;1 Items (1 Pos, 0 Neg)");
 

@@ -11,6 +11,7 @@
 #include <set>
 #include <sstream>
 
+#include "core/calculator.h"
 #include "core/command_ids.h"
 #include "core/key_table.h"
 #include "core/selector_buttons.h"
@@ -64,7 +65,7 @@ TEST(HelpTargets, EachControlOfTheFormHasASectionOfItsOwn) {
     EXPECT_EQ(keyHelpPage(cmd::Plus), "index.html#key-plus");
     EXPECT_NE(keyHelpPage(cmd::Plus), keyHelpPage(cmd::Minus));
     // The pop-up help of a key carries its id in the low word.
-    EXPECT_EQ(helpPageForData(0x80000000u | (101u << 16) | cmd::Total), "index.html#key-t");
+    EXPECT_EQ(helpPageForData(helpId(cmd::Total)), "index.html#key-t");
 }
 
 TEST(HelpTargets, TheRedirectPageLeadsToTheSectionWhateverTheAddressHolds) {
