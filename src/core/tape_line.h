@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/tape_words.h"
+
 namespace vor {
 
 // Texts on a tape line are bounded like the buffers they are stored in:
@@ -18,7 +20,7 @@ class CTapeLine {
     std::int32_t m_keyId = 0;  // 0: a result line produced by the line before it
     bool m_isImmediate = false;
     std::string m_text;
-    std::string m_comment = " ;";
+    std::string m_comment{words::kCommentStart};
     double m_value = 0.0;
 
     // Row text of the tape box: the line text followed by its comment.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/tape_words.h"
 #include "core/text_codec.h"
 
 namespace vor {
@@ -77,7 +78,8 @@ void CEntryEditor::applyResult(const CEditEntryDlg& dlg, CReplayStep& step,
 }
 
 std::string CEntryEditor::normaliseComment(std::string comment) {
-    if (!comment.empty() && !comment.starts_with(" ;")) comment.insert(0, " ;");
+    if (!comment.empty() && !comment.starts_with(words::kCommentStart))
+        comment.insert(0, words::kCommentStart);
     if (equalsIgnoringCase(comment, " ; ")) comment.clear();
     return firstCharacters(comment, kMaxStoredComment);
 }
