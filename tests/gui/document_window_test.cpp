@@ -38,8 +38,8 @@ TEST_F(FrameTest, ClosingAModifiedTapeAsksAndCancelKeepsTheWindow) {
     messages.answer(Answer::Cancel);
     EXPECT_FALSE(frame->close());
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Save changes to VOR?");
-    EXPECT_EQ(messages.shown[0].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(messages.shown[0], "Save changes to VOR?");
+    EXPECT_EQ(messages.buttons[0], Buttons::YesNoCancel);
     EXPECT_TRUE(frame->isVisible());
 }
 

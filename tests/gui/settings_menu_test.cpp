@@ -69,10 +69,10 @@ TEST_F(FrameTest, SettingsChangesReachTheIniFileAtOnceAndComeBack) {
     messages.answer(Answer::No);
     choose(cmd::PromptToSave);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(messages.shown[0].text.rfind("By unchecking this setting, you are telling VOR to not "
-                                           "prompt you to save",
-                                           0),
+    EXPECT_EQ(messages.buttons[0], Buttons::YesNo);
+    EXPECT_EQ(messages.shown[0].rfind("By unchecking this setting, you are telling VOR to not "
+                                      "prompt you to save",
+                                      0),
               0u);
     EXPECT_TRUE(action(cmd::PromptToSave)->isChecked());
     EXPECT_EQ(stored(profileFile(), "Settings/Prompt To Save On Exit"), 1);
@@ -133,7 +133,7 @@ TEST_F(FrameTest, SendAttachesTheSavedTapeOrSaysWhatIsMissing) {
     messages.answer(Answer::Ok);
     choose(cmd::FileSend);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, CMainFrame::kNoMailerText);
+    EXPECT_EQ(messages.shown[0], CMainFrame::kNoMailerText);
 
     // A stand-in for xdg-email that writes down its arguments.
     const QString args = bin.filePath(QStringLiteral("args"));

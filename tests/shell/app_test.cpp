@@ -20,12 +20,12 @@
 namespace vor {
 namespace {
 
-using test::Answers;
+using test::ScriptedMessages;
 using Launcher = test::RecordingLauncher;
 
 struct AppFixture : ::testing::Test {
     MemoryForm form;
-    Answers answers;
+    ScriptedMessages answers;
     MemoryProfile profile;
     Launcher launcher;
     std::string appDir = "/nonexistent";
@@ -129,7 +129,7 @@ TEST(LaunchRule, EachCallerReportsFailuresItsOwnWay) {
         {LaunchResult::NotFound, LaunchCaller::AboutButton, {internal}},
     };
     for (const Row& row : rows) {
-        Answers answers;
+        ScriptedMessages answers;
         Launcher launcher(row.result);
         EXPECT_EQ(launch(launcher, answers, "https://example.org", row.caller),
                   row.result == LaunchResult::Opened);
@@ -261,7 +261,7 @@ class DocumentFiles : public ::testing::Test {
     }
 
     MemoryForm form;
-    test::Answers answers;
+    test::ScriptedMessages answers;
     MemoryProfile profile;
     PathAnswers dialogs;
     std::unique_ptr<CVORApp> app;

@@ -12,6 +12,7 @@
 
 #include "core/command_ids.h"
 #include "core/key_table.h"
+#include "core/key_tokens.h"
 #include "core/memory_form.h"
 #include "core/memory_profile.h"
 #include "macros/edit_macros_dialog.h"
@@ -20,14 +21,13 @@
 #include "macros/macro_profile.h"
 #include "shell/app.h"
 #include "shell/batch.h"
-#include "shell/key_tokens.h"
 #include "shell/settings_store.h"
 #include "shell_fakes.h"
 
 namespace vor {
 namespace {
 
-using test::Answers;
+using test::ScriptedMessages;
 
 // Remembers every title and redraw switch, to check what playback shows.
 class WatchedForm : public MemoryForm {
@@ -69,7 +69,7 @@ class ValueDialogs : public DialogPort {
 
 struct MacroKeys : ::testing::Test {
     WatchedForm form;
-    Answers answers;
+    ScriptedMessages answers;
     MemoryProfile profile;
     ValueDialogs dialogs;
     std::unique_ptr<CVORApp> app;

@@ -46,7 +46,7 @@ class ClipboardDialogs : public DialogPort {
 struct SpeechCommandsTest : ::testing::Test {
     MemoryForm form;
     ClipboardDialogs dialogs;
-    test::Answers answers;
+    test::ScriptedMessages answers;
     MemoryProfile profile;
     test::RecordingLauncher launcher;
     std::unique_ptr<CVORApp> app;

@@ -17,7 +17,7 @@
 namespace vor {
 namespace {
 
-using test::Answers;
+using test::ScriptedMessages;
 
 class RecordingFrame : public FramePort {
    public:
@@ -30,7 +30,7 @@ class RecordingFrame : public FramePort {
 
 struct ViewFixture : ::testing::Test {
     MemoryForm form;
-    Answers answers;
+    ScriptedMessages answers;
     MemoryProfile profile;
     RecordingFrame frame;
     std::unique_ptr<CVORApp> app;
