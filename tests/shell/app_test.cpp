@@ -346,9 +346,9 @@ TEST_F(DocumentFiles, RecentFilesKeepTheLastFourMostRecentFirst) {
     EXPECT_EQ(app->recentFiles(), (std::vector<std::string>{file("3.vor"), file("5.vor"),
                                                             file("4.vor"), file("2.vor")}));
     EXPECT_EQ(profile.getString("Recent File List", "File1", ""), file("3.vor"));
-    EXPECT_EQ(app->commandState(cmd::FileMru1 + 1).caption, "&2 " + file("5.vor"));
+    EXPECT_EQ(app->commandState(cmd::FileMru2).caption, "&2 " + file("5.vor"));
     app->runCommand(cmd::FileNew);
-    ASSERT_TRUE(app->runCommand(cmd::FileMru1 + 3));
+    ASSERT_TRUE(app->runCommand(cmd::FileMru4));
     EXPECT_EQ(app->pathName(), file("2.vor"));
 }
 

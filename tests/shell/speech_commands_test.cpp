@@ -212,7 +212,7 @@ TEST_F(SpeechCommandsTest, ImmediateReadIsSilentDuringReplaysAndMacros) {
     macros.m_macroEntry[1][0] = cmd::Plus;
     macros.m_macroEntry[1][1] = cmd::Plus;
     macros.m_macroSize[1] = 2;
-    macros.m_macroEntry[0][0] = cmd::Macro0 + 1;  // M1 played from M0: any macro counts
+    macros.m_macroEntry[0][0] = cmd::Macro1;  // M1 played from M0: any macro counts
     macros.m_macroSize[0] = 1;
     app->runCommand(cmd::Macro0);
     EXPECT_EQ(app->doc().m_lineCount, 3);

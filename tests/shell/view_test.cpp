@@ -78,7 +78,7 @@ TEST_F(ViewFixture, StoredValuesOutsideTheirRangeReadAsTheDefault) {
     profile.writeInt("Settings", "Swap LEDs", 5);
     profile.writeString("Settings", "European Mode", "garbage");
     open();
-    EXPECT_TRUE(app->commandState(cmd::FontSize4 + 2).checked);
+    EXPECT_TRUE(app->commandState(cmd::FontSize6).checked);
     EXPECT_TRUE(view->settings().swapLEDs) << "any non-zero value is on";
     EXPECT_FALSE(view->settings().europeanMode);
     EXPECT_TRUE(form.isChecked(cmd::Precision2));
