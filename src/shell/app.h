@@ -99,6 +99,7 @@ class CVORApp : public TitlePort {
     // The user answered No to "Save changes to ...?" since the tape was last
     // opened, saved or started: its changes are not to be kept.
     bool changesDiscarded() const { return m_discarded; }
+    // The clipboard kept in memory when none was given (batch mode, tests).
     MemoryClipboard& memoryClipboard() { return m_ownClipboard; }
     CClipboardCommands& clipboardCommands() { return *m_clipboard; }
     CSpeechCommands& speech() { return *m_speech; }
@@ -108,7 +109,6 @@ class CVORApp : public TitlePort {
 
     MessagePort& messages() { return m_ports.messages; }
     ProfilePort& profile() { return m_ports.profile; }
-    DialogPort& dialogs() { return *m_ports.dialogs; }
     FilePort& files() { return *m_ports.files; }
     FormPort& form() { return m_ports.form; }
     // The window's title as last set (a long command puts it back after its
