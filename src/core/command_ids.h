@@ -74,7 +74,15 @@ inline constexpr int CommentLine = 16;
 
 // Keyboard-only commands (press an on-screen key, then run its handler).
 inline constexpr int KbDigit0 = 1024;
-inline constexpr int KbDigit1 = 1034;  // 1034..1042 are digits 1..9
+// 1034..1042 are digits 1..9.
+inline constexpr int KbDigit1 = 1034;
+inline constexpr int KbDigit2 = 1035;
+inline constexpr int KbDigit3 = 1036;
+inline constexpr int KbDigit4 = 1037;
+inline constexpr int KbDigit5 = 1038;
+inline constexpr int KbDigit6 = 1039;
+inline constexpr int KbDigit7 = 1040;
+inline constexpr int KbDigit8 = 1041;
 inline constexpr int KbDigit9 = 1042;
 inline constexpr int KbClearAll = 1049;
 inline constexpr int KbVariable = 1050;
@@ -100,7 +108,10 @@ inline constexpr int KbDivide = 1085;
 inline constexpr int KbMultiply = 1086;
 inline constexpr int KbEquals = 1087;
 inline constexpr int KbTotalReturn = 1088;
-inline constexpr int KbMacro0 = 1094;  // 1094..1097 are M0..M3
+// 1094..1097 are M0..M3.
+inline constexpr int KbMacro0 = 1094;
+inline constexpr int KbMacro1 = 1095;
+inline constexpr int KbMacro2 = 1096;
 inline constexpr int KbMacro3 = 1097;
 inline constexpr int NoHandlerDelete = 1124;
 inline constexpr int RemapKeypadPlus = 1147;
@@ -143,7 +154,10 @@ inline constexpr int MultipleColumnPrinting = 32841;
 inline constexpr int GiveCounts = 32842;
 inline constexpr int ShowClearAllWarning = 32843;
 inline constexpr int HelpTopics = 32846;
-inline constexpr int FontSize4 = 32847;  // 32847..32850 are sizes 4..7
+// 32847..32850 are sizes 4..7.
+inline constexpr int FontSize4 = 32847;
+inline constexpr int FontSize5 = 32848;
+inline constexpr int FontSize6 = 32849;
 inline constexpr int FontSize7 = 32850;
 inline constexpr int EuropeanMode = 32853;
 inline constexpr int RemapKeypad = 32854;
@@ -167,7 +181,11 @@ inline constexpr int FilePrintSetup = 57606;
 inline constexpr int FilePrint = 57607;
 inline constexpr int FilePrintPreview = 57609;
 inline constexpr int FileSend = 57612;
-inline constexpr int FileMru1 = 57616;  // 57616..57619
+// 57616..57619 are the recent files, most recent first.
+inline constexpr int FileMru1 = 57616;
+inline constexpr int FileMru2 = 57617;
+inline constexpr int FileMru3 = 57618;
+inline constexpr int FileMru4 = 57619;
 inline constexpr int CopySheet = 57634;
 inline constexpr int EditCut = 57635;
 inline constexpr int EditPaste = 57637;

@@ -3,9 +3,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include "shell/atomic_file.h"
 #include "shell/launch.h"
 
 namespace vor {
@@ -23,12 +23,12 @@ QUrl QtLauncher::openableUrl(const QUrl& url) {
     for (QChar& c : name)
         if (!c.isLetterOrNumber() && c != QLatin1Char('-') && c != QLatin1Char('_'))
             c = QLatin1Char('_');
-    QSaveFile page(dir + QLatin1Char('/') + name + QStringLiteral(".html"));
-    if (!page.open(QIODevice::WriteOnly)) return url;
-    page.write(
-        QByteArray::fromStdString(redirectPage(url.toString(QUrl::FullyEncoded).toStdString())));
-    if (!page.commit()) return url;
-    return QUrl::fromLocalFile(page.fileName());
+    const QString page = dir + QLatin1Char('/') + name + QStringLiteral(".html");
+    std::string error;
+    if (!writeFileAtomically(page.toStdString(),
+                             redirectPage(url.toString(QUrl::FullyEncoded).toStdString()), error))
+        return url;
+    return QUrl::fromLocalFile(page);
 }
 
 LaunchResult QtLauncher::open(const std::string& target) {

@@ -66,13 +66,11 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
 
     m_formPort = std::make_unique<QtFormPort>(*m_form);
     m_formPort->setStatusPane(m_pane);
-    m_app = std::make_unique<CVORApp>(
-        AppPorts{*m_formPort, *m_messages, m_profile, this, dialogs, m_launcher,
-                 QCoreApplication::applicationDirPath().toStdString()});
     m_files = std::make_unique<QtFiles>();
-    m_app->setFiles(*m_files);
     m_clipboard = std::make_unique<QtClipboard>();
-    m_app->setClipboard(*m_clipboard);
+    m_app = std::make_unique<CVORApp>(AppPorts{
+        *m_formPort, *m_messages, m_profile, this, dialogs, m_launcher,
+        QCoreApplication::applicationDirPath().toStdString(), m_files.get(), m_clipboard.get()});
     registerFrameCommands();
     registerPrintCommands(*m_app, this);
     startSpeech(*m_app, this);

@@ -49,21 +49,32 @@ CVORApp::CVORApp(AppPorts ports) : m_ports(ports) {
         m_noDialogs = std::make_unique<CancelledDialogs>();
         m_ports.dialogs = m_noDialogs.get();
     }
-    m_ownFiles = std::make_unique<PosixFiles>();
-    m_files = m_ownFiles.get();
+    if (m_ports.files == nullptr) {
+        m_ownFiles = std::make_unique<PosixFiles>();
+        m_ports.files = m_ownFiles.get();
+    }
+    if (m_ports.clipboard == nullptr) m_ports.clipboard = &m_ownClipboard;
     // The macros are read before the view exists: they are the
-    // application's, and the view's keys play them.
+    // application's, and the view's keys play them. The view's handlers
+    // reach the command modules made right after it.
     loadMacros(m_ports.profile, m_macroStore);
-    m_view = std::make_unique<CVORView>(m_ports.form, m_ports.messages, m_ports.profile,
-                                        *m_ports.dialogs, m_macroStore);
-    m_view->setFrame(m_ports.frame);
-    m_clipboard = std::make_unique<CClipboardCommands>(*this, m_ownClipboard);
-    m_speech = std::make_unique<CSpeechCommands>(*this);
-    m_macroCommands = std::make_unique<CMacroCommands>(*this);
-    m_view->setHandlers({[this] { /* the title has no modified mark */ },
-                         [this](const std::string& page) { openHelpPage(page); },
-                         [this] { m_clipboard->copyCurrentTotal(); },
-                         [this](const std::string& row) { m_speech->speakNewRow(row); }});
+    m_view = std::make_unique<CVORView>(
+        m_ports.form, m_ports.messages, m_ports.profile, *m_ports.dialogs, m_macroStore,
+        m_ports.frame,
+        CVORView::Handlers{[this] { /* the title has no modified mark */ },
+                           [this](const std::string& page) { openHelpPage(page); },
+                           [this] { m_clipboard->copyCurrentTotal(); },
+                           [this](const std::string& row) { m_speech->speakNewRow(row); }});
+    m_clipboard = std::make_unique<CClipboardCommands>(
+        CClipboardCommands::Ports{m_commands, m_view->doc(), m_view->settings(), m_view->calc(),
+                                  m_ports.profile, m_ports.form, m_ports.messages, *m_ports.dialogs,
+                                  *m_ports.files, *m_ports.clipboard, *this});
+    m_speech = std::make_unique<CSpeechCommands>(
+        CSpeechCommands::Ports{m_commands, m_view->doc(), m_view->settings(), m_ports.profile,
+                               m_ports.messages, *m_ports.dialogs, *m_ports.clipboard,
+                               [this](const std::string& page) { return openHelpPage(page); }});
+    m_macroCommands = std::make_unique<CMacroCommands>(CMacroCommands::Ports{
+        m_commands, m_view->macros(), m_ports.messages, *m_ports.dialogs, *m_ports.files, *this});
     registerCommands();
 }
 
@@ -78,7 +89,7 @@ void CVORApp::registerCommands() {
     m_view->registerCommands(m_commands);
     m_clipboard->registerCommands();
     m_speech->registerCommands();
-    m_macroCommands->registerCommands(m_commands);
+    m_macroCommands->registerCommands();
     m_commands.add(cmd::FileNew, [this] { onFileNew(); });
     registerFileCommands();
     m_commands.add(cmd::AppExit, [this] { frame().closeWindow(); });
@@ -150,7 +161,7 @@ bool CVORApp::readDocument(const std::string& requested) {
     const std::string path = absolutePath(requested);
     std::string bytes;
     std::string error;
-    if (!m_files->read(path, bytes, error, kMaxVorFileBytes)) {
+    if (!m_ports.files->read(path, bytes, error, kMaxVorFileBytes)) {
         m_ports.messages.show(std::string(kFailedToOpen) + "\n" + path + ": " + error);
         return false;
     }
@@ -191,7 +202,7 @@ bool CVORApp::saveDocument(const std::string& requested) {
     if (!mayOverwrite(path)) return false;
     const std::string image = writeVorFile(doc());
     std::string error;
-    if (!m_files->writeAtomic(path, image, error)) {
+    if (!m_ports.files->writeAtomic(path, image, error)) {
         m_ports.messages.show("Failed to save document.\n" + path + ": " + error);
         return false;
     }
@@ -208,7 +219,7 @@ bool CVORApp::saveDocument(const std::string& requested) {
 // saved here, is not overwritten without asking: the other program's work
 // would be lost.
 bool CVORApp::mayOverwrite(const std::string& path) {
-    if (path != m_pathName || compareWithDisk(*m_files, path, m_stamp) != DiskState::Changed)
+    if (path != m_pathName || compareWithDisk(*m_ports.files, path, m_stamp) != DiskState::Changed)
         return true;
     return m_ports.messages.show(path +
                                      "\nhas been changed by another program since VOR opened or "

@@ -11,6 +11,7 @@
 #include "shell/frame_port.h"
 #include "shell/macro_commands.h"
 #include "shell/speech_commands.h"
+#include "shell/title_port.h"
 #include "shell/view.h"
 
 namespace vor {
@@ -27,19 +28,24 @@ struct AppPorts {
     LauncherPort* launcher = nullptr;
     // The program's own folder; the help pages are looked up from it.
     std::string appDir;
+    // Where the files are read and written (the window passes its own; the
+    // plain POSIX calls otherwise), and the clipboard the copy commands fill
+    // (one in memory otherwise).
+    FilePort* files = nullptr;
+    ClipboardPort* clipboard = nullptr;
 };
 
 // The application: owns the view (and through it the document), the command
 // table and the document lifecycle, and fixes the start-up order that the
 // window, batch mode and the tests all go through.
-class CVORApp {
+class CVORApp : public TitlePort {
    public:
     static constexpr const char* kAppTitle = "VOR";
     // A tape that has never been saved is called after the document type.
     static constexpr const char* kUntitledName = "VOR";
 
     explicit CVORApp(AppPorts ports);
-    ~CVORApp();
+    ~CVORApp() override;
     CVORApp(const CVORApp&) = delete;
     CVORApp& operator=(const CVORApp&) = delete;
 
@@ -93,10 +99,7 @@ class CVORApp {
     // The user answered No to "Save changes to ...?" since the tape was last
     // opened, saved or started: its changes are not to be kept.
     bool changesDiscarded() const { return m_discarded; }
-    // Where the files are read and written; the window passes its own.
-    void setFiles(FilePort& files) { m_files = &files; }
-    // The clipboard the copy commands fill; the window passes the real one.
-    void setClipboard(ClipboardPort& clipboard) { m_clipboard->setClipboard(clipboard); }
+    // The clipboard kept in memory when none was given (batch mode, tests).
     MemoryClipboard& memoryClipboard() { return m_ownClipboard; }
     CClipboardCommands& clipboardCommands() { return *m_clipboard; }
     CSpeechCommands& speech() { return *m_speech; }
@@ -106,21 +109,20 @@ class CVORApp {
 
     MessagePort& messages() { return m_ports.messages; }
     ProfilePort& profile() { return m_ports.profile; }
-    DialogPort& dialogs() { return *m_ports.dialogs; }
-    FilePort& files() { return *m_files; }
+    FilePort& files() { return *m_ports.files; }
     FormPort& form() { return m_ports.form; }
     // The window's title as last set (a long command puts it back after its
     // please-wait text; auto-copy shows the total in it).
-    const std::string& currentTitle() const { return m_title; }
-    void setTitleText(const std::string& title);
+    const std::string& currentTitle() const override { return m_title; }
+    void setTitleText(const std::string& title) override;
     // The recent-file list, most recent first (at most four).
     std::vector<std::string> recentFiles() const;
 
     // Where a save goes: set by Open and Save As; empty for a new tape.
-    const std::string& pathName() const { return m_pathName; }
+    const std::string& pathName() const override { return m_pathName; }
     void setPathName(const std::string& path);
     // The document's name as the title shows it: the file name, or "VOR".
-    std::string documentTitle() const;
+    std::string documentTitle() const override;
     // Title bar text: "<document title> - VOR".
     std::string windowTitle() const { return documentTitle() + " - " + kAppTitle; }
     void updateTitle();
@@ -148,7 +150,6 @@ class CVORApp {
     std::unique_ptr<CSpeechCommands> m_speech;
     std::string m_title;
     bool m_discarded = false;
-    FilePort* m_files = nullptr;
     CommandRegistry m_commands;
     CMacroStore m_macroStore;
     std::unique_ptr<CVORView> m_view;

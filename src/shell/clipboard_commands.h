@@ -3,10 +3,14 @@
 #include <string>
 
 #include "core/ports.h"
+#include "core/settings.h"
+#include "core/vor_doc.h"
+#include "shell/title_port.h"
 
 namespace vor {
 
-class CVORApp;
+class CCalculator;
+class CommandRegistry;
 
 // A clipboard that lives in memory: batch mode's and the tests'.
 class MemoryClipboard : public ClipboardPort {
@@ -28,9 +32,23 @@ class MemoryClipboard : public ClipboardPort {
 // and the running total after every new line while auto-copy is on.
 class CClipboardCommands {
    public:
-    CClipboardCommands(CVORApp& app, ClipboardPort& clipboard);
-    void setClipboard(ClipboardPort& clipboard) { m_clipboard = &clipboard; }
-    ClipboardPort& clipboard() { return *m_clipboard; }
+    // What the commands work with: the tape and the calculator keyed into,
+    // the settings they read and keep, and where they write and tell.
+    struct Ports {
+        CommandRegistry& commands;
+        const CVORDoc& doc;
+        CSettings& settings;
+        CCalculator& calc;
+        ProfilePort& profile;
+        FormPort& form;
+        MessagePort& messages;
+        DialogPort& dialogs;
+        FilePort& files;
+        ClipboardPort& clipboard;
+        TitlePort& title;
+    };
+    explicit CClipboardCommands(Ports ports) : m_p(ports) {}
+    ClipboardPort& clipboard() { return m_p.clipboard; }
 
     void registerCommands();
     void copySheet();
@@ -49,8 +67,7 @@ class CClipboardCommands {
     void copyWithTitle(const std::string& text);
     bool put(const std::string& text);
 
-    CVORApp& m_app;
-    ClipboardPort* m_clipboard;
+    Ports m_p;
 };
 
 }  // namespace vor

@@ -26,9 +26,9 @@ constexpr auto kStrings = std::to_array<Entry>({
     {cmd::FileSend,
      VOR_TR_NOOP("vorlex", "Send the active document through electronic mail\nSend Mail")},
     {cmd::FileMru1, VOR_TR_NOOP("vorlex", "Open this document")},
-    {cmd::FileMru1 + 1, VOR_TR_NOOP("vorlex", "Open this document")},
-    {cmd::FileMru1 + 2, VOR_TR_NOOP("vorlex", "Open this document")},
-    {cmd::FileMru1 + 3, VOR_TR_NOOP("vorlex", "Open this document")},
+    {cmd::FileMru2, VOR_TR_NOOP("vorlex", "Open this document")},
+    {cmd::FileMru3, VOR_TR_NOOP("vorlex", "Open this document")},
+    {cmd::FileMru4, VOR_TR_NOOP("vorlex", "Open this document")},
     {cmd::AppExit, VOR_TR_NOOP("vorlex", "Quit the application; prompts to save documents\nExit")},
     {cmd::ExportTape,
      VOR_TR_NOOP(
@@ -89,10 +89,8 @@ constexpr auto kStrings = std::to_array<Entry>({
      VOR_TR_NOOP("vorlex", "Exchanges the places of the Main LED and the Memory LED\nSwap LEDs")},
     // Settings
     {cmd::FontSize4, VOR_TR_NOOP("vorlex", "Prints multiple columns with a 4 point font\n4 Point")},
-    {cmd::FontSize4 + 1,
-     VOR_TR_NOOP("vorlex", "Prints multiple columns with a 5 point font\n5 Point")},
-    {cmd::FontSize4 + 2,
-     VOR_TR_NOOP("vorlex", "Prints multiple columns with a 6 point font\n6 Point")},
+    {cmd::FontSize5, VOR_TR_NOOP("vorlex", "Prints multiple columns with a 5 point font\n5 Point")},
+    {cmd::FontSize6, VOR_TR_NOOP("vorlex", "Prints multiple columns with a 6 point font\n6 Point")},
     {cmd::FontSize7, VOR_TR_NOOP("vorlex", "Prints multiple columns with a 7 point font\n7 Point")},
     {cmd::ShowClearAllWarning,
      VOR_TR_NOOP(

@@ -33,17 +33,17 @@ constexpr std::array<KeyBinding, 81> kTable = {{
     onChar('0', cmd::KbDigit0),                          // 9
     onKey(VK_0, ModCtrl, cmd::KbMacro0),                 // 10
     onChar('1', cmd::KbDigit1),                          // 11
-    onKey(VK_1, ModCtrl, cmd::KbMacro0 + 1),             // 12
-    onChar('2', cmd::KbDigit1 + 1),                      // 13
-    onKey(VK_2, ModCtrl, cmd::KbMacro0 + 2),             // 14
-    onChar('3', cmd::KbDigit1 + 2),                      // 15
+    onKey(VK_1, ModCtrl, cmd::KbMacro1),                 // 12
+    onChar('2', cmd::KbDigit2),                          // 13
+    onKey(VK_2, ModCtrl, cmd::KbMacro2),                 // 14
+    onChar('3', cmd::KbDigit3),                          // 15
     onKey(VK_3, ModCtrl, cmd::KbMacro3),                 // 16
-    onChar('4', cmd::KbDigit1 + 3),                      // 17
-    onChar('5', cmd::KbDigit1 + 4),                      // 18
-    onChar('6', cmd::KbDigit1 + 5),                      // 19
+    onChar('4', cmd::KbDigit4),                          // 17
+    onChar('5', cmd::KbDigit5),                          // 18
+    onChar('6', cmd::KbDigit6),                          // 19
     onKey(VK_6, ModShift, cmd::KbUpShift),               // 20: '^' on the US layout
-    onChar('7', cmd::KbDigit1 + 6),                      // 21
-    onChar('8', cmd::KbDigit1 + 7),                      // 22
+    onChar('7', cmd::KbDigit7),                          // 21
+    onChar('8', cmd::KbDigit8),                          // 22
     onChar('9', cmd::KbDigit9),                          // 23
     onChar(';', cmd::KbPound),                           // 24
     onChar('=', cmd::KbEquals),                          // 25
@@ -52,9 +52,9 @@ constexpr std::array<KeyBinding, 81> kTable = {{
     onKey(VK_C, ModNone, cmd::KbClear),                  // 28
     onKey(VK_C, ModCtrl, cmd::CopySheet),                // 29
     onKey(VK_C, ModCtrl, cmd::CopySheet),                // 30: never reached
-    onKey(VK_D, ModNone, cmd::KbMacro0 + 2),             // 31: M2
-    onKey(VK_E, ModNone, cmd::KbMacro0),                 // 32: M0
-    onKey(VK_F, ModNone, cmd::KbMacro3),                 // 33: M3
+    onKey(VK_D, ModNone, cmd::KbMacro2),                 // 31
+    onKey(VK_E, ModNone, cmd::KbMacro0),                 // 32
+    onKey(VK_F, ModNone, cmd::KbMacro3),                 // 33
     onKey(VK_M, ModNone, cmd::HiddenMemoryRecall),       // 34
     onKey(VK_N, ModNone, cmd::KbNegate),                 // 35
     onKey(VK_N, ModCtrl, cmd::FileNew),                  // 36
@@ -62,7 +62,7 @@ constexpr std::array<KeyBinding, 81> kTable = {{
     onKey(VK_P, ModNone, cmd::KbPercent),                // 38
     onKey(VK_P, ModCtrl, cmd::FilePrint),                // 39
     onKey(VK_Q, ModNone, cmd::KbQuickRecord),            // 40
-    onKey(VK_R, ModNone, cmd::KbMacro0 + 1),             // 41: M1
+    onKey(VK_R, ModNone, cmd::KbMacro1),                 // 41
     onKey(VK_S, ModNone, cmd::KbSubTotal),               // 42
     onKey(VK_S, ModCtrl, cmd::FileSave),                 // 43
     onKey(VK_T, ModNone, cmd::KbTotal),                  // 44
@@ -127,13 +127,13 @@ struct Plain {
 constexpr Plain kPlain[] = {
     {cmd::KbDigit0, cmd::Digit0},
     {cmd::KbDigit1, cmd::Digit1},
-    {cmd::KbDigit1 + 1, cmd::Digit2},
-    {cmd::KbDigit1 + 2, cmd::Digit3},
-    {cmd::KbDigit1 + 3, cmd::Digit4},
-    {cmd::KbDigit1 + 4, cmd::Digit5},
-    {cmd::KbDigit1 + 5, cmd::Digit6},
-    {cmd::KbDigit1 + 6, cmd::Digit7},
-    {cmd::KbDigit1 + 7, cmd::Digit8},
+    {cmd::KbDigit2, cmd::Digit2},
+    {cmd::KbDigit3, cmd::Digit3},
+    {cmd::KbDigit4, cmd::Digit4},
+    {cmd::KbDigit5, cmd::Digit5},
+    {cmd::KbDigit6, cmd::Digit6},
+    {cmd::KbDigit7, cmd::Digit7},
+    {cmd::KbDigit8, cmd::Digit8},
     {cmd::KbDigit9, cmd::Digit9},
     {cmd::KbDecimalPoint, cmd::DecimalPoint},
     {cmd::KbClear, cmd::Clear},
@@ -159,8 +159,8 @@ constexpr Plain kPlain[] = {
     {cmd::HiddenMemoryRecall, cmd::MemoryRecall},
     {cmd::KbUpShift, cmd::UpShift},
     {cmd::KbMacro0, cmd::Macro0},
-    {cmd::KbMacro0 + 1, cmd::Macro1},
-    {cmd::KbMacro0 + 2, cmd::Macro2},
+    {cmd::KbMacro1, cmd::Macro1},
+    {cmd::KbMacro2, cmd::Macro2},
     {cmd::KbMacro3, cmd::Macro3},
     {cmd::KbVariable, cmd::Variable},
     {cmd::KbQuickRecord, cmd::QuickRecord},

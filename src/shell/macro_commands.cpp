@@ -5,16 +5,12 @@
 #include "core/selector_buttons.h"
 #include "macros/edit_macros_dialog.h"
 #include "macros/macro_file.h"
-#include "shell/app.h"
+#include "shell/command_registry.h"
 
 namespace vor {
 
-CMacroCommands::CMacroCommands(CVORApp& app) : m_app(app) {
+CMacroCommands::CMacroCommands(Ports ports) : m_p(ports) {
     player().setHost(this);
-}
-
-CMacroPlayer& CMacroCommands::player() {
-    return m_app.view().macros();
 }
 
 namespace {
@@ -37,18 +33,19 @@ bool isFormControl(int id) {
 // Playback clicks run straight from the table: menus and keys are brought
 // up to date once, when the key that started the macro has finished.
 void CMacroCommands::click(int id) {
-    if (isFormControl(id)) m_app.commands().run(id);
+    if (isFormControl(id)) m_p.commands.run(id);
 }
 
 std::string CMacroCommands::title() const {
-    return m_app.currentTitle();
+    return m_p.title.currentTitle();
 }
 
 void CMacroCommands::setTitle(const std::string& title) {
-    m_app.setTitleText(title);
+    m_p.title.setTitleText(title);
 }
 
-void CMacroCommands::registerCommands(CommandRegistry& commands) {
+void CMacroCommands::registerCommands() {
+    CommandRegistry& commands = m_p.commands;
     CMacroPlayer& p = player();
     for (int k = 0; k < kMacroCount; ++k)
         commands.add(
@@ -87,13 +84,13 @@ void CMacroCommands::registerCommands(CommandRegistry& commands) {
     commands.add(cmd::MacroImport, [this] {
         PathRequest request;
         request.filter = kMacroFileFilter;
-        if (const auto path = m_app.dialogs().askPath(request)) importMacros(*path);
+        if (const auto path = m_p.dialogs.askPath(request)) importMacros(*path);
     });
     commands.add(cmd::MacroExport, [this] {
         PathRequest request;
         request.save = true;
         request.filter = kMacroFileFilter;
-        if (auto path = m_app.dialogs().askPath(request)) {
+        if (auto path = m_p.dialogs.askPath(request)) {
             // The file dialog's default extension: a name typed without one
             // gets ".mcr".
             const auto slash = path->find_last_of('/');
@@ -107,8 +104,8 @@ void CMacroCommands::registerCommands(CommandRegistry& commands) {
 bool CMacroCommands::importMacros(const std::string& path) {
     std::string bytes;
     std::string error;
-    MessagePort& messages = m_app.messages();
-    if (!m_app.files().read(path, bytes, error, kMaxMacroFileBytes)) {
+    MessagePort& messages = m_p.messages;
+    if (!m_p.files.read(path, bytes, error, kMaxMacroFileBytes)) {
         messages.show("Failed to open macro file.\n" + path + ": " + error);
         return false;
     }
@@ -126,8 +123,8 @@ bool CMacroCommands::importMacros(const std::string& path) {
 
 bool CMacroCommands::exportMacros(const std::string& path) {
     std::string error;
-    if (!m_app.files().writeAtomic(path, writeMacroFile(player().store()), error)) {
-        m_app.messages().show("Failed to write macro file.\n" + path + ": " + error);
+    if (!m_p.files.writeAtomic(path, writeMacroFile(player().store()), error)) {
+        m_p.messages.show("Failed to write macro file.\n" + path + ": " + error);
         return false;
     }
     return true;
@@ -137,8 +134,8 @@ void CMacroCommands::editMacros() {
     // The dialog works on a copy of the macros as they stand, a recording
     // in progress included.
     player().finishRecording();
-    CEditMacrosDlg dlg(player().store(), m_app.messages());
-    if (!m_app.dialogs().run(dlg)) return;
+    CEditMacrosDlg dlg(player().store(), m_p.messages);
+    if (!m_p.dialogs.run(dlg)) return;
     player().store() = dlg.m_store;
     player().saveMacros();
 }

@@ -2,20 +2,31 @@
 
 #include <string>
 
+#include "core/ports.h"
 #include "macros/macro_player.h"
+#include "shell/title_port.h"
 
 namespace vor {
 
-class CVORApp;
 class CommandRegistry;
 
 // The Macros menu and the macro keys: registers their rows, clicks keys for
 // playback through the command table, and reads and writes macro files.
 class CMacroCommands : private MacroHost {
    public:
-    explicit CMacroCommands(CVORApp& app);
+    // What the commands work with: the player of the view's keys, the
+    // command table its clicks run through, and where they ask and tell.
+    struct Ports {
+        CommandRegistry& commands;
+        CMacroPlayer& player;
+        MessagePort& messages;
+        DialogPort& dialogs;
+        FilePort& files;
+        TitlePort& title;
+    };
+    explicit CMacroCommands(Ports ports);
 
-    void registerCommands(CommandRegistry& commands);
+    void registerCommands();
     // Import Macro File / Export Macro File with a path already chosen.
     // False when the file was refused or could not be read or written
     // (the user has been told why); a refused import changes no macro.
@@ -29,8 +40,8 @@ class CMacroCommands : private MacroHost {
     std::string title() const override;
     void setTitle(const std::string& title) override;
 
-    CMacroPlayer& player();
-    CVORApp& m_app;
+    CMacroPlayer& player() { return m_p.player; }
+    Ports m_p;
 };
 
 }  // namespace vor

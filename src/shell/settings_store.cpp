@@ -11,28 +11,33 @@ namespace {
 constexpr const char* S = kSettingsSection;
 
 const std::array<BoolSetting, 17> kBoolSettings{{
-    {S, "Always On Top", &CSettings::alwaysOnTop, false, cmd::AlwaysOnTop},
-    {S, "View Middle Keys", &CSettings::viewMiddleKeys, true, cmd::MiddleKeys},
-    {S, "Show Clear All Warning", &CSettings::showClearAllWarning, true, cmd::ShowClearAllWarning},
-    {S, "Give Positive And Negative Counts", &CSettings::givePosNegCounts, true, cmd::GiveCounts},
-    {S, "Multiple Column Printing", &CSettings::multipleColumnPrinting, false,
+    {S, "Always On Top", &CSettings::alwaysOnTop, cmd::AlwaysOnTop},
+    {S, "View Middle Keys", &CSettings::viewMiddleKeys, cmd::MiddleKeys},
+    {S, "Show Clear All Warning", &CSettings::showClearAllWarning, cmd::ShowClearAllWarning},
+    {S, "Give Positive And Negative Counts", &CSettings::givePosNegCounts, cmd::GiveCounts},
+    {S, "Multiple Column Printing", &CSettings::multipleColumnPrinting,
      cmd::MultipleColumnPrinting},
-    {S, "Read Immediate", &CSettings::readImmediate, false, cmd::ReadImmediate},
-    {S, "Print Negative Values In Red", &CSettings::printNegativeInRed, true,
-     cmd::PrintNegativeInRed},
-    {S, "Auto Decimal", &CSettings::autoDecimal, false, cmd::AutoDecimalMode},
-    {S, "European Mode", &CSettings::europeanMode, false, cmd::EuropeanMode},
-    {S, "ReMap Keypad", &CSettings::remapKeypad, false, cmd::RemapKeypad},
-    {S, "Receipt Printer Mode", &CSettings::receiptPrinterMode, false, cmd::ReceiptPrinterMode},
-    {S, "Swap LEDs", &CSettings::swapLEDs, false, cmd::SwapLEDs},
-    {S, "Auto Comment Subtotal", &CSettings::autoCommentSubtotal, false, cmd::AutoCommentSubtotal},
-    {S, "Auto Copy Current Total To Clipboard", &CSettings::autoCopyTotal, false,
-     cmd::AutoCopyTotal},
-    {kCommentsSection, "Auto Append", &CSettings::autoAppend, true, cmd::AutoAppendComments},
-    {S, "Prompt To Save On Exit", &CSettings::promptToSaveOnExit, true, cmd::PromptToSave},
-    {S, "Keep Tape Between Sessions", &CSettings::keepTapeBetweenSessions, true,
+    {S, "Read Immediate", &CSettings::readImmediate, cmd::ReadImmediate},
+    {S, "Print Negative Values In Red", &CSettings::printNegativeInRed, cmd::PrintNegativeInRed},
+    {S, "Auto Decimal", &CSettings::autoDecimal, cmd::AutoDecimalMode},
+    {S, "European Mode", &CSettings::europeanMode, cmd::EuropeanMode},
+    {S, "ReMap Keypad", &CSettings::remapKeypad, cmd::RemapKeypad},
+    {S, "Receipt Printer Mode", &CSettings::receiptPrinterMode, cmd::ReceiptPrinterMode},
+    {S, "Swap LEDs", &CSettings::swapLEDs, cmd::SwapLEDs},
+    {S, "Auto Comment Subtotal", &CSettings::autoCommentSubtotal, cmd::AutoCommentSubtotal},
+    {S, "Auto Copy Current Total To Clipboard", &CSettings::autoCopyTotal, cmd::AutoCopyTotal},
+    {kCommentsSection, "Auto Append", &CSettings::autoAppend, cmd::AutoAppendComments},
+    {S, "Prompt To Save On Exit", &CSettings::promptToSaveOnExit, cmd::PromptToSave},
+    {S, "Keep Tape Between Sessions", &CSettings::keepTapeBetweenSessions,
      cmd::KeepTapeBetweenSessions},
 }};
+
+// Every default is the one CSettings and DocumentDefaults start with.
+constexpr CSettings kDefaultSettings{};
+
+bool defaultOf(const BoolSetting& setting) {
+    return kDefaultSettings.*setting.member;
+}
 
 int inRangeOr(int value, int low, int high, int def) {
     return value >= low && value <= high ? value : def;
@@ -65,22 +70,26 @@ const char* sectionOfSetting(const std::string& name) {
 
 CSettings readViewSettings(ProfilePort& profile) {
     CSettings settings;
+    const int fontSize = kDefaultSettings.multiColumnFontPointSize;
     settings.multiColumnFontPointSize =
-        inRangeOr(profile.getInt(S, "Multi Column Font Point Size", 6), 4, 7, 6);
+        inRangeOr(profile.getInt(S, "Multi Column Font Point Size", fontSize), 4, 7, fontSize);
     for (const auto& s : kBoolSettings)
-        settings.*s.member = profile.getInt(s.section, s.name, s.def ? 1 : 0) != 0;
+        settings.*s.member = profile.getInt(s.section, s.name, defaultOf(s) ? 1 : 0) != 0;
     return settings;
 }
 
 DocumentDefaults readDocumentDefaults(ProfilePort& profile) {
+    const DocumentDefaults def;
     DocumentDefaults d;
     // A value no button stands for would make every figure fail to format
     // (one message box per figure): a damaged profile gives the default.
-    const int precision = profile.getInt(S, "Decimal Precision", 2);
-    d.precision =
-        (precision == kFormatFloating || (precision >= 0 && precision <= 5)) ? precision : 2;
-    d.rounding = inRangeOr(profile.getInt(S, "Rounding Method", 12), kRoundUp, kRoundDown, 12);
-    d.autoDecimal = profile.getInt(S, "Auto Decimal", 0) != 0;
+    const int precision = profile.getInt(S, "Decimal Precision", def.precision);
+    d.precision = (precision == kFormatFloating || (precision >= 0 && precision <= 5))
+                      ? precision
+                      : def.precision;
+    d.rounding = inRangeOr(profile.getInt(S, "Rounding Method", def.rounding), kRoundUp, kRoundDown,
+                           def.rounding);
+    d.autoDecimal = profile.getInt(S, "Auto Decimal", def.autoDecimal ? 1 : 0) != 0;
     return d;
 }
 

@@ -11,13 +11,13 @@ namespace vor {
 inline constexpr const char* kSettingsSection = "Settings";
 inline constexpr const char* kCommentsSection = "Comments";
 
-// One boolean preference: where it lives in the profile, its default, and
-// the menu command that toggles it.
+// One boolean preference: where it lives in the profile, the member that
+// holds it (whose initial value in CSettings is its default), and the menu
+// command that toggles it.
 struct BoolSetting {
     const char* section;
     const char* name;
     bool CSettings::*member;
-    bool def;
     int commandId;
 };
 
@@ -30,11 +30,12 @@ const BoolSetting* boolSettingNamed(const std::string& name);
 // Reads the 18 view values, in order. Any non-zero stored value counts as on.
 CSettings readViewSettings(ProfilePort& profile);
 
-// The document's values for a new tape.
+// The document's values for a new tape; what each starts at here is what a
+// profile without it (or with a value no button stands for) gives.
 struct DocumentDefaults {
     int precision = 2;
     int rounding = 12;
-    bool autoDecimal = false;
+    bool autoDecimal = CSettings{}.autoDecimal;
 };
 DocumentDefaults readDocumentDefaults(ProfilePort& profile);
 

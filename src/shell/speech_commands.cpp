@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "core/command_ids.h"
-#include "shell/app.h"
+#include "shell/command_registry.h"
 #include "shell/settings_store.h"
 #include "speech/speakable_text.h"
 #include "speech/speech_dialogs.h"
@@ -32,7 +32,7 @@ constexpr const char* kNoEngineInstalled =
 
 }  // namespace
 
-CSpeechCommands::CSpeechCommands(CVORApp& app) : m_app(app) {}
+CSpeechCommands::CSpeechCommands(Ports ports) : m_p(std::move(ports)) {}
 
 CSpeechCommands::~CSpeechCommands() {
     // Shut-down: silence, then let go of the engine.
@@ -47,7 +47,7 @@ void CSpeechCommands::setEngine(std::unique_ptr<SpeechEngine> engine) {
 }
 
 void CSpeechCommands::registerCommands() {
-    CommandRegistry& commands = m_app.commands();
+    CommandRegistry& commands = m_p.commands;
     auto enabledWhen = [](std::function<bool()> rule) {
         return [rule = std::move(rule)] {
             CommandState s;
@@ -55,7 +55,7 @@ void CSpeechCommands::registerCommands() {
             return s;
         };
     };
-    auto tapeAndSpeech = [this] { return m_app.doc().m_lineCount > 0 && usable(); };
+    auto tapeAndSpeech = [this] { return m_p.doc.m_lineCount > 0 && usable(); };
     auto speech = [this] { return usable(); };
     // Commands that stay enabled while the engine is not up (they reach
     // nothing then); with no engine installed at all they are greyed too.
@@ -90,13 +90,13 @@ void CSpeechCommands::registerCommands() {
         [this] {
             CommandState s;
             s.enabled = usable();
-            s.checked = m_app.view().settings().readImmediate;
+            s.checked = m_p.settings.readImmediate;
             return s;
         });
 }
 
 void CSpeechCommands::report(SpeechResult result) {
-    reportSpeechResult(result, m_app.messages());
+    reportSpeechResult(result, m_p.messages);
 }
 
 // Pause, Resume and Stop never start the engine: with none up there is
@@ -120,21 +120,21 @@ void CSpeechCommands::withEngine(std::function<void()> command) {
 void CSpeechCommands::speakNewRow(const std::string& row) {
     const std::string text = speakableRow(row);
     if (!fitsSpeechBuffer(text, kImmediateCapacity)) {
-        m_app.messages().show(kLineTooLong);
+        m_p.messages.show(kLineTooLong);
         return;
     }
     withEngine([this, text] { report(engine().speak(text)); });
 }
 
 std::vector<std::string> CSpeechCommands::readTapeUtterances() {
-    const CVORDoc& doc = m_app.doc();
+    const CVORDoc& doc = m_p.doc;
     if (doc.m_lineCount == 0) {
-        m_app.messages().show(kNothingToRead);
+        m_p.messages.show(kNothingToRead);
         return {};
     }
     std::string text = speakableTape(doc);
     if (!fitsSpeechBuffer(text, tapeCapacity(doc.m_lineCount))) {
-        m_app.messages().show(kTapeTooLong);
+        m_p.messages.show(kTapeTooLong);
         return {};
     }
     return {std::move(text)};
@@ -162,37 +162,35 @@ void CSpeechCommands::readClipboard() {
     // The dialog opens with the clipboard's text, taken here: an edit told
     // to paste from a clipboard that nobody owns crashes, and a dialog with
     // nothing to read would only have to be closed again.
-    std::string text = m_app.clipboardCommands().clipboard().text();
+    std::string text = m_p.clipboard.text();
     if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
-        m_app.messages().show(kNoClipboardText, Buttons::Ok, Icon::Information);
+        m_p.messages.show(kNoClipboardText, Buttons::Ok, Icon::Information);
         return;
     }
-    CReadClipboardDlg dialog(engine(), m_app.messages());
+    CReadClipboardDlg dialog(engine(), m_p.messages);
     dialog.m_text = std::move(text);
-    m_app.dialogs().run(dialog);
+    m_p.dialogs.run(dialog);
 }
 
 void CSpeechCommands::downloadEngine() {
-    if (m_app.messages().show(kDownloadQuestion, Buttons::OkCancel, Icon::Information) ==
-        Answer::Ok)
-        m_app.openHelpPage(kVoicesHelpPage);
+    if (m_p.messages.show(kDownloadQuestion, Buttons::OkCancel, Icon::Information) == Answer::Ok)
+        m_p.openHelpPage(kVoicesHelpPage);
 }
 
 void CSpeechCommands::selectMode() {
-    CSelectModeDlg dialog(engine(), m_app.messages());
+    CSelectModeDlg dialog(engine(), m_p.messages);
     dialog.onInitDialog();
-    m_app.dialogs().run(dialog);
+    m_p.dialogs.run(dialog);
 }
 
 void CSpeechCommands::engineDialog(EngineDialog which) {
-    report(engine().showDialog(which, m_app.messages()));
+    report(engine().showDialog(which, m_p.messages));
 }
 
 void CSpeechCommands::toggleReadImmediate() {
-    CSettings& settings = m_app.view().settings();
+    CSettings& settings = m_p.settings;
     settings.readImmediate = !settings.readImmediate;
-    writeBool(m_app.view().profile(), *boolSettingForCommand(cmd::ReadImmediate),
-              settings.readImmediate);
+    writeBool(m_p.profile, *boolSettingForCommand(cmd::ReadImmediate), settings.readImmediate);
     // Lines are read as they are keyed from now on: the engine must be up.
     if (settings.readImmediate) startEngineNow();
 }
@@ -200,7 +198,7 @@ void CSpeechCommands::toggleReadImmediate() {
 void CSpeechCommands::speechMenuOpened() {
     if (!m_noneInstalled || m_toldNoneInstalled) return;
     m_toldNoneInstalled = true;
-    m_app.messages().show(kNoEngineInstalled, Buttons::Ok, Icon::Information);
+    m_p.messages.show(kNoEngineInstalled, Buttons::Ok, Icon::Information);
 }
 
 }  // namespace vor

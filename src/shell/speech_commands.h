@@ -5,18 +5,35 @@
 #include <string>
 #include <vector>
 
+#include "core/ports.h"
+#include "core/settings.h"
+#include "core/vor_doc.h"
 #include "speech/speech_engine.h"
 
 namespace vor {
 
-class CVORApp;
+class CommandRegistry;
 
 // The Speech menu: reading the tape, each new line and the clipboard aloud,
 // and choosing the engine. Owned by the application, which owns the engine
 // through it.
 class CSpeechCommands {
    public:
-    explicit CSpeechCommands(CVORApp& app);
+    // What the commands work with: the tape read aloud, the settings they
+    // read and keep, the clipboard Read Clipboard reads, and where they ask
+    // and tell.
+    struct Ports {
+        CommandRegistry& commands;
+        const CVORDoc& doc;
+        CSettings& settings;
+        ProfilePort& profile;
+        MessagePort& messages;
+        DialogPort& dialogs;
+        ClipboardPort& clipboard;
+        // Opens a page of the help (the section on getting voices).
+        std::function<bool(const std::string& page)> openHelpPage;
+    };
+    explicit CSpeechCommands(Ports ports);
     ~CSpeechCommands();
     CSpeechCommands(const CSpeechCommands&) = delete;
     CSpeechCommands& operator=(const CSpeechCommands&) = delete;
@@ -75,7 +92,7 @@ class CSpeechCommands {
     // Runs `command` now, or once the engine a starter brings up is ready.
     void withEngine(std::function<void()> command);
 
-    CVORApp& m_app;
+    Ports m_p;
     NoSpeechEngine m_none;
     std::unique_ptr<SpeechEngine> m_engine;
     bool m_available = false;

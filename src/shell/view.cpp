@@ -1,5 +1,7 @@
 #include "shell/view.h"
 
+#include <utility>
+
 #include "core/command_ids.h"
 #include "core/key_table.h"
 #include "core/selector_buttons.h"
@@ -11,10 +13,12 @@
 namespace vor {
 
 CVORView::CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile, DialogPort& dialogs,
-                   CMacroStore& macros)
+                   CMacroStore& macros, FramePort* frame, Handlers handlers)
     : m_form(form),
       m_messages(messages),
       m_profile(profile),
+      m_frame(frame),
+      m_handlers(std::move(handlers)),
       m_settings(readViewSettings(profile)),
       m_calc(m_doc, m_settings, form, messages, *this),
       m_recalc(m_calc),

@@ -22,11 +22,6 @@ namespace vor {
 // registers the commands of the keypad, the selectors and the settings.
 class CVORView : private CalculatorHooks {
    public:
-    CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile, DialogPort& dialogs,
-             CMacroStore& macros);
-    ~CVORView() override;
-
-    void setFrame(FramePort* frame) { m_frame = frame; }
     // What the view hands up to the application: a line made the document
     // modified; a help request wants a help page ("index.html#key-plus").
     struct Handlers {
@@ -35,7 +30,10 @@ class CVORView : private CalculatorHooks {
         std::function<void()> copyTotal;
         std::function<void(const std::string&)> speakRow;
     };
-    void setHandlers(Handlers handlers) { m_handlers = std::move(handlers); }
+    // Without a frame the frame's requests go nowhere.
+    CVORView(FormPort& form, MessagePort& messages, ProfilePort& profile, DialogPort& dialogs,
+             CMacroStore& macros, FramePort* frame, Handlers handlers);
+    ~CVORView() override;
 
     CVORDoc& doc() { return m_doc; }
     const CVORDoc& doc() const { return m_doc; }
@@ -92,7 +90,7 @@ class CVORView : private CalculatorHooks {
     FormPort& m_form;
     MessagePort& m_messages;
     ProfilePort& m_profile;
-    FramePort* m_frame = nullptr;
+    FramePort* m_frame;
     FramePort m_noFrame;
     Handlers m_handlers;
     CSettings m_settings;

@@ -206,7 +206,7 @@ TEST(EditMacrosDialog, CopyMacroCopiesKeysOnlyAndNeverOntoItself) {
     CEditMacrosDlg dlg(store, messages);
 
     dlg.m_targetMacro = 3;
-    messages.answers = {Answer::No};
+    messages.script = {Answer::No};
     dlg.copyMacro();
     EXPECT_EQ(dlg.m_store.m_macroSize[3], 3);
 

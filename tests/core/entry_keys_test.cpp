@@ -118,11 +118,11 @@ TEST(EntryKeys, DecimalPointInAutoDecimalAsksToSwitchOff) {
     CSettings s;
     s.autoDecimal = true;
     Machine m(s);
-    m.messages.answers = {Answer::No};
+    m.messages.script = {Answer::No};
     m.keys("5 .");
     EXPECT_TRUE(m.settings.autoDecimal);
     EXPECT_EQ(m.mainLed(), "0.05");
-    m.messages.answers = {Answer::Yes};
+    m.messages.script = {Answer::Yes};
     m.keys(".");
     EXPECT_FALSE(m.settings.autoDecimal);
     EXPECT_EQ(m.mainLed(), "0.");
@@ -148,7 +148,7 @@ TEST(EntryKeys, DecimalPointWhileMacroPlaysOnlyWarns) {
 TEST(EntryKeys, ClearAllAsksUnlessWarningIsOff) {
     Machine m;
     m.keys("5 + 3 M+=");
-    m.messages.answers = {Answer::No};
+    m.messages.script = {Answer::No};
     m.keys("CA");
     EXPECT_EQ(m.doc.m_lineCount, 2);
     m.keys("CA");

@@ -195,9 +195,9 @@ std::string describe(const Picture& p) {
 }
 
 void press(Machine& m, const Key& key) {
-    m.messages.answers = {key.answer};
+    m.messages.script = {key.answer};
     m.calc.onKey(key.id);
-    m.messages.answers.clear();
+    m.messages.script.clear();
 }
 
 // Draws the next key; = only while an X or ÷ waits for it.

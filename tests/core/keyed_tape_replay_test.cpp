@@ -214,9 +214,9 @@ TEST(WorkAfterTheLastLine, SurvivesARecalculation) {
 
         Machine recalculated;
         recalculated.keys(row.before);
-        recalculated.messages.answers = {Answer::Yes};
+        recalculated.messages.script = {Answer::Yes};
         recalculated.calc.onPrecisionButton(cmd::Precision3);
-        recalculated.messages.answers = {Answer::Yes};
+        recalculated.messages.script = {Answer::Yes};
         recalculated.calc.onPrecisionButton(cmd::Precision2);
         EXPECT_EQ(recalculated.form.mainLedText(), beforeNext.mainLed);
         EXPECT_EQ(recalculated.form.memoryLedText(), beforeNext.memoryLed);

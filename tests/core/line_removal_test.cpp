@@ -105,7 +105,7 @@ TEST_P(DeleteFromLongTape, AsksBeforeReplayingFrom250LinesOn) {
     const LongTapeCase& c = GetParam();
     RemovalRig m;
     m.keys(ones(c.remaining));
-    m.messages.answers.push_back(Answer::No);
+    m.messages.script.push_back(Answer::No);
     m.select(0);
     m.remover.deleteLine();
     EXPECT_EQ(m.doc.m_lineCount, c.remaining);
@@ -151,7 +151,7 @@ TEST(DeleteLine, YesToTheQuestionReplaysAtOnce) {
 TEST(DeleteLine, APutOffReplayDropsTheFiguresOfTheOldTape) {
     RemovalRig m;
     m.keys(ones(255) + " 12 X 3 X 2 = Ttl");
-    m.messages.answers.push_back(Answer::No);
+    m.messages.script.push_back(Answer::No);
     m.select(257);  // 3.00 X
     m.remover.deleteLine();
     ASSERT_TRUE(m.calc.m_recalcPending);
@@ -171,7 +171,7 @@ TEST(DeleteLinesBackThrough, RefusalsAndADeclinedQuestionChangeNothing) {
     m.select(3);
     m.remover.deleteLinesBackThrough();
     m.select(1);
-    m.messages.answers.push_back(Answer::No);
+    m.messages.script.push_back(Answer::No);
     m.remover.deleteLinesBackThrough();
     EXPECT_EQ(m.messages.shown,
               (Lines{"The selected line is a vor-generated line and cannot be deleted.  Try to "
@@ -227,7 +227,7 @@ TEST(UndoLastLine, RemovesTheLastLineAndShowsTheLedsOfTheLineBefore) {
 TEST(UndoLastLine, DeclinedStillStartsANewEntry) {
     RemovalRig m;
     m.keys("12 + 3");
-    m.messages.answers.push_back(Answer::No);
+    m.messages.script.push_back(Answer::No);
     m.remover.undoLastLine();
     EXPECT_EQ(m.lines(), Lines{"12.00 +"});
     m.keys("4");
@@ -242,7 +242,7 @@ TEST(UndoLastLine, EmptyAndOneLineTapes) {
 
     m.keys("12 +");
     m.messages.shown.clear();
-    m.messages.answers = {Answer::Yes, Answer::No};  // undo it, but keep the tape
+    m.messages.script = {Answer::Yes, Answer::No};  // undo it, but keep the tape
     m.remover.undoLastLine();
     EXPECT_EQ(m.messages.shown, (Lines{"Undo  12.00  +  ?", kClearAllWarning}));
     EXPECT_EQ(m.doc.m_lineCount, 1);
@@ -300,7 +300,7 @@ TEST(TruncateTape, KeepsTheFirstLinesSelectsTheLastAndMarksTheTapeModified) {
 TEST(TruncateTape, NothingLeftIsClearAll) {
     RemovalRig m;
     m.keys("10 + 20 +");
-    m.messages.answers.push_back(Answer::No);
+    m.messages.script.push_back(Answer::No);
     m.remover.truncateTape(0);
     EXPECT_EQ(m.messages.shown, Lines{kClearAllWarning});
     EXPECT_EQ(m.doc.m_lineCount, 2);

@@ -9,19 +9,10 @@
 #include <vector>
 
 #include "core/ports.h"
+#include "scripted_messages.h"
 
 namespace vor {
 namespace {
-
-struct RecordingMessages : MessagePort {
-    std::vector<std::string> shown;
-    Answer show(const std::string& text, Buttons buttons, Icon icon) override {
-        EXPECT_EQ(buttons, Buttons::Ok);
-        EXPECT_EQ(icon, Icon::Exclamation);
-        shown.push_back(text);
-        return Answer::Ok;
-    }
-};
 
 std::string sp(int n) {
     return std::string(static_cast<std::size_t>(n), ' ');
@@ -94,9 +85,13 @@ TEST(DoubleToStringTest, FormatsRoundsAndWarns) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        RecordingMessages messages;
+        test::ScriptedMessages messages;
         EXPECT_EQ(doubleToString(row.value, row.code, row.rounding, &messages), row.expected);
         EXPECT_EQ(messages.shown, row.messages);
+        for (std::size_t i = 0; i < messages.shown.size(); ++i) {
+            EXPECT_EQ(messages.buttons[i], Buttons::Ok);
+            EXPECT_EQ(messages.icons[i], Icon::Exclamation);
+        }
     }
     EXPECT_EQ(doubleToString(5e12, 2, kOff, nullptr), "OVERFLOW ERROR");
     EXPECT_EQ(doubleToString(1e12, 2, kOff, nullptr), sp(1) + "1,000,000,000,000.00  ");

@@ -181,7 +181,7 @@ TEST(Recalculation, EmptyTapeChangesNothing) {
 TEST(Recalculation, NewPrecisionReformatsFromStoredValues) {
     Machine m;
     m.keys("1.23456 + 2 X 1.5 =");
-    m.messages.answers = {Answer::Yes};
+    m.messages.script = {Answer::Yes};
     m.calc.onPrecisionButton(cmd::Precision4);
     EXPECT_EQ(m.lines(), (Lines{"1.2346 +", "2.0000 X", "1.5000 =", "3.0000"}));
     EXPECT_EQ(m.messages.shown, (Lines{"Recalculate tape box?"}));
@@ -191,7 +191,7 @@ TEST(Recalculation, NewPrecisionReformatsFromStoredValues) {
 TEST(Recalculation, AnsweringNoKeepsOldLines) {
     Machine m;
     m.keys("1.5 +");
-    m.messages.answers = {Answer::No};
+    m.messages.script = {Answer::No};
     m.calc.onRoundingButton(cmd::RoundUp);
     m.keys("1.231 +");
     EXPECT_EQ(m.lines(), (Lines{"1.50 +", "1.24 +"}));
@@ -270,7 +270,7 @@ namespace {
 TEST(Recalculation, EntryBeingTypedSurvivesTheReplay) {
     Machine m;
     m.keys("5 + 1 2 .");
-    m.messages.answers = {Answer::Yes};
+    m.messages.script = {Answer::Yes};
     m.calc.onPrecisionButton(cmd::Precision3);
     EXPECT_EQ(m.mainLed(), "12.");
     m.keys("7 +");

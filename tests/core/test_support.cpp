@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "shell/key_tokens.h"
+#include "core/key_tokens.h"
 
 namespace vor::test {
 

@@ -9,27 +9,10 @@
 #include "core/key_table.h"
 #include "core/memory_form.h"
 #include "core/memory_profile.h"
+#include "scripted_messages.h"
 #include "tape/recalculation.h"
 
 namespace vor::test {
-
-// Records every message and answers questions from a script (Yes when the
-// script has run out).
-class ScriptedMessages : public MessagePort {
-   public:
-    Answer show(const std::string& text, Buttons buttons, Icon icon) override {
-        shown.push_back(text);
-        icons.push_back(icon);
-        if (buttons == Buttons::Ok) return Answer::Ok;
-        if (answers.empty()) return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::vector<std::string> shown;
-    std::vector<Icon> icons;
-    std::deque<Answer> answers;
-};
 
 class TestHooks : public CalculatorHooks {
    public:

@@ -22,7 +22,7 @@ int bottomEdge(const QRect& r) {
 
 TEST(AboutLayout, TextsSitMidwayAndOkIsAtTheBottomRight) {
     RecordingLauncher launcher;
-    ScriptedMessages messages;
+    ScriptedMessages messages{ScriptedMessages::Unscripted::Fail};
     AboutDialog about(launcher, messages);
     about.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));

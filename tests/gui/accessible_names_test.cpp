@@ -96,7 +96,7 @@ TEST_F(FrameTest, EveryControlOfTheWindowHasANameAndTheKeysSayWhatTheyDo) {
 }
 
 TEST(AccessibleNames, EveryDialogNamesItsControls) {
-    ScriptedMessages messages;
+    ScriptedMessages messages{ScriptedMessages::Unscripted::Fail};
     RecordingLauncher launcher;
     NoSpeechEngine engine;
     CCommentDlg comment;

@@ -22,7 +22,7 @@ QStringList items(const QComboBox& box) {
 }
 
 TEST(CommentDialogWidget, ListsTheHistoryCompletesTypingAndClears) {
-    ScriptedMessages messages;
+    ScriptedMessages messages{ScriptedMessages::Unscripted::Fail};
     CCommentDlg model;
     model.m_history[0] = "Rent for May";
     model.m_history[2] = "gas";
@@ -85,7 +85,7 @@ TEST(CommentDialogWidget, ListsTheHistoryCompletesTypingAndClears) {
 }
 
 TEST(CommentDialogWidget, TooLongCommentIsRefusedAndTheDialogStaysOpen) {
-    ScriptedMessages messages;
+    ScriptedMessages messages{ScriptedMessages::Unscripted::Fail};
     CCommentDlg model;
     model.m_history[0] = "rent";
     bool refusedWhileOpen = false;
@@ -105,7 +105,7 @@ TEST(CommentDialogWidget, TooLongCommentIsRefusedAndTheDialogStaysOpen) {
     EXPECT_TRUE(execCommentDialog(model, nullptr, messages));
     EXPECT_TRUE(refusedWhileOpen);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Please enter no more than 45 characters.");
+    EXPECT_EQ(messages.shown[0], "Please enter no more than 45 characters.");
     EXPECT_EQ(model.m_commentText, std::string(45, 'x'));
     EXPECT_EQ(model.m_history[1], "rent");
 }

@@ -35,7 +35,7 @@ QStringList items(const QListWidget* list) {
 }
 
 TEST(EditEntryDialog, ShowsTheModelAndOffersHelp) {
-    ScriptedMessages messages;
+    ScriptedMessages messages{ScriptedMessages::Unscripted::Fail};
     CEditEntryDlg model = modelFor(cmd::Minus, true, " ;rent");
     int helped = 0;
     EditEntryWidget dialog(model, messages, [&] { ++helped; });
@@ -60,7 +60,7 @@ TEST(EditEntryDialog, ShowsTheModelAndOffersHelp) {
 }
 
 TEST(EditEntryDialog, TooLongCommentIsRefusedThenTheEditIsHandedBack) {
-    ScriptedMessages messages;
+    ScriptedMessages messages{ScriptedMessages::Unscripted::Fail};
     const std::string stored = " ;" + std::string(44, 'c');  // 46: from an older tape
     CEditEntryDlg model = modelFor(cmd::Plus, false, stored);
     bool refusedWhileOpen = false;
@@ -88,7 +88,7 @@ TEST(EditEntryDialog, TooLongCommentIsRefusedThenTheEditIsHandedBack) {
     EXPECT_TRUE(refusedWhileOpen);
     EXPECT_EQ(grown.toStdString(), stored);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Please enter no more than 45 characters.");
+    EXPECT_EQ(messages.shown[0], "Please enter no more than 45 characters.");
     EXPECT_EQ(model.m_valueText, "15");
     EXPECT_EQ(model.m_isPercent, 1);
     EXPECT_EQ(model.m_keyId, cmd::MemoryMinusEquals);

@@ -13,17 +13,6 @@
 
 namespace vor::test {
 
-Answer ScriptedMessages::show(const std::string& text, Buttons buttons, Icon) {
-    shown.push_back({text, buttons});
-    if (m_script.empty()) {
-        ADD_FAILURE() << "unexpected message box: " << text;
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
-    }
-    const Answer a = m_script.front();
-    m_script.pop_front();
-    return a;
-}
-
 void FrameTest::SetUp() {
     ASSERT_TRUE(m_home.isValid());
     m_oldHome = qgetenv("XDG_CONFIG_HOME");

@@ -15,26 +15,9 @@
 #include "core/ports.h"
 #include "gui/main_frame.h"
 #include "gui/qsettings_profile.h"
+#include "scripted_messages.h"
 
 namespace vor::test {
-
-// Message boxes answered from a script. A box nobody scripted fails the
-// test: a GUI test must know every message its steps raise.
-class ScriptedMessages : public MessagePort {
-   public:
-    struct Shown {
-        std::string text;
-        Buttons buttons;
-    };
-
-    void answer(Answer a) { m_script.push_back(a); }
-    Answer show(const std::string& text, Buttons buttons, Icon) override;
-
-    std::vector<Shown> shown;
-
-   private:
-    std::deque<Answer> m_script;
-};
 
 class RecordingLauncher : public LauncherPort {
    public:
@@ -85,7 +68,7 @@ class FrameTest : public ::testing::Test {
     // checks refresh) and the action fires.
     void choose(int commandId);
 
-    ScriptedMessages messages;
+    ScriptedMessages messages{ScriptedMessages::Unscripted::Fail};
     RecordingLauncher launcher;
     ScriptedDialogs dialogs;
     std::unique_ptr<QSettingsProfile> m_profile;

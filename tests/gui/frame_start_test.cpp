@@ -59,11 +59,11 @@ TEST_F(FrameTest, MacroKeysShowTheirStateAndPlayFromTheKeyboard) {
     EXPECT_FALSE(action(cmd::MacroStartRecording)->isEnabled());
     QTest::keyClick(tape, 'r');  // M1
     ASSERT_TRUE(settle());
-    EXPECT_EQ(frame->form().key(cmd::Macro0 + 1)->text().toStdString(), "M1*");
+    EXPECT_EQ(frame->form().key(cmd::Macro1)->text().toStdString(), "M1*");
     QTest::keyClicks(tape, "12+");
     QTest::keyClick(tape, 'r');
     ASSERT_TRUE(settle());
-    EXPECT_EQ(frame->form().key(cmd::Macro0 + 1)->text().toStdString(), "M1");
+    EXPECT_EQ(frame->form().key(cmd::Macro1)->text().toStdString(), "M1");
     EXPECT_TRUE(tapeRows().empty());
 
     QTest::keyClick(tape, Qt::Key_1, Qt::ControlModifier);  // Ctrl+1 plays M1

@@ -9,11 +9,11 @@
 
 #include "core/command_ids.h"
 #include "core/key_table.h"
+#include "core/key_tokens.h"
 #include "frame_fixture.h"
 #include "gui/keyboard_dispatch.h"
 #include "gui/keypad_form.h"
 #include "shell/batch.h"
-#include "shell/key_tokens.h"
 
 namespace vor::test {
 namespace {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gui/about_dialog.h"
+#include "scripted_messages.h"
 #include "shell/launch.h"
 
 namespace vor {
@@ -29,18 +30,11 @@ class FakeLauncher : public LauncherPort {
     LaunchResult m_result;
 };
 
-class FakeMessages : public MessagePort {
-   public:
-    Answer show(const std::string& text, Buttons, Icon) override {
-        shown.push_back(text);
-        return Answer::Ok;
-    }
-    std::vector<std::string> shown;
-};
+using test::ScriptedMessages;
 
 TEST(AboutWebButton, OpensTheProductAddress) {
     FakeLauncher launcher(LaunchResult::Opened);
-    FakeMessages messages;
+    ScriptedMessages messages;
     AboutDialog about(launcher, messages);
     about.webButton()->click();
     EXPECT_EQ(launcher.opened, std::vector<std::string>{"https://vorlex.quillaby.example"});
@@ -53,7 +47,7 @@ TEST(AboutWebButton, EachFailureHasItsMessage) {
          {std::pair{LaunchResult::NotFound, "Internal error creating process:  Error Number: 2"},
           std::pair{LaunchResult::Refused, "Error 1"}}) {
         FakeLauncher launcher(result);
-        FakeMessages messages;
+        ScriptedMessages messages;
         AboutDialog about(launcher, messages);
         about.webButton()->click();
         EXPECT_EQ(messages.shown, std::vector<std::string>{text});

@@ -49,7 +49,7 @@ CMacroStore threeKeys() {
 }
 
 TEST(MacroDialogs, EditMacrosHandsClicksDragsAndEditsToTheModel) {
-    ScriptedMessages messages;
+    ScriptedMessages messages{ScriptedMessages::Unscripted::Fail};
     CEditMacrosDlg model(threeKeys(), messages);
     int helped = 0;
     EditMacrosWidget dialog(model, [&] { ++helped; });
@@ -116,7 +116,7 @@ TEST(MacroDialogs, EditMacrosHandsClicksDragsAndEditsToTheModel) {
 }
 
 TEST(MacroDialogs, DispatchRunsEachModelModallyAndReportsItsAnswer) {
-    ScriptedMessages messages;
+    ScriptedMessages messages{ScriptedMessages::Unscripted::Fail};
     const CMacroStore source = threeKeys();
     CEditMacrosDlg macros(source, messages);
     QTimer::singleShot(0, [&] {
@@ -129,7 +129,7 @@ TEST(MacroDialogs, DispatchRunsEachModelModallyAndReportsItsAnswer) {
     });
     EXPECT_EQ(execMacroDialog(macros, nullptr, messages, nullptr), std::optional<bool>(false));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(messages.buttons[0], Buttons::YesNo);
     EXPECT_EQ(entries(macros.m_store, 2), entries(source, 0));
 
     CEnterValueDlg value;
@@ -153,7 +153,7 @@ TEST(MacroDialogs, DispatchRunsEachModelModallyAndReportsItsAnswer) {
     EXPECT_EQ(shownPrompt, QStringLiteral("Hours worked this week:"));
     EXPECT_TRUE(refusedWhileOpen);
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[1].text, "Please enter no more than 40 characters.");
+    EXPECT_EQ(messages.shown[1], "Please enter no more than 40 characters.");
     EXPECT_EQ(value.m_valueText, "37.5");
 
     QTimer::singleShot(0, [&] {
@@ -172,7 +172,7 @@ TEST(MacroDialogs, DispatchRunsEachModelModallyAndReportsItsAnswer) {
 // A value asked for in the middle of a playback: the playback's wait
 // cursor gives way to the normal one while the dialog waits for the user.
 TEST(MacroDialogs, ADialogOpenedDuringPlaybackShowsTheNormalCursor) {
-    ScriptedMessages messages;
+    ScriptedMessages messages{ScriptedMessages::Unscripted::Fail};
     QtDialogs dialogs(nullptr, messages, {});
     CEnterValueDlg value;
     value.m_valueText = "7.5";

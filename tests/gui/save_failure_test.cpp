@@ -48,11 +48,13 @@ class PathDialogs : public DialogPort {
 };
 
 struct Tape {
+    explicit Tape(FilePort* files = nullptr) : files(files) {}
+    FilePort* files;
     MemoryForm form;
-    ScriptedMessages messages;
+    ScriptedMessages messages{ScriptedMessages::Unscripted::Fail};
     MemoryProfile profile;
     PathDialogs dialogs;
-    CVORApp app{AppPorts{form, messages, profile, nullptr, &dialogs, nullptr, {}}};
+    CVORApp app{AppPorts{form, messages, profile, nullptr, &dialogs, nullptr, {}, files}};
 };
 
 TEST(FullDiskTest, EverySaveSaysWhyAndKeepsTheOldFile) {
@@ -97,8 +99,7 @@ TEST(FullDiskTest, EverySaveSaysWhyAndKeepsTheOldFile) {
     QtFiles windowFiles;
     for (FilePort* files : std::initializer_list<FilePort*>{&batchFiles, &windowFiles}) {
         SCOPED_TRACE(files == &windowFiles ? "window" : "batch");
-        Tape t;
-        t.app.setFiles(*files);
+        Tape t(files);
         ASSERT_TRUE(t.app.initInstance());
         ASSERT_TRUE(t.app.openDocument(at("doc.vor")));
         for (const char* key : {"7", "7", "7", "+", "8", "8", "8", "+"})
@@ -109,7 +110,7 @@ TEST(FullDiskTest, EverySaveSaysWhyAndKeepsTheOldFile) {
             t.messages.answer(Answer::Ok);
             t.app.runCommand(s.command);
             ASSERT_FALSE(t.messages.shown.empty());
-            EXPECT_EQ(t.messages.shown.back().text,
+            EXPECT_EQ(t.messages.shown.back(),
                       std::string(s.failed) + "\n" + at(s.file) + ": No space left on device");
         }
         // Printing to a PDF file: batch mode's, and the print dialog's.
@@ -120,7 +121,7 @@ TEST(FullDiskTest, EverySaveSaysWhyAndKeepsTheOldFile) {
         printer.setOutputFileName(QString::fromStdString(at("tape.pdf")));
         t.messages.answer(Answer::Ok);
         EXPECT_FALSE(printTape(t.app, printer));
-        EXPECT_EQ(t.messages.shown.back().text,
+        EXPECT_EQ(t.messages.shown.back(),
                   "Could not start print job.\n" + at("tape.pdf") + ": No space left on device");
 
         auto after = folder(disk);
@@ -129,7 +130,7 @@ TEST(FullDiskTest, EverySaveSaysWhyAndKeepsTheOldFile) {
         // Still unsaved: closing the window asks about the changes.
         t.messages.answer(Answer::Cancel);
         EXPECT_FALSE(t.app.canCloseFrame());
-        EXPECT_EQ(t.messages.shown.back().text, "Save changes to " + at("doc.vor") + "?");
+        EXPECT_EQ(t.messages.shown.back(), "Save changes to " + at("doc.vor") + "?");
     }
 }
 

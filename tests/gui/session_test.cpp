@@ -71,7 +71,7 @@ TEST_F(FrameTest, ADamagedSessionIsSetAsideAndTheUserToldOnce) {
     messages.answer(Answer::Ok);
     crashAndRestart();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].text.find("set aside"), std::string::npos);
+    EXPECT_NE(messages.shown[0].find("set aside"), std::string::npos);
     EXPECT_TRUE(tapeRows().empty());
     EXPECT_FALSE(QFileInfo::exists(path));
     const QStringList aside =
@@ -126,7 +126,7 @@ TEST_F(FrameTest, ExitWithASavedTapeClearsTheSessionAndAChangedFileComesBackAsIt
     messages.answer(Answer::No);  // open the file as it is now
     crashAndRestart();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text.rfind("The last session left unsaved changes to", 0), 0u);
+    EXPECT_EQ(messages.shown[0].rfind("The last session left unsaved changes to", 0), 0u);
     EXPECT_EQ(tapeRows().size(), 2u);
     EXPECT_FALSE(frame->app().isModified());
 }
@@ -178,7 +178,7 @@ TEST_F(FrameTest, AFileOpenedAtStartAsksAboutTheUnsavedChangesOfTheTapeKept) {
     messages.answer(Answer::Cancel);
     frame->session().afterRestore([this] { frame->openDocumentFile(home() + "/other.vor"); });
     ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.shown.empty(); }));
-    EXPECT_EQ(messages.shown[0].text, "Save changes to VOR?");
+    EXPECT_EQ(messages.shown[0], "Save changes to VOR?");
     EXPECT_EQ(tapeRows().size(), 1u);
 }
 
@@ -190,7 +190,7 @@ TEST_F(FrameTest, ASessionThatCannotBeWrittenIsSaidOnce) {
     crashAndRestart();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.shown.empty(); }))
         << "said as the window comes up, before anything is typed";
-    const std::string& text = messages.shown[0].text;
+    const std::string& text = messages.shown[0];
     EXPECT_NE(text.find(notAFolder.toStdString() + "/vorlex cannot be written (" +
                         std::system_category().message(ENOTDIR) + ")"),
               std::string::npos)
@@ -254,7 +254,7 @@ TEST_F(FrameTest, AnOlderSessionNeverComesBackAfterAFailedWrite) {
     messages.answer(Answer::Ok);
     crashAndRestart();
     EXPECT_TRUE(tapeRows().empty());
-    EXPECT_NE(messages.shown.back().text.find("out of date"), std::string::npos);
+    EXPECT_NE(messages.shown.back().find("out of date"), std::string::npos);
     EXPECT_FALSE(QFileInfo::exists(session));
 }
 

@@ -38,7 +38,7 @@ TEST_F(FrameTest, FreshProfileShowsTheDefaultsAndWritesNothing) {
         {cmd::ShowClearAllWarning, true}, {cmd::GiveCounts, true},
         {cmd::PrintNegativeInRed, true},  {cmd::AutoAppendComments, true},
         {cmd::PromptToSave, true},        {cmd::MiddleKeys, true},
-        {cmd::FontSize4 + 2, true},       {cmd::FontSize4, false},
+        {cmd::FontSize6, true},           {cmd::FontSize4, false},
         {cmd::AlwaysOnTop, false},        {cmd::SwapLEDs, false},
         {cmd::EuropeanMode, false},       {cmd::RemapKeypad, false},
         {cmd::AutoDecimalMode, false},    {cmd::MultipleColumnPrinting, false},
@@ -62,17 +62,17 @@ TEST_F(FrameTest, SettingsChangesReachTheIniFileAtOnceAndComeBack) {
     EXPECT_EQ(stored(profileFile(), "Settings/European Mode"), 1);
     EXPECT_TRUE(action(cmd::EuropeanMode)->isChecked());
 
-    choose(cmd::FontSize4 + 1);
+    choose(cmd::FontSize5);
     EXPECT_EQ(stored(profileFile(), "Settings/Multi Column Font Point Size"), 5);
 
     // Answering No keeps the setting on (and still writes it).
     messages.answer(Answer::No);
     choose(cmd::PromptToSave);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(messages.shown[0].text.rfind("By unchecking this setting, you are telling VOR to not "
-                                           "prompt you to save",
-                                           0),
+    EXPECT_EQ(messages.buttons[0], Buttons::YesNo);
+    EXPECT_EQ(messages.shown[0].rfind("By unchecking this setting, you are telling VOR to not "
+                                      "prompt you to save",
+                                      0),
               0u);
     EXPECT_TRUE(action(cmd::PromptToSave)->isChecked());
     EXPECT_EQ(stored(profileFile(), "Settings/Prompt To Save On Exit"), 1);
@@ -89,8 +89,8 @@ TEST_F(FrameTest, SettingsChangesReachTheIniFileAtOnceAndComeBack) {
     reopen();
     openMenusOf(action(cmd::EuropeanMode));
     EXPECT_TRUE(action(cmd::EuropeanMode)->isChecked());
-    openMenusOf(action(cmd::FontSize4 + 1));
-    EXPECT_TRUE(action(cmd::FontSize4 + 1)->isChecked());
+    openMenusOf(action(cmd::FontSize5));
+    EXPECT_TRUE(action(cmd::FontSize5)->isChecked());
     EXPECT_TRUE(frame->form().button(cmd::Precision0)->isChecked());
     EXPECT_EQ(messages.shown.size(), 2u);
 }
@@ -133,7 +133,7 @@ TEST_F(FrameTest, SendAttachesTheSavedTapeOrSaysWhatIsMissing) {
     messages.answer(Answer::Ok);
     choose(cmd::FileSend);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, CMainFrame::kNoMailerText);
+    EXPECT_EQ(messages.shown[0], CMainFrame::kNoMailerText);
 
     // A stand-in for xdg-email that writes down its arguments.
     const QString args = bin.filePath(QStringLiteral("args"));

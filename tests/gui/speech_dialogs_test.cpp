@@ -46,7 +46,7 @@ void keepPicture(QWidget& w, const char* name) {
 
 TEST(SpeechDialogs, ReadClipboardShowsItsTextAndReadsWhatIsInTheEdit) {
     FakeEngine engine;
-    test::ScriptedMessages messages;
+    test::ScriptedMessages messages{test::ScriptedMessages::Unscripted::Fail};
     CReadClipboardDlg model(engine, messages);
     model.m_text = "12 plus 5\nequals 17";
     ReadClipboardWidget dialog(model);
@@ -73,7 +73,7 @@ TEST(SpeechDialogs, TheClipboardHasNoTextWhenItHoldsAPictureOrNothing) {
 
 TEST(SpeechDialogs, SelectModeShowsTheListAndStaysOpenOnASpeedOutOfRange) {
     FakeEngine engine;
-    test::ScriptedMessages messages;
+    test::ScriptedMessages messages{test::ScriptedMessages::Unscripted::Fail};
     CSelectModeDlg model(engine, messages);
     model.m_lines = {"slt, English (United States) (flite)", "German, German (Germany) (speechd)"};
     model.m_selection = 1;
@@ -88,7 +88,7 @@ TEST(SpeechDialogs, SelectModeShowsTheListAndStaysOpenOnASpeedOutOfRange) {
     messages.answer(Answer::Ok);
     dialog.okButton()->click();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Please enter an integer between 30 and 510.");
+    EXPECT_EQ(messages.shown[0], "Please enter an integer between 30 and 510.");
     EXPECT_TRUE(dialog.isVisible());
     dialog.speedEdit()->setText(QStringLiteral("200"));
     dialog.okButton()->click();
@@ -118,7 +118,7 @@ SpeechMode voice(const std::string& engine, const std::string& lang, const std::
 TEST(SpeechDialogs, SelectModeFillsInWhileVoicesAreListedAndKeepsThePick) {
     ListingEngine engine;
     engine.known = {voice("speechd", "en_US", "English (America)"), voice("flite", "en_US", "slt")};
-    test::ScriptedMessages messages;
+    test::ScriptedMessages messages{test::ScriptedMessages::Unscripted::Fail};
     CSelectModeDlg model(engine, messages);
     model.onInitDialog();
     {

@@ -52,7 +52,7 @@ TEST_F(FrameTest, UndoFollowsTheLastLineAndAsksFirst) {
     QTest::keyClick(tape, Qt::Key_Z, Qt::ControlModifier);
     ASSERT_TRUE(settle());
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Undo  12.00  +  ?");
+    EXPECT_EQ(messages.shown[0], "Undo  12.00  +  ?");
     EXPECT_EQ(tapeRows(), std::vector<std::string>{"                 7.00  +   "});
     QTest::keyClicks(tape, "3*4+");
     ASSERT_TRUE(settle());

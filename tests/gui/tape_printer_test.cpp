@@ -25,11 +25,11 @@
 
 #include "core/command_ids.h"
 #include "core/key_table.h"
+#include "core/key_tokens.h"
 #include "core/memory_form.h"
 #include "core/memory_profile.h"
 #include "frame_fixture.h"
 #include "shell/app.h"
-#include "shell/key_tokens.h"
 
 namespace vor::test {
 namespace {
@@ -114,7 +114,7 @@ class TapePrinterTest : public ::testing::Test {
     }
 
     MemoryForm form;
-    ScriptedMessages messages;
+    ScriptedMessages messages{ScriptedMessages::Unscripted::Fail};
     MemoryProfile profile;
     CVORApp app{AppPorts{form, messages, profile, nullptr, nullptr, nullptr, {}}};
     QTemporaryDir dir;
@@ -221,9 +221,9 @@ TEST_F(TapePrinterTest, PrinterKeepsToThePageRangeAndReportsFailures) {
     messages.answer(Answer::Ok);
     EXPECT_FALSE(printTape(app, printer));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Could not start print job.\n" +
-                                          path("missing/x.pdf").toStdString() +
-                                          ": No such file or directory");
+    EXPECT_EQ(messages.shown[0], "Could not start print job.\n" +
+                                     path("missing/x.pdf").toStdString() +
+                                     ": No such file or directory");
     // A PDF for batch mode gives its reason instead of asking anyone.
     std::string error;
     EXPECT_FALSE(printTapeToPdf(app, path("missing/x.pdf").toStdString(), error));

@@ -66,7 +66,7 @@ TEST_F(FrameTest, ArrowKeysMoveThePrecisionAndRoundingAsAClickDoes) {
     ASSERT_TRUE(settle());
     EXPECT_TRUE(form.button(cmd::Precision1)->isChecked());
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Recalculate tape box?");
+    EXPECT_EQ(messages.shown[0], "Recalculate tape box?");
     EXPECT_NE(tapeRows().front().find(" 12.0  +"), std::string::npos) << tapeRows().front();
 }
 

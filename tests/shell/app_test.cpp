@@ -20,12 +20,12 @@
 namespace vor {
 namespace {
 
-using test::Answers;
+using test::ScriptedMessages;
 using Launcher = test::RecordingLauncher;
 
 struct AppFixture : ::testing::Test {
     MemoryForm form;
-    Answers answers;
+    ScriptedMessages answers;
     MemoryProfile profile;
     Launcher launcher;
     std::string appDir = "/nonexistent";
@@ -129,7 +129,7 @@ TEST(LaunchRule, EachCallerReportsFailuresItsOwnWay) {
         {LaunchResult::NotFound, LaunchCaller::AboutButton, {internal}},
     };
     for (const Row& row : rows) {
-        Answers answers;
+        ScriptedMessages answers;
         Launcher launcher(row.result);
         EXPECT_EQ(launch(launcher, answers, "https://example.org", row.caller),
                   row.result == LaunchResult::Opened);
@@ -261,7 +261,7 @@ class DocumentFiles : public ::testing::Test {
     }
 
     MemoryForm form;
-    test::Answers answers;
+    test::ScriptedMessages answers;
     MemoryProfile profile;
     PathAnswers dialogs;
     std::unique_ptr<CVORApp> app;
@@ -346,9 +346,9 @@ TEST_F(DocumentFiles, RecentFilesKeepTheLastFourMostRecentFirst) {
     EXPECT_EQ(app->recentFiles(), (std::vector<std::string>{file("3.vor"), file("5.vor"),
                                                             file("4.vor"), file("2.vor")}));
     EXPECT_EQ(profile.getString("Recent File List", "File1", ""), file("3.vor"));
-    EXPECT_EQ(app->commandState(cmd::FileMru1 + 1).caption, "&2 " + file("5.vor"));
+    EXPECT_EQ(app->commandState(cmd::FileMru2).caption, "&2 " + file("5.vor"));
     app->runCommand(cmd::FileNew);
-    ASSERT_TRUE(app->runCommand(cmd::FileMru1 + 3));
+    ASSERT_TRUE(app->runCommand(cmd::FileMru4));
     EXPECT_EQ(app->pathName(), file("2.vor"));
 }
 

@@ -43,7 +43,7 @@ class FileChange : public ::testing::Test {
     // Another program (here another application object) writes `path`.
     void otherProgramSaves(const std::string& path, std::initializer_list<const char*> numbers) {
         MemoryForm otherForm;
-        test::Answers otherAnswers;
+        test::ScriptedMessages otherAnswers;
         CVORApp other(AppPorts{otherForm, otherAnswers, profile, nullptr, nullptr, nullptr, {}});
         ASSERT_TRUE(other.initInstance());
         for (const char* n : numbers) {
@@ -54,7 +54,7 @@ class FileChange : public ::testing::Test {
     }
 
     MemoryForm form;
-    test::Answers answers;
+    test::ScriptedMessages answers;
     MemoryProfile profile;
     std::unique_ptr<CVORApp> app;
     std::filesystem::path m_dir;

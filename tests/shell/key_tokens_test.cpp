@@ -1,5 +1,5 @@
 // Reading key lists: the batch --keys option and the tests' key strings.
-#include "shell/key_tokens.h"
+#include "core/key_tokens.h"
 
 #include <gtest/gtest.h>
 

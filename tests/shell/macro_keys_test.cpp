@@ -12,6 +12,7 @@
 
 #include "core/command_ids.h"
 #include "core/key_table.h"
+#include "core/key_tokens.h"
 #include "core/memory_form.h"
 #include "core/memory_profile.h"
 #include "macros/edit_macros_dialog.h"
@@ -20,14 +21,13 @@
 #include "macros/macro_profile.h"
 #include "shell/app.h"
 #include "shell/batch.h"
-#include "shell/key_tokens.h"
 #include "shell/settings_store.h"
 #include "shell_fakes.h"
 
 namespace vor {
 namespace {
 
-using test::Answers;
+using test::ScriptedMessages;
 
 // Remembers every title and redraw switch, to check what playback shows.
 class WatchedForm : public MemoryForm {
@@ -69,7 +69,7 @@ class ValueDialogs : public DialogPort {
 
 struct MacroKeys : ::testing::Test {
     WatchedForm form;
-    Answers answers;
+    ScriptedMessages answers;
     MemoryProfile profile;
     ValueDialogs dialogs;
     std::unique_ptr<CVORApp> app;
@@ -135,7 +135,7 @@ TEST_F(MacroKeys, RecordingOnlyStoresTheKeysAndSavesThemWhenItEnds) {
 TEST_F(MacroKeys, AnotherMacroKeyIsRecordedAsACallAndTheSameKeyEndsTheRecording) {
     keys("RECORD Macro1 2 Macro1");  // M1 holds a 2
     keys("RECORD Macro0 Macro1 + Macro0");
-    EXPECT_EQ(macro(0), (std::vector<int>{cmd::Macro0 + 1, cmd::Plus}));
+    EXPECT_EQ(macro(0), (std::vector<int>{cmd::Macro1, cmd::Plus}));
     EXPECT_TRUE(rows().empty());
     keys("Macro0 Ttl");
     ASSERT_EQ(rows().size(), 2u);
@@ -213,7 +213,7 @@ TEST_F(MacroKeys, AnEmptyKeyPressedByTheUserOffersToRecordIt) {
     EXPECT_FALSE(player().recording());
     keys("Macro2");  // Yes
     EXPECT_TRUE(player().recording());
-    EXPECT_EQ(app->commandState(cmd::Macro0 + 2).caption, "M2*");
+    EXPECT_EQ(app->commandState(cmd::Macro2).caption, "M2*");
     keys("4 Macro2");
     EXPECT_EQ(macro(2), (std::vector<int>{cmd::Digit4}));
 }
@@ -480,7 +480,7 @@ TEST_F(MacroFiles, BatchListsTheMacrosWithTheirTextsQuoted) {
     user.writeInt("Macros/Macro2", "Size", 3);
     user.writeInt("Macros/Macro2", "Line0", cmd::SelectPrevious);
     user.writeInt("Macros/Macro2", "Line1", 5000);
-    user.writeInt("Macros/Macro2", "Line2", cmd::Macro0 + 1);
+    user.writeInt("Macros/Macro2", "Line2", cmd::Macro1);
     user.writeString("Macros/Macro2", "Prompt", "say \"hi\" \\ now\ttab \xC2\x85 caf\xC3\xA9");
     user.writeString("Macros/Macro2", "Default", "7,5");
     std::ostringstream out, err;

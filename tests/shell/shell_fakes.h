@@ -5,24 +5,9 @@
 #include <vector>
 
 #include "core/ports.h"
+#include "scripted_messages.h"
 
 namespace vor::test {
-
-// Records every message and answers questions from a script; without one a
-// question is answered Yes (OK for OK/Cancel).
-class Answers : public MessagePort {
-   public:
-    Answer show(const std::string& text, Buttons buttons, Icon) override {
-        shown.push_back(text);
-        if (buttons == Buttons::Ok) return Answer::Ok;
-        if (script.empty()) return buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
-        const Answer a = script.front();
-        script.pop_front();
-        return a;
-    }
-    std::vector<std::string> shown;
-    std::deque<Answer> script;
-};
 
 // Records what it was asked to open and answers with a fixed result.
 class RecordingLauncher : public LauncherPort {

@@ -46,7 +46,7 @@ class ClipboardDialogs : public DialogPort {
 struct SpeechCommandsTest : ::testing::Test {
     MemoryForm form;
     ClipboardDialogs dialogs;
-    test::Answers answers;
+    test::ScriptedMessages answers;
     MemoryProfile profile;
     test::RecordingLauncher launcher;
     std::unique_ptr<CVORApp> app;
@@ -212,7 +212,7 @@ TEST_F(SpeechCommandsTest, ImmediateReadIsSilentDuringReplaysAndMacros) {
     macros.m_macroEntry[1][0] = cmd::Plus;
     macros.m_macroEntry[1][1] = cmd::Plus;
     macros.m_macroSize[1] = 2;
-    macros.m_macroEntry[0][0] = cmd::Macro0 + 1;  // M1 played from M0: any macro counts
+    macros.m_macroEntry[0][0] = cmd::Macro1;  // M1 played from M0: any macro counts
     macros.m_macroSize[0] = 1;
     app->runCommand(cmd::Macro0);
     EXPECT_EQ(app->doc().m_lineCount, 3);

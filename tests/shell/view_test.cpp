@@ -17,7 +17,7 @@
 namespace vor {
 namespace {
 
-using test::Answers;
+using test::ScriptedMessages;
 
 class RecordingFrame : public FramePort {
    public:
@@ -30,7 +30,7 @@ class RecordingFrame : public FramePort {
 
 struct ViewFixture : ::testing::Test {
     MemoryForm form;
-    Answers answers;
+    ScriptedMessages answers;
     MemoryProfile profile;
     RecordingFrame frame;
     std::unique_ptr<CVORApp> app;
@@ -78,7 +78,7 @@ TEST_F(ViewFixture, StoredValuesOutsideTheirRangeReadAsTheDefault) {
     profile.writeInt("Settings", "Swap LEDs", 5);
     profile.writeString("Settings", "European Mode", "garbage");
     open();
-    EXPECT_TRUE(app->commandState(cmd::FontSize4 + 2).checked);
+    EXPECT_TRUE(app->commandState(cmd::FontSize6).checked);
     EXPECT_TRUE(view->settings().swapLEDs) << "any non-zero value is on";
     EXPECT_FALSE(view->settings().europeanMode);
     EXPECT_TRUE(form.isChecked(cmd::Precision2));

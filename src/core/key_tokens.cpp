@@ -1,4 +1,4 @@
-#include "shell/key_tokens.h"
+#include "core/key_tokens.h"
 
 #include <algorithm>
 
