@@ -8,8 +8,6 @@
 
 namespace vor {
 
-class CEnterValueDlg;
-
 // Batch mode fills dialogs from the key list: COMMENT= and EDIT= queue the
 // answer for the dialog their command opens; a dialog without an answer is
 // cancelled. A refusal of the dialog itself (a comment too long) is shown
@@ -31,11 +29,18 @@ class ScriptedDialogs : public DialogPort {
         m_values.clear();
     }
 
-    bool run(DialogModel& model) override;
+    bool run(CEditEntryDlg& dialog) override;
+    bool run(CCommentDlg& dialog) override;
+    bool run(CEnterValueDlg& dialog) override;
+    // The key list has no answers for these.
+    bool run(CEditMacrosDlg&) override { return false; }
+    bool run(CReadClipboardDlg&) override { return false; }
+    bool run(CSelectModeDlg&) override { return false; }
     std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
 
    private:
-    bool enterValue(CEnterValueDlg& dlg);
+    // The queued answer, taken: one answer fills one dialog.
+    std::optional<Fill> takeFill();
     // OK when the dialog took its answer, else its refusal shown.
     bool accepted(const std::string& refusal);
 
