@@ -16,7 +16,7 @@ int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std
     // --help and --version win wherever they stand, before any key is read.
     for (const std::string& arg : args) {
         const BatchOption* option = findBatchOption(arg);
-        if (option != nullptr && option->answer != nullptr) {
+        if (option != nullptr && option->kind == OptionKind::Answers) {
             option->answer(out);
             return 0;
         }
@@ -27,9 +27,9 @@ int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string& arg = args[i];
             const BatchOption* option = findBatchOption(arg);
-            if (option == nullptr || option->run == nullptr)
+            if (option == nullptr || option->kind == OptionKind::Answers)
                 throw UsageError{"unknown option: " + arg};
-            if (option->needsWindow && !run.canPrintPdf())
+            if (option->kind == OptionKind::Printer && !run.canPrintPdf())
                 throw UsageError{arg + " needs the build with a window"};
             std::string value;
             if (option->argument != nullptr) {
@@ -37,7 +37,7 @@ int runBatch(const std::vector<std::string>& args, ProfilePort* userProfile, std
                 value = args[++i];
             }
             option->run(run, value);
-            printed = printed || option->prints;
+            printed = printed || option->kind == OptionKind::Prints;
         }
         if (!printed) run.printTape();
         return run.fileFailed() ? 1 : 0;
