@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "core/ports.h"
 
 namespace vor {
 

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "core/ports.h"
 #include "tape/recalculation.h"
 
 namespace vor {
