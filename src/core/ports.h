@@ -117,12 +117,15 @@ class LauncherPort {
     virtual LaunchResult open(const std::string& target) = 0;
 };
 
-// A dialog's model: the fields it shows and what its OK button does. Each
-// dialog derives its own; the window shows it with a widget made for it.
-class DialogModel {
-   public:
-    virtual ~DialogModel() = default;
-};
+// The dialogs' models: the fields each dialog shows and what its OK button
+// does. Each is declared in the layer that uses it; the window shows it with
+// a widget made for it.
+class CEditEntryDlg;
+class CCommentDlg;
+class CEditMacrosDlg;
+class CEnterValueDlg;
+class CReadClipboardDlg;
+class CSelectModeDlg;
 
 // What a file dialog asks for.
 struct PathRequest {
@@ -131,12 +134,19 @@ struct PathRequest {
     std::string defaultPath;  // proposed file name or folder
 };
 
-// Modal dialogs and file dialogs.
+// Modal dialogs and file dialogs. Each dialog has a method of its own, so
+// a port that cannot show a dialog added later fails to compile instead of
+// cancelling it unseen.
 class DialogPort {
    public:
     virtual ~DialogPort() = default;
-    // Shows the dialog until the user closes it; true when closed with OK.
-    virtual bool run(DialogModel& model) = 0;
+    // Each shows its dialog until the user closes it; true when closed with OK.
+    virtual bool run(CEditEntryDlg& dialog) = 0;
+    virtual bool run(CCommentDlg& dialog) = 0;
+    virtual bool run(CEditMacrosDlg& dialog) = 0;
+    virtual bool run(CEnterValueDlg& dialog) = 0;
+    virtual bool run(CReadClipboardDlg& dialog) = 0;
+    virtual bool run(CSelectModeDlg& dialog) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> askPath(const PathRequest& request) = 0;
 };

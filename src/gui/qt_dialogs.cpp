@@ -4,28 +4,53 @@
 
 #include "gui/comment_widget.h"
 #include "gui/edit_entry_widget.h"
-#include "gui/macro_dialogs.h"
+#include "gui/edit_macros_widget.h"
+#include "gui/enter_value_widget.h"
 #include "gui/modal_cursor.h"
-#include "gui/speech_dialogs.h"
+#include "gui/speech_widgets.h"
 #include "gui/translation.h"
 #include "shell/help_topics.h"
 
 namespace vor {
 
-// Each dialog model has its widget; a model without one cannot be shown and
-// counts as cancelled.
-bool QtDialogs::run(DialogModel& model) {
-    const NormalCursorWhileModal cursor;
-    const std::function<void()> help = [this, page = dialogHelpPage(model)] {
+std::function<void()> QtDialogs::helpOpening(std::string page) const {
+    return [this, page = std::move(page)] {
         if (m_openHelp) m_openHelp(page);
     };
-    if (auto* edit = dynamic_cast<CEditEntryDlg*>(&model))
-        return execEditEntryDialog(*edit, m_parent, m_messages, help);
-    if (auto* comment = dynamic_cast<CCommentDlg*>(&model))
-        return execCommentDialog(*comment, m_parent, m_messages);
-    if (const auto answer = execMacroDialog(model, m_parent, m_messages, help)) return *answer;
-    if (const auto answer = execSpeechDialog(model, m_parent, m_messages, help)) return *answer;
-    return false;
+}
+
+// Each dialog waits for the user with the normal cursor, also when a macro
+// playing behind it shows the wait cursor.
+bool QtDialogs::run(CEditEntryDlg& dialog) {
+    const NormalCursorWhileModal cursor;
+    return execEditEntryDialog(dialog, m_parent, m_messages, helpOpening(dialogHelpPage(dialog)));
+}
+
+bool QtDialogs::run(CCommentDlg& dialog) {
+    const NormalCursorWhileModal cursor;
+    return execCommentDialog(dialog, m_parent, m_messages);
+}
+
+bool QtDialogs::run(CEditMacrosDlg& dialog) {
+    const NormalCursorWhileModal cursor;
+    return execEditMacrosDialog(dialog, m_parent, helpOpening(dialogHelpPage(dialog)));
+}
+
+bool QtDialogs::run(CEnterValueDlg& dialog) {
+    const NormalCursorWhileModal cursor;
+    return execEnterValueDialog(dialog, m_parent, m_messages);
+}
+
+bool QtDialogs::run(CReadClipboardDlg& dialog) {
+    const NormalCursorWhileModal cursor;
+    ReadClipboardWidget widget(dialog, m_parent);
+    return widget.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::run(CSelectModeDlg& dialog) {
+    const NormalCursorWhileModal cursor;
+    SelectModeWidget widget(dialog, m_messages, m_parent);
+    return widget.exec() == QDialog::Accepted;
 }
 
 std::optional<std::string> QtDialogs::askPath(const PathRequest& request) {

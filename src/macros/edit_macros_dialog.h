@@ -27,7 +27,7 @@ struct CMacroListingEntry {
 //
 // The widget writes the user's selections and edit texts into the public
 // fields and calls the operations; nothing here knows about windows.
-class CEditMacrosDlg : public DialogModel {
+class CEditMacrosDlg {
    public:
     static constexpr const char* kCaption = "Edit Macros";
     static constexpr const char* kHelpPage = "dialogs.html";

@@ -2,14 +2,12 @@
 
 #include <string>
 
-#include "core/ports.h"
-
 namespace vor {
 
 // Enter a Value: asked by a playing macro that reaches an empty macro key.
 // The caller sets the key's prompt and default value, runs the dialog, and
 // after OK reads the value the user typed from m_valueText.
-class CEnterValueDlg : public DialogModel {
+class CEnterValueDlg {
    public:
     static constexpr int kMaxPrompt = 256, kMaxValue = 40;  // characters
     static constexpr const char* kCaption = "Enter a Value";

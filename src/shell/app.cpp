@@ -21,7 +21,12 @@ std::string fileNameOf(const std::string& path) {
 // Without anyone to fill them in, dialogs are cancelled.
 class CancelledDialogs : public DialogPort {
    public:
-    bool run(DialogModel&) override { return false; }
+    bool run(CEditEntryDlg&) override { return false; }
+    bool run(CCommentDlg&) override { return false; }
+    bool run(CEditMacrosDlg&) override { return false; }
+    bool run(CEnterValueDlg&) override { return false; }
+    bool run(CReadClipboardDlg&) override { return false; }
+    bool run(CSelectModeDlg&) override { return false; }
     std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
 };
 

@@ -4,16 +4,19 @@
 
 #include "core/command_ids.h"
 #include "core/selector_buttons.h"
-#include "macros/edit_macros_dialog.h"
-#include "macros/enter_value_dialog.h"
-#include "speech/speech_dialogs.h"
-#include "tape/comment_dialog.h"
-#include "tape/edit_entry_dialog.h"
 
 namespace vor {
 namespace {
 
 constexpr const char* kKeysOverview = "keys";
+
+// The dialogs page's section about each dialog.
+constexpr const char* kEditEntrySection = "edit-entry";
+constexpr const char* kCommentSection = "comment";
+constexpr const char* kEditMacrosSection = "edit-macros";
+constexpr const char* kEnterValueSection = "enter-value";
+constexpr const char* kReadClipboardSection = "read-clipboard";
+constexpr const char* kSelectVoiceSection = "select-voice";
 
 struct KeySection {
     int id;
@@ -94,14 +97,23 @@ std::string helpPageForData(unsigned data) {
     return keyHelpPage(static_cast<int>(data & 0xFFFFu));
 }
 
-std::string dialogHelpPage(const DialogModel& model) {
-    if (dynamic_cast<const CEditEntryDlg*>(&model)) return onDialogsPage("edit-entry");
-    if (dynamic_cast<const CCommentDlg*>(&model)) return onDialogsPage("comment");
-    if (dynamic_cast<const CEditMacrosDlg*>(&model)) return onDialogsPage("edit-macros");
-    if (dynamic_cast<const CEnterValueDlg*>(&model)) return onDialogsPage("enter-value");
-    if (dynamic_cast<const CReadClipboardDlg*>(&model)) return onDialogsPage("read-clipboard");
-    if (dynamic_cast<const CSelectModeDlg*>(&model)) return onDialogsPage("select-voice");
-    return "dialogs.html";
+std::string dialogHelpPage(const CEditEntryDlg&) {
+    return onDialogsPage(kEditEntrySection);
+}
+std::string dialogHelpPage(const CCommentDlg&) {
+    return onDialogsPage(kCommentSection);
+}
+std::string dialogHelpPage(const CEditMacrosDlg&) {
+    return onDialogsPage(kEditMacrosSection);
+}
+std::string dialogHelpPage(const CEnterValueDlg&) {
+    return onDialogsPage(kEnterValueSection);
+}
+std::string dialogHelpPage(const CReadClipboardDlg&) {
+    return onDialogsPage(kReadClipboardSection);
+}
+std::string dialogHelpPage(const CSelectModeDlg&) {
+    return onDialogsPage(kSelectVoiceSection);
 }
 
 std::vector<std::string> everyHelpTarget() {
@@ -109,8 +121,8 @@ std::vector<std::string> everyHelpTarget() {
     for (const KeySection& k : kKeySections) targets.push_back(onIndexPage(k.anchor));
     for (const char* anchor : {"key-precision", "key-rounding", kKeysOverview})
         targets.push_back(onIndexPage(anchor));
-    for (const char* anchor :
-         {"edit-entry", "comment", "edit-macros", "enter-value", "read-clipboard", "select-voice"})
+    for (const char* anchor : {kEditEntrySection, kCommentSection, kEditMacrosSection,
+                               kEnterValueSection, kReadClipboardSection, kSelectVoiceSection})
         targets.push_back(onDialogsPage(anchor));
     return targets;
 }

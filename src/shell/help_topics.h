@@ -20,9 +20,14 @@ std::string keyHelpPage(int commandId);
 // command id in the low 16 bits (the pop-up help of a key in context help).
 std::string helpPageForData(unsigned data);
 
-// The section of the dialogs page about `model`'s dialog, which its Help
-// button opens; the top of that page for a dialog without a section.
-std::string dialogHelpPage(const DialogModel& model);
+// The section of the dialogs page about a dialog, which its Help button
+// opens.
+std::string dialogHelpPage(const CEditEntryDlg& dialog);
+std::string dialogHelpPage(const CCommentDlg& dialog);
+std::string dialogHelpPage(const CEditMacrosDlg& dialog);
+std::string dialogHelpPage(const CEnterValueDlg& dialog);
+std::string dialogHelpPage(const CReadClipboardDlg& dialog);
+std::string dialogHelpPage(const CSelectModeDlg& dialog);
 
 // Every page with section the calls above can return, for checking them
 // against the pages themselves.

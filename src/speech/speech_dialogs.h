@@ -14,7 +14,7 @@ void reportSpeechResult(SpeechResult result, MessagePort& messages);
 
 // Read Text Data From Clipboard: the clipboard's text, as the user edits it, read
 // aloud on Read; reading goes on after the dialog closes.
-class CReadClipboardDlg : public DialogModel {
+class CReadClipboardDlg {
    public:
     static constexpr const char* kCaption = "Read Text Data From Clipboard";
 
@@ -36,7 +36,7 @@ class CReadClipboardDlg : public DialogModel {
 // Select Speech Engine/Voice: the installed modes (see offeredModes), the
 // one in use selected, and the speed. Engines that list their voices slowly
 // fill the list in while it is open.
-class CSelectModeDlg : public DialogModel {
+class CSelectModeDlg {
    public:
     static constexpr const char* kCaption = "Select Speech Engine/Voice";
     static constexpr int kMaxLines = 199;

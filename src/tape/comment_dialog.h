@@ -16,7 +16,7 @@ inline constexpr const char* kCommentHistorySection = "Comments";
 // The Add a Comment dialog: the comment being typed, the history it can be
 // completed from, and what OK and Clear History do. The window shows it with
 // a widget of its own; tests drive it directly.
-class CCommentDlg : public DialogModel {
+class CCommentDlg {
    public:
     static constexpr int kMaxComment = 45, kHistorySize = 30;
     static constexpr const char* kTooLong = "Please enter no more than 45 characters.";

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "core/ports.h"
 #include "tape/recalculation.h"
 
 namespace vor {
@@ -12,7 +11,7 @@ namespace vor {
 // The Edit Tape Box Entry dialog: the value, comment, percentage and key of
 // one replay step. The widget shows these fields, writes the user's input
 // back into them and calls onOK(); nothing here knows about windows.
-class CEditEntryDlg : public DialogModel {
+class CEditEntryDlg {
    public:
     static constexpr int kMaxValue = 40, kMaxComment = 45;
     // Control ids of the two edit fields, so a refusal can name the field

@@ -35,12 +35,9 @@ class CommentDialogs : public DialogPort {
         bool clearHistoryButton;
     };
 
-    bool run(DialogModel& model) override {
-        auto* dlg = dynamic_cast<CCommentDlg*>(&model);
-        if (dlg == nullptr || replies.empty()) {
-            ADD_FAILURE() << "unexpected dialog";
-            return false;
-        }
+    bool run(CCommentDlg& dialog) override {
+        if (replies.empty()) return unexpected();
+        CCommentDlg* dlg = &dialog;
         dlg->open();
         shown.push_back(
             {dlg->m_commentText, dlg->listEntries(), dlg->m_autoAppend, dlg->showClearHistory()});
@@ -53,7 +50,16 @@ class CommentDialogs : public DialogPort {
         if (!refusal.empty()) refusals.push_back(refusal);
         return refusal.empty();
     }
+    bool run(CEditEntryDlg&) override { return unexpected(); }
+    bool run(CEditMacrosDlg&) override { return unexpected(); }
+    bool run(CEnterValueDlg&) override { return unexpected(); }
+    bool run(CReadClipboardDlg&) override { return unexpected(); }
+    bool run(CSelectModeDlg&) override { return unexpected(); }
     std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
+    static bool unexpected() {
+        ADD_FAILURE() << "unexpected dialog";
+        return false;
+    }
 
     std::deque<Reply> replies;
     std::vector<Shown> shown;

@@ -21,19 +21,22 @@ using Fill = std::function<void(CEditEntryDlg&)>;
 // (no fill: Cancel). A refused OK is recorded and then cancelled.
 class FakeDialogs : public DialogPort {
    public:
-    bool run(DialogModel& model) override {
-        auto* dlg = dynamic_cast<CEditEntryDlg*>(&model);
-        if (dlg == nullptr) return false;
-        opened.push_back(*dlg);
+    bool run(CEditEntryDlg& dlg) override {
+        opened.push_back(dlg);
         if (!fill) return false;
-        fill(*dlg);
-        const std::string refusal = dlg->onOK();
+        fill(dlg);
+        const std::string refusal = dlg.onOK();
         if (!refusal.empty()) {
             refusals.push_back(refusal);
             return false;
         }
         return true;
     }
+    bool run(CCommentDlg&) override { return false; }
+    bool run(CEditMacrosDlg&) override { return false; }
+    bool run(CEnterValueDlg&) override { return false; }
+    bool run(CReadClipboardDlg&) override { return false; }
+    bool run(CSelectModeDlg&) override { return false; }
     std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
 
     Fill fill;

@@ -206,7 +206,12 @@ TEST(VorFileLayout, WrittenTextsAlwaysReadBack) {
 
 class NoDialogs : public DialogPort {
    public:
-    bool run(DialogModel&) override { return false; }
+    bool run(CEditEntryDlg&) override { return false; }
+    bool run(CCommentDlg&) override { return false; }
+    bool run(CEditMacrosDlg&) override { return false; }
+    bool run(CEnterValueDlg&) override { return false; }
+    bool run(CReadClipboardDlg&) override { return false; }
+    bool run(CSelectModeDlg&) override { return false; }
     std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
 };
 

@@ -28,17 +28,32 @@ class RecordingLauncher : public LauncherPort {
     std::vector<std::string> opened;
 };
 
-// Dialogs answered by the test: each run is recorded and handed to `fill`,
-// whose answer (OK or Cancel) the dialog returns; without one it cancels.
+// Dialogs answered by the test: each run is counted and an Edit Tape Box
+// Entry or Comment dialog handed to the test's answer, whose OK or Cancel
+// the dialog returns; any other dialog, or one without an answer, cancels.
 class ScriptedDialogs : public DialogPort {
    public:
-    bool run(DialogModel& model) override {
-        ++runs;
-        return fill ? fill(model) : false;
-    }
+    bool run(CEditEntryDlg& dialog) override { return answered(editEntry, dialog); }
+    bool run(CCommentDlg& dialog) override { return answered(comment, dialog); }
+    bool run(CEditMacrosDlg&) override { return cancelled(); }
+    bool run(CEnterValueDlg&) override { return cancelled(); }
+    bool run(CReadClipboardDlg&) override { return cancelled(); }
+    bool run(CSelectModeDlg&) override { return cancelled(); }
     std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
     int runs = 0;
-    std::function<bool(DialogModel&)> fill;
+    std::function<bool(CEditEntryDlg&)> editEntry;
+    std::function<bool(CCommentDlg&)> comment;
+
+   private:
+    bool cancelled() {
+        ++runs;
+        return false;
+    }
+    template <class Dialog>
+    bool answered(const std::function<bool(Dialog&)>& answer, Dialog& dialog) {
+        ++runs;
+        return answer ? answer(dialog) : false;
+    }
 };
 
 // Each test gets a window on a fresh, empty profile of its own, shown and

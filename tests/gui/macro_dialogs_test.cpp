@@ -1,7 +1,5 @@
 // Edit Macros and Enter a Value on screen: the widgets show their models,
 // hand every click, drag and edit to them, and answer OK or Cancel.
-#include "gui/macro_dialogs.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -117,6 +115,7 @@ TEST(MacroDialogs, EditMacrosHandsClicksDragsAndEditsToTheModel) {
 
 TEST(MacroDialogs, DispatchRunsEachModelModallyAndReportsItsAnswer) {
     ScriptedMessages messages{ScriptedMessages::Unscripted::Fail};
+    QtDialogs dialogs(nullptr, messages, {});
     const CMacroStore source = threeKeys();
     CEditMacrosDlg macros(source, messages);
     QTimer::singleShot(0, [&] {
@@ -127,7 +126,7 @@ TEST(MacroDialogs, DispatchRunsEachModelModallyAndReportsItsAnswer) {
         QTest::mouseClick(dialog->commandButton(EditMacrosWidget::CopyButton), Qt::LeftButton);
         QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
     });
-    EXPECT_EQ(execMacroDialog(macros, nullptr, messages, nullptr), std::optional<bool>(false));
+    EXPECT_FALSE(dialogs.run(macros));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.buttons[0], Buttons::YesNo);
     EXPECT_EQ(entries(macros.m_store, 2), entries(source, 0));
@@ -149,7 +148,7 @@ TEST(MacroDialogs, DispatchRunsEachModelModallyAndReportsItsAnswer) {
         QTest::keyClicks(dialog->valueEdit(), QStringLiteral("37.5"));
         QTest::keyClick(dialog->valueEdit(), Qt::Key_Return);
     });
-    EXPECT_EQ(execMacroDialog(value, nullptr, messages, nullptr), std::optional<bool>(true));
+    EXPECT_TRUE(dialogs.run(value));
     EXPECT_EQ(shownPrompt, QStringLiteral("Hours worked this week:"));
     EXPECT_TRUE(refusedWhileOpen);
     ASSERT_EQ(messages.shown.size(), 2u);
@@ -162,11 +161,8 @@ TEST(MacroDialogs, DispatchRunsEachModelModallyAndReportsItsAnswer) {
         QTest::keyClicks(dialog->valueEdit(), QStringLiteral("9"));
         QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
     });
-    EXPECT_EQ(execMacroDialog(value, nullptr, messages, nullptr), std::optional<bool>(false));
+    EXPECT_FALSE(dialogs.run(value));
     EXPECT_EQ(value.m_valueText, "37.5");
-
-    DialogModel other;
-    EXPECT_EQ(execMacroDialog(other, nullptr, messages, nullptr), std::nullopt);
 }
 
 // A value asked for in the middle of a playback: the playback's wait

@@ -15,11 +15,9 @@ namespace {
 
 TEST_F(FrameTest, SpaceAndDoubleClickEditTheSelectedLine) {
     QListWidget* tape = frame->form().tapeBox();
-    dialogs.fill = [](DialogModel& model) {
-        auto* edit = dynamic_cast<CEditEntryDlg*>(&model);
-        if (edit == nullptr) return false;
-        edit->m_valueText = "250";
-        return edit->onOK().empty();
+    dialogs.editEntry = [](CEditEntryDlg& edit) {
+        edit.m_valueText = "250";
+        return edit.onOK().empty();
     };
     QTest::keyClicks(tape, "100+200+t");
     ASSERT_TRUE(settle());
@@ -62,12 +60,10 @@ TEST_F(FrameTest, UndoFollowsTheLastLineAndAsksFirst) {
 
 TEST_F(FrameTest, TheKeypadsHashAndCaretKeysComment) {
     QListWidget* tape = frame->form().tapeBox();
-    dialogs.fill = [](DialogModel& model) {
-        auto* comment = dynamic_cast<CCommentDlg*>(&model);
-        if (comment == nullptr) return false;
-        comment->open();
-        comment->m_commentText = "rent";
-        return comment->onOK().empty();
+    dialogs.comment = [](CCommentDlg& comment) {
+        comment.open();
+        comment.m_commentText = "rent";
+        return comment.onOK().empty();
     };
     QTest::keyClicks(tape, "5+");
     ASSERT_TRUE(settle());

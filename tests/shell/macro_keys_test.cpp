@@ -45,21 +45,22 @@ class WatchedForm : public MemoryForm {
 // dialog showed.
 class ValueDialogs : public DialogPort {
    public:
-    bool run(DialogModel& model) override {
-        if (auto* edit = dynamic_cast<CEditMacrosDlg*>(&model))
-            return editMacros && editMacros(*edit);
-        auto* dlg = dynamic_cast<CEnterValueDlg*>(&model);
-        if (dlg == nullptr) return false;
-        prompts.push_back(dlg->m_prompt);
-        presets.push_back(dlg->m_valueText);
+    bool run(CEditMacrosDlg& edit) override { return editMacros && editMacros(edit); }
+    bool run(CEnterValueDlg& dlg) override {
+        prompts.push_back(dlg.m_prompt);
+        presets.push_back(dlg.m_valueText);
         if (values.empty() || !values.front()) {
             if (!values.empty()) values.pop_front();
             return false;
         }
-        dlg->m_valueText = *values.front();
+        dlg.m_valueText = *values.front();
         values.pop_front();
         return true;
     }
+    bool run(CEditEntryDlg&) override { return false; }
+    bool run(CCommentDlg&) override { return false; }
+    bool run(CReadClipboardDlg&) override { return false; }
+    bool run(CSelectModeDlg&) override { return false; }
     std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
     std::deque<std::optional<std::string>> values;
     std::function<bool(CEditMacrosDlg&)> editMacros;

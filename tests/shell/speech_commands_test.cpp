@@ -36,10 +36,15 @@ class FakeEngine : public NoSpeechEngine {
 class ClipboardDialogs : public DialogPort {
    public:
     std::vector<std::string> opened;
-    bool run(DialogModel& model) override {
-        if (auto* read = dynamic_cast<CReadClipboardDlg*>(&model)) opened.push_back(read->m_text);
+    bool run(CReadClipboardDlg& read) override {
+        opened.push_back(read.m_text);
         return false;
     }
+    bool run(CEditEntryDlg&) override { return false; }
+    bool run(CCommentDlg&) override { return false; }
+    bool run(CEditMacrosDlg&) override { return false; }
+    bool run(CEnterValueDlg&) override { return false; }
+    bool run(CSelectModeDlg&) override { return false; }
     std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
 };
 
