@@ -60,9 +60,6 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
     m_pane = new StatusPane(QString::fromLatin1(kIdleText));
     m_pane->setObjectName(QStringLiteral("statusPane"));
     statusBar()->addWidget(m_pane, 1);
-    m_find = new FindBar(this);
-    addToolBar(Qt::BottomToolBarArea, m_find);
-    m_find->hide();
 
     m_formPort = std::make_unique<QtFormPort>(*m_form);
     m_formPort->setStatusPane(m_pane);
@@ -153,16 +150,9 @@ void CMainFrame::registerFrameCommands() {
     commands.addToggle(
         cmd::ViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); },
         [this] { return !statusBar()->isHidden(); });
-    commands.add(cmd::FindInTape, [this] { m_find->open(); });
+    commands.add(cmd::FindInTape, [this] { findBar()->open(); });
     commands.add(cmd::FindNext, [this] { findInTape(true); });
     commands.add(cmd::FindPrevious, [this] { findInTape(false); });
-    connect(m_find, &FindBar::findRequested, this, [this](bool forward) {
-        m_keyboard->postCommand(forward ? cmd::FindNext : cmd::FindPrevious);
-    });
-    connect(m_find, &FindBar::closeRequested, this, [this] {
-        m_find->hide();
-        m_form->tapeBox()->setFocus();
-    });
     commands.add(cmd::FileSend, [this] { sendByMail(); });
     commands.add(cmd::AppAbout, [this] {
         AboutDialog about(*m_launcher, *m_messages, this);
@@ -170,10 +160,26 @@ void CMainFrame::registerFrameCommands() {
     });
 }
 
+FindBar* CMainFrame::findBar() {
+    // Made when first asked for: a start-up that never finds anything does
+    // not pay for it.
+    if (m_find != nullptr) return m_find;
+    m_find = new FindBar(this);
+    addToolBar(Qt::BottomToolBarArea, m_find);
+    connect(m_find, &FindBar::findRequested, this, [this](bool forward) {
+        m_keyboard->postCommand(forward ? cmd::FindNext : cmd::FindPrevious);
+    });
+    connect(m_find, &FindBar::closeRequested, this, [this] {
+        m_find->hide();
+        m_form->tapeBox()->setFocus();
+    });
+    return m_find;
+}
+
 void CMainFrame::findInTape(bool forward) {
     // F3 before anything was asked for opens the bar to ask.
-    if (m_find->isHidden() || m_find->query().trimmed().isEmpty()) {
-        m_find->open();
+    if (m_find == nullptr || m_find->isHidden() || m_find->query().trimmed().isEmpty()) {
+        findBar()->open();
         return;
     }
     const CVORDoc& doc = view().doc();

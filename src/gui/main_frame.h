@@ -91,6 +91,7 @@ class CMainFrame : public QMainWindow, private FramePort {
     // Find Next / Find Previous: selects the next line the find bar's text
     // matches, going round the tape, and says what it found.
     void findInTape(bool forward);
+    FindBar* findBar();
     void refreshKeys();
 
     ProfilePort& m_profile;
