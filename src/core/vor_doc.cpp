@@ -72,6 +72,20 @@ bool CVORDoc::eraseLine(int index) {
     return true;
 }
 
+bool CVORDoc::spliceLines(int first, int count, std::span<const TapeEntry> entries) {
+    if (first < 0 || count < 0 || first + count > m_lineCount) return false;
+    if (m_lineCount - count + static_cast<int>(entries.size()) > kMaxLines) return false;
+    const auto at = m_tape.begin() + first;
+    const auto kept = m_tape.erase(at, at + count);
+    std::vector<std::unique_ptr<Entry>> added;
+    added.reserve(entries.size());
+    for (const TapeEntry& e : entries) added.push_back(std::make_unique<Entry>(e));
+    m_tape.insert(kept, std::make_move_iterator(added.begin()),
+                  std::make_move_iterator(added.end()));
+    m_lineCount.m_value = static_cast<std::int32_t>(m_tape.size());
+    return true;
+}
+
 void CVORDoc::truncate(int count) {
     if (count < 0) count = 0;
     if (count >= m_lineCount) return;
