@@ -90,6 +90,14 @@ class CVORDoc : public Registers {
     // Destroys every line and snapshot.
     void destroyLines() { truncate(0); }
 
+    // The first line that may have changed since untouch(): each way to
+    // change a line (the tape operations, a line or snapshot handed out
+    // for writing) lowers it to the first index it can reach, so the lines
+    // before it are surely as they were. kUntouched when none may have.
+    static constexpr int kUntouched = kMaxLines + 1;
+    int firstTouched() const { return m_firstTouched; }
+    void untouch() { m_firstTouched = kUntouched; }
+
     const Registers& registers() const { return *this; }
     void setRegisters(const Registers& r) { static_cast<Registers&>(*this) = r; }
 
@@ -102,6 +110,8 @@ class CVORDoc : public Registers {
 
    private:
     using Entry = TapeEntry;
+    void touch(int index) { m_firstTouched = index < m_firstTouched ? index : m_firstTouched; }
+    int m_firstTouched = 0;
     // Each line with its snapshot in one allocation of its own: a line
     // joins, leaves or is inserted without moving the others.
     std::vector<std::unique_ptr<Entry>> m_tape;

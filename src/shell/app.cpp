@@ -129,7 +129,7 @@ void CVORApp::runAsStep(const std::function<void()>& work) {
     // A tape just opened is no step: the history starts with it once it
     // is rebuilt (at once without a window, at the next paint with one).
     if (!m_historyStartsAtPaint && starts == m_historyStarts)
-        m_history.record(doc(), std::move(before), m_view->moment());
+        m_history.record(doc(), std::move(before), [this] { return m_view->moment(); });
 }
 
 void CVORApp::stepHistory(bool back) {

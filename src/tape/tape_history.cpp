@@ -30,22 +30,27 @@ std::size_t entriesBytes(const std::vector<TapeEntry>& entries) {
 
 }  // namespace
 
-void CTapeHistory::reset(const CVORDoc& doc) {
+void CTapeHistory::reset(CVORDoc& doc) {
     m_steps.clear();
     m_position = 0;
     m_bytes = 0;
     m_copy.clear();
     m_copy.reserve(static_cast<std::size_t>(kMaxLines));
     for (int i = 0; i < doc.m_lineCount; ++i) m_copy.push_back(doc.entry(i));
+    doc.untouch();
 }
 
-bool CTapeHistory::record(const CVORDoc& doc, TapeMoment before, TapeMoment after) {
+bool CTapeHistory::record(CVORDoc& doc, TapeMoment before,
+                          const std::function<TapeMoment()>& after) {
     // The changed stretch: what lies between the lines both tapes share at
-    // their start and at their end.
+    // their start and at their end. The lines before the first one the
+    // command could reach are shared without a look: a key that changed
+    // nothing, or added a line at the end, costs nothing on a long tape.
     const std::size_t oldCount = m_copy.size();
     const auto newCount = static_cast<std::size_t>(doc.m_lineCount);
     const std::size_t shorter = std::min(oldCount, newCount);
-    std::size_t head = 0;
+    std::size_t head = std::min(static_cast<std::size_t>(doc.firstTouched()), shorter);
+    doc.untouch();
     while (head < shorter && m_copy[head] == doc.entry(static_cast<int>(head))) ++head;
     std::size_t tail = 0;
     while (tail < shorter - head &&
@@ -53,8 +58,8 @@ bool CTapeHistory::record(const CVORDoc& doc, TapeMoment before, TapeMoment afte
         ++tail;
     const bool linesChanged = head + tail != oldCount || oldCount != newCount;
     // Clear All on an empty tape changes no line but takes the memory.
-    const bool totalsChanged = before.registers.m_total != after.registers.m_total ||
-                               before.registers.m_memory != after.registers.m_memory;
+    const bool totalsChanged =
+        before.registers.m_total != doc.m_total || before.registers.m_memory != doc.m_memory;
     if (!linesChanged && !totalsChanged) return false;
 
     Step step;
@@ -67,7 +72,7 @@ bool CTapeHistory::record(const CVORDoc& doc, TapeMoment before, TapeMoment afte
     m_copy.insert(m_copy.begin() + static_cast<std::ptrdiff_t>(head), step.inserted.begin(),
                   step.inserted.end());
     step.before = std::move(before);
-    step.after = std::move(after);
+    step.after = after();
     step.bytes = sizeof(Step) + entriesBytes(step.removed) + entriesBytes(step.inserted) +
                  momentBytes(step.before) + momentBytes(step.after);
 
@@ -111,7 +116,7 @@ void CTapeHistory::apply(CVORDoc& doc, FormPort& form, int first, int count,
     // (changed by something that recorded no step) is put back whole from
     // the copy rather than patched where its lines may have moved.
     bool matches = static_cast<int>(m_copy.size()) == doc.m_lineCount;
-    for (int i = 0; matches && i < doc.m_lineCount; ++i)
+    for (int i = doc.firstTouched(); matches && i < doc.m_lineCount; ++i)
         matches = m_copy[static_cast<std::size_t>(i)] == doc.entry(i);
     const int rowsBefore = doc.m_lineCount;
     const auto at = m_copy.begin() + first;
@@ -137,6 +142,7 @@ void CTapeHistory::apply(CVORDoc& doc, FormPort& form, int first, int count,
         for (int i = common; i < added; ++i) form.insertRow(first + i, doc.line(first + i)->row());
     }
     form.setRedraw(true);
+    doc.untouch();
 }
 
 }  // namespace vor

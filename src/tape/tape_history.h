@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -41,11 +42,12 @@ class CTapeHistory {
 
     // Forgets every step: `doc` is the tape from here on (a tape opened,
     // restored or rebuilt).
-    void reset(const CVORDoc& doc);
-    // A command ran from `before` to `after`: when it changed the lines or
-    // the totals, it becomes the newest step and the steps ahead are gone.
-    // True when a step was recorded.
-    bool record(const CVORDoc& doc, TapeMoment before, TapeMoment after);
+    void reset(CVORDoc& doc);
+    // A command ran from `before` to where `doc` is now: when it changed
+    // the lines or the totals, it becomes the newest step (with the moment
+    // `after` gives, asked only then) and the steps ahead are gone. True
+    // when a step was recorded.
+    bool record(CVORDoc& doc, TapeMoment before, const std::function<TapeMoment()>& after);
 
     bool canStepBack() const { return m_position > 0; }
     bool canStepForward() const { return m_position < m_steps.size(); }

@@ -138,7 +138,7 @@ TEST(TapeHistory, KeepsAHundredStepsInBoundedMemory) {
     for (int i = 0; i < 300; ++i) {
         fill(i % 2 ? kMaxLines : 1,
              " ;a comment long enough to be stored apart #" + std::to_string(i));
-        ASSERT_TRUE(history.record(doc, {}, {}));
+        ASSERT_TRUE(history.record(doc, {}, [] { return TapeMoment{}; }));
     }
     EXPECT_EQ(history.stepCount(), CTapeHistory::kMinSteps);
     for (std::size_t i = 0; i < CTapeHistory::kMinSteps; ++i)
@@ -152,7 +152,7 @@ TEST(TapeHistory, KeepsAHundredStepsInBoundedMemory) {
     history.reset(doc);
     for (int i = 1; i <= 500; ++i) {
         doc.line(0)->m_value = i;
-        history.record(doc, {}, {});
+        history.record(doc, {}, [] { return TapeMoment{}; });
     }
     EXPECT_EQ(history.stepCount(), 500u);
     EXPECT_LT(history.bytes(), CTapeHistory::kByteCap);
