@@ -119,6 +119,31 @@ TEST(TapeHistory, TypingMakesNoStepAndAChangeDropsTheStepsAhead) {
     EXPECT_FALSE(run.app().commandState(cmd::TapeBack).enabled);
 }
 
+// A deletion on a long tape whose replay the user put off: Back gives the
+// tape before it without the waiting replay, Forward gives both back, and
+// the next line then replays exactly as it would have without the steps.
+TEST(TapeHistory, AReplayPutOffComesAndGoesWithItsStep) {
+    std::string longTape;
+    for (int i = 1; i <= 260; ++i) longTape += std::to_string(i) + " + ";
+    auto deleteSecond = [&](const std::string& then) {
+        std::ostringstream out, err;
+        BatchRun run(nullptr, out, err, {});
+        run.keys(longTape + "Ttl SEL=2");
+        run.answer("no");
+        const Shown before = shown(run);
+        run.keys("Del");
+        EXPECT_TRUE(shown(run).pending);
+        if (!then.empty()) {
+            run.keys("BACK");
+            EXPECT_EQ(shown(run), before);
+            run.keys(then);
+        }
+        run.keys("5 +");
+        return run.form().rows();
+    };
+    EXPECT_EQ(deleteSecond("FORWARD"), deleteSecond(""));
+}
+
 // A tape whose every line changes at each step (a recalculation of a full
 // tape) costs most; at least the newest hundred steps stay, however big.
 TEST(TapeHistory, KeepsAHundredStepsInBoundedMemory) {
