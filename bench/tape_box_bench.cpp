@@ -9,6 +9,7 @@
 
 #include "core/calculator.h"
 #include "core/command_ids.h"
+#include "core/memory_form.h"
 #include "core/memory_profile.h"
 #include "core/vector_state.h"
 #include "engine_tape.h"
@@ -229,6 +230,60 @@ void BM_PlayThousandKeyMacroOnScreen(benchmark::State& state) {
     state.counters["tape_paints"] = benchmark::Counter(paints, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_PlayThousandKeyMacroOnScreen)->Unit(benchmark::kMillisecond);
+
+// A step of the tape's history on a full tape in the window, until the
+// tape box is drawn. Arg 0: Back over Clear All, which brings all 1000
+// rows back (the most a step can do); Arg 1: Back over the last line
+// keyed. Forward is done again between the timed steps.
+void BM_StepBackOnScreen(benchmark::State& state) {
+    using namespace vor;
+    Window w;
+    NoMessages messages;
+    MemoryProfile profile;
+    CVORApp app(AppPorts{w.port, messages, profile, nullptr, nullptr, nullptr, {}});
+    app.initInstance();
+    using namespace vor::cmd;
+    while (app.doc().m_lineCount < kMaxLines - 4)
+        for (int key : {Digit1, Digit2, DecimalPoint, Digit5, Plus, Digit3, Multiply, Digit4, Plus})
+            app.runCommand(key);
+    app.runCommand(state.range(0) == 0 ? ClearAll : Total);
+    w.settle();
+    for (auto _ : state) {
+        app.runCommand(TapeBack);
+        w.settle();
+        state.PauseTiming();
+        app.runCommand(TapeForward);
+        w.settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StepBackOnScreen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Keying a 1000-line tape through the application: Arg 1 the way every key
+// comes (each key checked for a change of the tape and recorded as a step),
+// Arg 0 straight through the command table, without the history.
+void BM_KeyThousandLinesThroughApp(benchmark::State& state) {
+    using namespace vor;
+    for (auto _ : state) {
+        state.PauseTiming();
+        MemoryForm form;
+        NoMessages messages;
+        MemoryProfile profile;
+        CVORApp app(AppPorts{form, messages, profile, nullptr, nullptr, nullptr, {}});
+        app.initInstance();
+        state.ResumeTiming();
+        using namespace vor::cmd;
+        while (app.doc().m_lineCount < kMaxLines)
+            for (int key :
+                 {Digit1, Digit2, DecimalPoint, Digit5, Plus, Digit3, Multiply, Digit4, Plus}) {
+                if (state.range(0) == 1)
+                    app.runCommand(key);
+                else
+                    app.commands().run(key);
+            }
+    }
+}
+BENCHMARK(BM_KeyThousandLinesThroughApp)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

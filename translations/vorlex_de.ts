@@ -1813,5 +1813,25 @@ Vorige Zeile suchen</translation>
         <source>Next</source>
         <translation>Nächste</translation>
     </message>
+    <message>
+        <source>Step &amp;Back</source>
+        <translation>Schritt &amp;zurück</translation>
+    </message>
+    <message>
+        <source>Step Forwa&amp;rd</source>
+        <translation>Schritt vor&amp;wärts</translation>
+    </message>
+    <message>
+        <source>Takes the tape back over its last change: lines, totals and LEDs as they were
+Step Back</source>
+        <translation>Nimmt die letzte Änderung am Band zurück: Zeilen, Summen und Anzeigen wie zuvor
+Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Does the change stepped back over again
+Step Forward</source>
+        <translation>Führt die zurückgenommene Änderung erneut aus
+Schritt vorwärts</translation>
+    </message>
 </context>
 </TS>

@@ -172,6 +172,9 @@ inline constexpr int ExportTape = 32871;
 inline constexpr int FindInTape = 32872;
 inline constexpr int FindNext = 32873;
 inline constexpr int FindPrevious = 32874;
+// The tape's history: a step back over the last change, a step forward.
+inline constexpr int TapeBack = 32880;
+inline constexpr int TapeForward = 32881;
 
 inline constexpr int FileNew = 57600;
 inline constexpr int FileOpen = 57601;

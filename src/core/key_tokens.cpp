@@ -87,6 +87,8 @@ const WordToken kWords[] = {
     {"EDIT=", "EDIT=value[,KEY]", false, 0, editEntry},
     {"DELBACK", "DELBACK", false, cmd::DeleteLines, nullptr},
     {"UNDO", "UNDO", false, cmd::UndoLastLine, nullptr},
+    {"BACK", "BACK", false, cmd::TapeBack, nullptr},
+    {"FORWARD", "FORWARD", false, cmd::TapeForward, nullptr},
     {"ACS", "ACS", false, cmd::AutoCommentSubtotal, nullptr},
     {"RECORD", "RECORD", true, cmd::MacroStartRecording, nullptr},
     {"STOP", "STOP", false, cmd::MacroStopRecording, nullptr},

@@ -30,6 +30,8 @@ class CTapeLine {
     // a value or comment is what matters to the reader.
     void setText(const std::string& text) { m_text = text.substr(0, kMaxLineText); }
     void setComment(const std::string& comment) { m_comment = comment.substr(0, kMaxComment); }
+
+    bool operator==(const CTapeLine&) const = default;
 };
 
 // Every register of the calculator that keying the next line depends on:
@@ -68,6 +70,8 @@ class CLineState {
    public:
     Registers m_registers;
     double m_lineValue = 0.0;
+
+    bool operator==(const CLineState&) const = default;
 };
 
 }  // namespace vor

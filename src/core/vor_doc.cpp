@@ -32,26 +32,32 @@ void CVORDoc::startNewTape(int precision, int rounding, bool autoDecimal) {
     m_modified = false;
 }
 
+// A line or snapshot handed out for writing may be changed through it.
 CTapeLine* CVORDoc::line(int index) {
     if (index < 0 || index >= m_lineCount) return nullptr;
+    touch(index);
     return &m_tape[static_cast<std::size_t>(index)]->line;
 }
 
 const CTapeLine* CVORDoc::line(int index) const {
-    return const_cast<CVORDoc*>(this)->line(index);
+    if (index < 0 || index >= m_lineCount) return nullptr;
+    return &m_tape[static_cast<std::size_t>(index)]->line;
 }
 
 CLineState* CVORDoc::state(int index) {
     if (index < 0 || index >= m_lineCount) return nullptr;
+    touch(index);
     return &m_tape[static_cast<std::size_t>(index)]->state;
 }
 
 const CLineState* CVORDoc::state(int index) const {
-    return const_cast<CVORDoc*>(this)->state(index);
+    if (index < 0 || index >= m_lineCount) return nullptr;
+    return &m_tape[static_cast<std::size_t>(index)]->state;
 }
 
 bool CVORDoc::appendLine(CTapeLine line, CLineState state) {
     if (m_lineCount >= kMaxLines) return false;
+    touch(m_lineCount);
     m_tape.push_back(std::unique_ptr<Entry>(new Entry{std::move(line), std::move(state)}));
     m_lineCount.m_value = static_cast<std::int32_t>(m_tape.size());
     return true;
@@ -59,6 +65,7 @@ bool CVORDoc::appendLine(CTapeLine line, CLineState state) {
 
 bool CVORDoc::insertLine(int index, CTapeLine line, CLineState state) {
     if (m_lineCount >= kMaxLines || index < 0 || index > m_lineCount) return false;
+    touch(index);
     m_tape.insert(m_tape.begin() + index,
                   std::unique_ptr<Entry>(new Entry{std::move(line), std::move(state)}));
     m_lineCount.m_value = static_cast<std::int32_t>(m_tape.size());
@@ -67,7 +74,23 @@ bool CVORDoc::insertLine(int index, CTapeLine line, CLineState state) {
 
 bool CVORDoc::eraseLine(int index) {
     if (index < 0 || index >= m_lineCount) return false;
+    touch(index);
     m_tape.erase(m_tape.begin() + index);
+    m_lineCount.m_value = static_cast<std::int32_t>(m_tape.size());
+    return true;
+}
+
+bool CVORDoc::spliceLines(int first, int count, std::span<const TapeEntry> entries) {
+    if (first < 0 || count < 0 || first + count > m_lineCount) return false;
+    if (m_lineCount - count + static_cast<int>(entries.size()) > kMaxLines) return false;
+    touch(first);
+    const auto at = m_tape.begin() + first;
+    const auto kept = m_tape.erase(at, at + count);
+    std::vector<std::unique_ptr<Entry>> added;
+    added.reserve(entries.size());
+    for (const TapeEntry& e : entries) added.push_back(std::make_unique<Entry>(e));
+    m_tape.insert(kept, std::make_move_iterator(added.begin()),
+                  std::make_move_iterator(added.end()));
     m_lineCount.m_value = static_cast<std::int32_t>(m_tape.size());
     return true;
 }
@@ -75,6 +98,7 @@ bool CVORDoc::eraseLine(int index) {
 void CVORDoc::truncate(int count) {
     if (count < 0) count = 0;
     if (count >= m_lineCount) return;
+    touch(count);
     m_tape.erase(m_tape.begin() + count, m_tape.end());
     m_lineCount.m_value = count;
 }

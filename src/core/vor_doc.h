@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,14 @@ class LineCount {
     std::int32_t m_value = 0;
 };
 
+// A line of the tape with the snapshot taken after it.
+struct TapeEntry {
+    CTapeLine line;
+    CLineState state;
+
+    bool operator==(const TapeEntry&) const = default;
+};
+
 // One tape of calculations: the lines, their snapshots and every register.
 // The registers are public members (doc.m_total); the lines are reached
 // only through the tape operations, which keep each line, its snapshot and
@@ -70,10 +79,24 @@ class CVORDoc : public Registers {
     bool appendLine(CTapeLine line, CLineState state);
     bool insertLine(int index, CTapeLine line, CLineState state);
     bool eraseLine(int index);
+    // Replaces the `count` lines from `first` on with `entries` at once
+    // (the tape's history puts a changed stretch back in one go). Refuses
+    // a range that names no lines or a result longer than kMaxLines.
+    bool spliceLines(int first, int count, std::span<const TapeEntry> entries);
+    // Line `index` with its snapshot; the tape must hold it.
+    const TapeEntry& entry(int index) const { return *m_tape[static_cast<std::size_t>(index)]; }
     // Keeps the first `count` lines and drops the rest.
     void truncate(int count);
     // Destroys every line and snapshot.
     void destroyLines() { truncate(0); }
+
+    // The first line that may have changed since untouch(): each way to
+    // change a line (the tape operations, a line or snapshot handed out
+    // for writing) lowers it to the first index it can reach, so the lines
+    // before it are surely as they were. kUntouched when none may have.
+    static constexpr int kUntouched = kMaxLines + 1;
+    int firstTouched() const { return m_firstTouched; }
+    void untouch() { m_firstTouched = kUntouched; }
 
     const Registers& registers() const { return *this; }
     void setRegisters(const Registers& r) { static_cast<Registers&>(*this) = r; }
@@ -86,10 +109,9 @@ class CVORDoc : public Registers {
     bool m_modified = false;
 
    private:
-    struct Entry {
-        CTapeLine line;
-        CLineState state;
-    };
+    using Entry = TapeEntry;
+    void touch(int index) { m_firstTouched = index < m_firstTouched ? index : m_firstTouched; }
+    int m_firstTouched = 0;
     // Each line with its snapshot in one allocation of its own: a line
     // joins, leaves or is inserted without moving the others.
     std::vector<std::unique_ptr<Entry>> m_tape;

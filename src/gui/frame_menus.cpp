@@ -50,6 +50,8 @@ const Menu kMenuBar[] = {
       {cmd::AppExit, QT_TRANSLATE_NOOP("vorlex", "E&xit")}}},
     {QT_TRANSLATE_NOOP("vorlex", "&Edit"),
      {{cmd::UndoLastLine, QT_TRANSLATE_NOOP("vorlex", "&Undo Last Line in Tape Box")},
+      {cmd::TapeBack, QT_TRANSLATE_NOOP("vorlex", "Step &Back")},
+      {cmd::TapeForward, QT_TRANSLATE_NOOP("vorlex", "Step Forwa&rd")},
       {kSeparator, nullptr},
       {cmd::CopySheet, QT_TRANSLATE_NOOP("vorlex", "&Copy to Clipboard (SS Format)")},
       {cmd::CopyText, QT_TRANSLATE_NOOP("vorlex", "C&opy to Clipboard (WP ASCII TXT) ")},

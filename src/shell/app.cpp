@@ -86,6 +86,8 @@ CVORApp::CVORApp(AppPorts ports) : m_ports(ports) {
 CVORApp::~CVORApp() = default;
 
 bool CVORApp::initInstance() {
+    // The first tape is where the history starts, not a step of it.
+    m_historyStartsAtPaint = true;
     onNewDocument();
     return true;
 }
@@ -97,6 +99,7 @@ void CVORApp::registerCommands() {
     m_macroCommands->registerCommands();
     m_commands.add(cmd::FileNew, [this] { onFileNew(); });
     registerFileCommands();
+    registerHistoryCommands();
     m_commands.add(cmd::AppExit, [this] { frame().closeWindow(); });
     m_commands.add(cmd::HelpTopics, [this] { openHelpPage("index.html"); });
     m_commands.add(cmd::Help, [this] { openHelpPage("index.html"); });
@@ -104,11 +107,48 @@ void CVORApp::registerCommands() {
 
 bool CVORApp::runCommand(int id) {
     if (m_view->takenByContextHelp(id)) return true;
-    const bool ran = m_commands.run(id);
+    bool ran = false;
+    // Back and Forward move through the history; they are no step of it.
+    if (id == cmd::TapeBack || id == cmd::TapeForward)
+        ran = m_commands.run(id);
+    else
+        runAsStep([this, id, &ran] { ran = m_commands.run(id); });
     // Menus and toolbar follow the state at once (Stop Recording lights up
     // as recording starts).
     frame().refreshCommands();
     return ran;
+}
+
+void CVORApp::runAsStep(const std::function<void()>& work) {
+    if (m_commandDepth > 0) return work();
+    TapeMoment before = m_view->moment();
+    const int starts = m_historyStarts;
+    ++m_commandDepth;
+    work();
+    --m_commandDepth;
+    // A tape just opened is no step: the history starts with it once it
+    // is rebuilt (at once without a window, at the next paint with one).
+    if (!m_historyStartsAtPaint && starts == m_historyStarts)
+        m_history.record(doc(), std::move(before), [this] { return m_view->moment(); });
+}
+
+void CVORApp::stepHistory(bool back) {
+    const TapeMoment* moment =
+        back ? m_history.stepBack(doc(), form()) : m_history.stepForward(doc(), form());
+    if (moment != nullptr) m_view->restoreMoment(*moment);
+}
+
+void CVORApp::registerHistoryCommands() {
+    m_commands.add(
+        cmd::TapeBack, [this] { stepHistory(true); },
+        [this] {
+            return CommandState{m_history.canStepBack(), false, {}};
+        });
+    m_commands.add(
+        cmd::TapeForward, [this] { stepHistory(false); },
+        [this] {
+            return CommandState{m_history.canStepForward(), false, {}};
+        });
 }
 
 void CVORApp::onFileNew() {
@@ -178,6 +218,7 @@ bool CVORApp::readDocument(const std::string& requested) {
         return false;
     }
     m_view->openDocument(std::move(loaded));
+    m_historyStartsAtPaint = true;
     m_pathName = path;
     m_stamp = FileStamp::of(bytes);
     addRecentFile(path);
@@ -257,6 +298,7 @@ void CVORApp::addRecentFile(const std::string& path) {
 void CVORApp::restoreDocument(CVORDoc&& doc, const std::string& path, bool modified,
                               const std::optional<FileStamp>& stamp) {
     m_view->openDocument(std::move(doc));
+    m_historyStartsAtPaint = true;
     m_pathName = path;
     m_stamp = stamp;
     showDocument();
@@ -274,6 +316,11 @@ void CVORApp::showDocument() {
         m_ports.messages.show("Error getting current Tape Box placement.", Buttons::Ok);
     frame().schedulePaint([this] {
         m_view->onPaint();
+        if (m_historyStartsAtPaint) {
+            m_historyStartsAtPaint = false;
+            m_history.reset(doc());
+            ++m_historyStarts;
+        }
         frame().refreshCommands();
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "shell/speech_commands.h"
 #include "shell/title_port.h"
 #include "shell/view.h"
+#include "tape/tape_history.h"
 
 namespace vor {
 
@@ -59,8 +61,13 @@ class CVORApp : public TitlePort {
     const CommandRegistry& commands() const { return m_commands; }
 
     // Runs a command from any source (key, click, menu, batch); false when
-    // it has no handler in this build or is disabled.
+    // it has no handler in this build or is disabled. A command that
+    // changes the tape becomes a step of the tape's history.
     bool runCommand(int id);
+    // Runs `work` as one step of the tape's history, as a command would
+    // (batch mode pastes without the Paste command).
+    void runAsStep(const std::function<void()>& work);
+    const CTapeHistory& history() const { return m_history; }
     CommandState commandState(int id) const { return m_commands.state(id); }
 
     // ---- document lifecycle ----
@@ -135,10 +142,12 @@ class CVORApp : public TitlePort {
    private:
     void registerCommands();
     void registerFileCommands();
+    void registerHistoryCommands();
     void addRecentFile(const std::string& path);
     bool readDocument(const std::string& path);
     bool mayOverwrite(const std::string& path);
     void showDocument();
+    void stepHistory(bool back);
     FramePort& frame() { return m_ports.frame ? *m_ports.frame : m_noFrame; }
 
     AppPorts m_ports;
@@ -156,6 +165,14 @@ class CVORApp : public TitlePort {
     std::unique_ptr<CMacroCommands> m_macroCommands;
     std::string m_pathName;
     std::optional<FileStamp> m_stamp;
+    CTapeHistory m_history;
+    // Commands running now: a command run from inside another is part of
+    // the outer one's step.
+    int m_commandDepth = 0;
+    // A tape was opened or restored and its rebuild at the next paint is
+    // still to come; the history starts over with the rebuilt tape.
+    bool m_historyStartsAtPaint = false;
+    int m_historyStarts = 0;
 };
 
 }  // namespace vor

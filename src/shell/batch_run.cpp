@@ -132,7 +132,7 @@ void BatchRun::paste(const std::string& path) {
         return;
     }
     m_keyed = true;
-    m_app.clipboardCommands().pasteNumbers(text);
+    m_app.runAsStep([this, &text] { m_app.clipboardCommands().pasteNumbers(text); });
 }
 
 // A refused or unreadable macro file is reported and the run goes on with

@@ -39,6 +39,8 @@ class BatchRun : private KeyTarget {
     void printMacros();
 
     bool fileFailed() const { return m_fileFailed; }
+    CVORApp& app() { return m_app; }
+    const MemoryForm& form() const { return m_form; }
 
    private:
     void press(int commandId) override;

@@ -74,6 +74,12 @@ constexpr auto kStrings = std::to_array<Entry>({
     {cmd::FindNext, VOR_TR_NOOP("vorlex", "Selects the next line that matches\nFind Next")},
     {cmd::FindPrevious,
      VOR_TR_NOOP("vorlex", "Selects the previous line that matches\nFind Previous")},
+    {cmd::TapeBack,
+     VOR_TR_NOOP("vorlex",
+                 "Takes the tape back over its last change: lines, totals and LEDs as they were\n"
+                 "Step Back")},
+    {cmd::TapeForward,
+     VOR_TR_NOOP("vorlex", "Does the change stepped back over again\nStep Forward")},
     // View
     {cmd::ViewStatusBar, VOR_TR_NOOP("vorlex", "Show or hide the status bar\nToggle StatusBar")},
     {cmd::RecalculateNow,

@@ -115,6 +115,9 @@ constexpr KeyBinding kOwnKeys[] = {
     onKey(VK_F, ModCtrl, cmd::FindInTape),
     onKey(VK_F3, ModNone, cmd::FindNext),
     onKey(VK_F3, ModShift, cmd::FindPrevious),
+    // The tape's history steps like a browser's: Alt with the arrows.
+    onKey(VK_LEFT, ModAlt, cmd::TapeBack),
+    onKey(VK_RIGHT, ModAlt, cmd::TapeForward),
 };
 
 // Keyboard-only commands whose pressed key is also the key whose handler
@@ -243,6 +246,8 @@ std::string keyName(int vk) {
         case VK_PRIOR: return "PgUp";
         case VK_NEXT: return "PgDn";
         case VK_UP: return "Up";
+        case VK_LEFT: return "Left";
+        case VK_RIGHT: return "Right";
         case VK_DOWN: return "Down";
         default: return {};
     }

@@ -68,6 +68,36 @@ void CVORView::onPaint() {
     m_doc.m_modified = false;
 }
 
+TapeMoment CVORView::moment() const {
+    return {m_doc.registers(),        m_calc.entryState(),     m_form.selectedRow(),
+            m_recalc.pendingChange(), m_settings.europeanMode, m_settings.autoCommentSubtotal};
+}
+
+void CVORView::restoreMoment(const TapeMoment& moment) {
+    Registers registers = moment.registers;
+    // The rows are in place: nothing is left for a paint to rebuild.
+    registers.m_rebuildTape = false;
+    m_doc.setRegisters(registers);
+    for (const auto& [id, value] :
+         {std::pair{cmd::EuropeanMode, moment.europeanMode},
+          std::pair{cmd::AutoCommentSubtotal, moment.autoCommentSubtotal}}) {
+        const BoolSetting& s = *boolSettingForCommand(id);
+        if (m_settings.*s.member == value) continue;
+        m_settings.*s.member = value;
+        writeBool(m_profile, s, value);
+    }
+    m_calc.setEntryState(moment.entry);
+    m_calc.writeDisplays();
+    m_calc.refreshRadioButtons();
+    m_calc.refreshRoundingButtons();
+    // A replay waiting now belongs to the tape just left; the one that
+    // waited then comes back with its tape.
+    m_recalc.setPendingChange(moment.pendingReplay);
+    if (moment.selectedRow >= 0) m_form.selectRow(moment.selectedRow);
+    m_doc.m_modified = true;
+    documentModified();
+}
+
 void CVORView::recalculateAll() {
     m_recalc.recalculate(-1);
 }

@@ -15,6 +15,7 @@
 #include "tape/entry_editor.h"
 #include "tape/line_removal.h"
 #include "tape/recalculation.h"
+#include "tape/tape_history.h"
 
 namespace vor {
 
@@ -58,6 +59,13 @@ class CVORView : private CalculatorHooks {
     // What each repaint does: radio buttons, layout, and the rebuild of a
     // new or loaded tape.
     void onPaint();
+
+    // The moment around the tape as it stands, and its return: the
+    // registers, what the keys left waiting (shown in the LEDs), the
+    // selected row and a replay put off. The tape's history takes and
+    // restores these around its steps.
+    TapeMoment moment() const;
+    void restoreMoment(const TapeMoment& moment);
 
     // Context help: the mode is entered by its command; while it is on, a
     // key asks for its help instead of being pressed. True when `id` was

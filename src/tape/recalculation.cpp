@@ -253,6 +253,16 @@ void CRecalculator::putOffChanged(std::vector<CReplayStep> before) {
     m_calc.m_recalcPending = true;
 }
 
+std::optional<std::vector<CReplayStep>> CRecalculator::pendingChange() const {
+    if (!m_calc.m_recalcPending) return std::nullopt;
+    return m_pendingBefore;
+}
+
+void CRecalculator::setPendingChange(std::optional<std::vector<CReplayStep>> before) {
+    m_calc.m_recalcPending = before.has_value();
+    m_pendingBefore = std::move(before);
+}
+
 void CRecalculator::run(int editIndex, StepEditor* editor,
                         std::optional<std::vector<CReplayStep>> before) {
     // A dialog or window built since the last replay may have left the

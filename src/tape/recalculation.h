@@ -48,6 +48,12 @@ class CRecalculator {
     void recalculateChanged(std::vector<CReplayStep> before);
     void putOffChanged(std::vector<CReplayStep> before);
 
+    // The replay put off by the last change, with the tape the keys worked
+    // on before it (empty when none waits); setting it puts that waiting
+    // replay back as it was, or drops the one waiting now.
+    std::optional<std::vector<CReplayStep>> pendingChange() const;
+    void setPendingChange(std::optional<std::vector<CReplayStep>> before);
+
     // The step list of the current tape plus the closing step.
     std::vector<CReplayStep> buildSteps();
 
