@@ -91,6 +91,8 @@ class CMainFrame : public QMainWindow, private FramePort {
     // Find Next / Find Previous: selects the next line the find bar's text
     // matches, going round the tape, and says what it found.
     void findInTape(bool forward);
+    // Settings > Tax Rate: asks until the answer is a rate or cancelled.
+    void askTaxRate();
     void refreshKeys();
 
     ProfilePort& m_profile;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/command_ids.h"
+#include "core/number_reader.h"
 #include "core/number_text.h"
 
 namespace vor {
@@ -63,7 +64,8 @@ const BoolSetting* boolSettingNamed(const std::string& name) {
 
 const char* sectionOfSetting(const std::string& name) {
     if (const BoolSetting* s = boolSettingNamed(name)) return s->section;
-    for (const char* n : {"Multi Column Font Point Size", "Decimal Precision", "Rounding Method"})
+    for (const char* n :
+         {"Multi Column Font Point Size", "Decimal Precision", "Rounding Method", kTaxRateName})
         if (name == n) return S;
     return nullptr;
 }
@@ -75,7 +77,24 @@ CSettings readViewSettings(ProfilePort& profile) {
         inRangeOr(profile.getInt(S, "Multi Column Font Point Size", fontSize), 4, 7, fontSize);
     for (const auto& s : kBoolSettings)
         settings.*s.member = profile.getInt(s.section, s.name, defaultOf(s) ? 1 : 0) != 0;
+    // A stored rate that is no rate (damaged, or typed into the file by
+    // hand) gives no tax rather than a wrong one.
+    settings.taxRate = readTaxRate(profile.getString(S, kTaxRateName, "0")).value_or(0.0);
     return settings;
+}
+
+std::optional<double> readTaxRate(std::string_view text, bool european) {
+    const std::optional<ReadNumber> n = readNumber(text, european);
+    if (!n || n->negative || n->digits() > 12) return std::nullopt;
+    const double rate = stringToDouble(n->plain());
+    if (!(rate <= kMaxTaxRate)) return std::nullopt;
+    return rate;
+}
+
+std::string taxRateText(double rate) {
+    std::string text = exactText(rate);
+    if (text.back() == '.') text.pop_back();
+    return text;
 }
 
 DocumentDefaults readDocumentDefaults(ProfilePort& profile) {

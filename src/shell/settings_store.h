@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "core/ports.h"
 #include "core/settings.h"
@@ -42,6 +44,13 @@ DocumentDefaults readDocumentDefaults(ProfilePort& profile);
 // The profile section of a setting the user may name ("Decimal Precision",
 // "European Mode", ...); nullptr when no setting has that name.
 const char* sectionOfSetting(const std::string& name);
+
+// The Tax Rate setting: a percentage from 0 to kMaxTaxRate, stored as its
+// text ("8.25"). readTaxRate refuses what is no such rate (nullopt).
+inline constexpr const char* kTaxRateName = "Tax Rate";
+inline constexpr double kMaxTaxRate = 100.0;
+std::optional<double> readTaxRate(std::string_view text, bool european = false);
+std::string taxRateText(double rate);
 
 void writeBool(ProfilePort& profile, const BoolSetting& setting, bool value);
 

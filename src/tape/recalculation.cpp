@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/command_ids.h"
+#include "core/key_tokens.h"
 #include "core/memory_form.h"
 #include "core/number_text.h"
 #include "core/tape_words.h"
@@ -41,7 +42,7 @@ bool endsAsRecorded(const Registers& r, double lastLineValue, const CLineState& 
     return r.m_total == s.m_total && r.m_memory == s.m_memory && r.m_factor == s.m_factor &&
            r.m_product == s.m_product && r.m_itemCount == s.m_itemCount &&
            r.m_negCount == s.m_negCount && r.m_lastOp == s.m_lastOp &&
-           lastLineValue == snapshot.m_lineValue;
+           r.m_grandTotal == s.m_grandTotal && lastLineValue == snapshot.m_lineValue;
 }
 
 // The tape as it was before a change, with the LED texts the keys had left
@@ -192,6 +193,16 @@ bool takesValue(int keyId) {
     return keyId == cmd::Multiply || keyId == cmd::Divide || keyId == cmd::Equals ||
            keyId == cmd::Plus || keyId == cmd::Minus || keyId == cmd::MemoryPlusEquals ||
            keyId == cmd::MemoryMinusEquals;
+}
+
+// The rate a tax line's note names (" ;tax 8.25%"); `fallback` when the
+// note is gone (a full tape refused the line, a comment replaced it).
+double taxRateOf(const std::string& note, double fallback) {
+    if (!note.starts_with(words::kTaxNote)) return fallback;
+    const auto percent = note.find('%', words::kTaxNote.size());
+    if (percent == std::string::npos) return fallback;
+    const std::string rate = note.substr(words::kTaxNote.size(), percent - words::kTaxNote.size());
+    return isNumberToken(rate) ? stringToDouble(rate) : fallback;
 }
 
 }  // namespace
@@ -362,6 +373,34 @@ void CRecalculator::replayStep(std::vector<CReplayStep>& steps, std::size_t i,
             // pending comment; typing the stored text would replace both.
             if (!step.m_isPercent && !step.m_isMemoryRecall) typeValue(m_calc, step.m_valueText);
             m_calc.onMarkUpDown();
+            break;
+        case cmd::TaxPlus:
+        case cmd::TaxMinus:
+            // The amount was typed (or given by % or MR, as for MUD) or is
+            // the one the lines above left in the Main LED; the rate is the
+            // one the tax line below names.
+            if (step.m_isImmediate && !step.m_isPercent && !step.m_isMemoryRecall)
+                typeValue(m_calc, step.m_valueText);
+            m_calc.applyTax(step.m_keyId, taxRateOf(next, m_calc.settings().taxRate));
+            break;
+        case cmd::GrandTotal:
+            m_calc.onGrandTotal();
+            // After X or ÷ the grand total stands in the entry as the
+            // operand, as MR's value does: an = that took it unchanged finds
+            // it there (with the grand total of this replay), and anything
+            // else typed for it replaces it.
+            if (!m_calc.doc().m_newEntry) {
+                // The operand the keys took was the grand total as the LED
+                // showed it.
+                const std::string shown = exactText(
+                    stringToDouble(doubleToString(stringToDouble(step.m_valueText), kFormatLed,
+                                                  m_calc.doc().m_rounding, nullptr)));
+                CReplayStep& after = steps[i + 1];
+                if (after.m_valueText == shown)
+                    after.m_isImmediate = false;
+                else
+                    m_calc.doc().m_newEntry = true;
+            }
             break;
         default: break;
     }
