@@ -2,8 +2,10 @@
 // as the entry the next + or - adds, as a printing calculator's do.
 #include "core/calculator.h"
 #include "core/command_ids.h"
+#include "core/number_reader.h"
 #include "core/number_text.h"
 #include "core/tape_words.h"
+#include "core/tax_rate.h"
 
 namespace vor {
 namespace {
@@ -13,6 +15,20 @@ bool isMulDiv(int code) {
 }
 
 }  // namespace
+
+std::optional<double> readTaxRate(std::string_view text, bool european) {
+    const std::optional<ReadNumber> n = readNumber(text, european);
+    if (!n || n->negative || n->digits() > 12) return std::nullopt;
+    const double rate = stringToDouble(n->plain());
+    if (!(rate <= kMaxTaxRate)) return std::nullopt;
+    return rate;
+}
+
+std::string taxRateText(double rate) {
+    std::string text = exactText(rate);
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
 
 std::string rateText(double rate) {
     // The text is what a replay reads the rate back from, so a rate with

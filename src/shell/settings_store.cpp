@@ -3,7 +3,6 @@
 #include <array>
 
 #include "core/command_ids.h"
-#include "core/number_reader.h"
 #include "core/number_text.h"
 
 namespace vor {
@@ -81,20 +80,6 @@ CSettings readViewSettings(ProfilePort& profile) {
     // hand) gives no tax rather than a wrong one.
     settings.taxRate = readTaxRate(profile.getString(S, kTaxRateName, "0")).value_or(0.0);
     return settings;
-}
-
-std::optional<double> readTaxRate(std::string_view text, bool european) {
-    const std::optional<ReadNumber> n = readNumber(text, european);
-    if (!n || n->negative || n->digits() > 12) return std::nullopt;
-    const double rate = stringToDouble(n->plain());
-    if (!(rate <= kMaxTaxRate)) return std::nullopt;
-    return rate;
-}
-
-std::string taxRateText(double rate) {
-    std::string text = exactText(rate);
-    if (text.back() == '.') text.pop_back();
-    return text;
 }
 
 DocumentDefaults readDocumentDefaults(ProfilePort& profile) {

@@ -7,6 +7,7 @@
 
 #include "core/ports.h"
 #include "core/settings.h"
+#include "core/tax_rate.h"
 
 namespace vor {
 
@@ -45,12 +46,8 @@ DocumentDefaults readDocumentDefaults(ProfilePort& profile);
 // "European Mode", ...); nullptr when no setting has that name.
 const char* sectionOfSetting(const std::string& name);
 
-// The Tax Rate setting: a percentage from 0 to kMaxTaxRate, stored as its
-// text ("8.25"). readTaxRate refuses what is no such rate (nullopt).
+// The Tax Rate setting, stored as its text ("8.25").
 inline constexpr const char* kTaxRateName = "Tax Rate";
-inline constexpr double kMaxTaxRate = 100.0;
-std::optional<double> readTaxRate(std::string_view text, bool european = false);
-std::string taxRateText(double rate);
 
 void writeBool(ProfilePort& profile, const BoolSetting& setting, bool value);
 
