@@ -109,11 +109,11 @@ class CCalculator : public EntryState {
     void onPercent();
     void onMemoryRecall();
     void onMarkUpDown();
-    // TAX+ and TAX- at the Tax Rate setting; applyTax at a given rate (a
-    // replay gives the rate the line was printed with).
+    // TAX+ and TAX- at the Tax Rate setting; applyTax at a given rate and
+    // with the amount line's comment (a replay gives back both).
     void onTaxPlus();
     void onTaxMinus();
-    void applyTax(int keyId, double rate);
+    void applyTax(int keyId, double rate, const std::string& comment = " ");
     void onGrandTotal();
 
     // Selectors.

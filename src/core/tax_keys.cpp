@@ -55,7 +55,7 @@ void CCalculator::onTaxMinus() {
 // types it back when it was typed, and otherwise finds it in the Main LED
 // as the lines above leave it), the tax with the rate in its note, and the
 // amount with the tax added (gross) or taken out (net).
-void CCalculator::applyTax(int keyId, double rate) {
+void CCalculator::applyTax(int keyId, double rate, const std::string& comment) {
     settlePendingRecalc();
     CVORDoc& d = m_doc;
     // A product still open is closed as Ttl closes it: the tax is figured
@@ -80,7 +80,7 @@ void CCalculator::applyTax(int keyId, double rate) {
         tax = base - result;
     }
     const int prec = d.m_precision;
-    if (appendLine(lineText(format(base, prec), plus ? words::kTaxPlus : words::kTaxMinus), " ",
+    if (appendLine(lineText(format(base, prec), plus ? words::kTaxPlus : words::kTaxMinus), comment,
                    base))
         setLastLineFlags(keyId, typed);
     if (appendLine(lineText(format(tax, prec), words::kTaxAmount), words::taxNote(rateText(rate)),

@@ -381,7 +381,8 @@ void CRecalculator::replayStep(std::vector<CReplayStep>& steps, std::size_t i,
             // one the tax line below names.
             if (step.m_isImmediate && !step.m_isPercent && !step.m_isMemoryRecall)
                 typeValue(m_calc, step.m_valueText);
-            m_calc.applyTax(step.m_keyId, taxRateOf(next, m_calc.settings().taxRate));
+            m_calc.applyTax(step.m_keyId, taxRateOf(next, m_calc.settings().taxRate),
+                            step.m_comment);
             break;
         case cmd::GrandTotal:
             m_calc.onGrandTotal();
