@@ -9,9 +9,9 @@
 #include "clipboard/clipboard_text.h"
 #include "clipboard/sheet_writer.h"
 #include "core/command_ids.h"
-#include "core/key_tokens.h"
 #include "core/number_text.h"
 #include "core/tape_words.h"
+#include "core/tax_rate.h"
 
 namespace vor {
 namespace sheet {
@@ -169,14 +169,6 @@ Cell SheetWriter::sellingPrice(const RowInput& in) {
     return cell;
 }
 
-// The rate a tax line's note names, as the number the formulas use.
-std::string taxRateText(std::string_view comment) {
-    if (!comment.starts_with(words::kTaxNote)) return {};
-    const std::string_view rest = comment.substr(words::kTaxNote.size());
-    const std::string rate(rest.substr(0, rest.find('%')));
-    return isNumberToken(rate) ? rate : std::string();
-}
-
 Cell SheetWriter::taxBase(const RowInput& in) {
     // A typed amount (or one a % or MR gave) stands in its row; otherwise it
     // is what the Main LED showed: the row above (a total, a product, a
@@ -196,7 +188,7 @@ Cell SheetWriter::taxBase(const RowInput& in) {
 }
 
 Cell SheetWriter::taxAmount(const RowInput& in, int key) {
-    const std::string rate = taxRateText(in.line.m_comment);
+    const std::string rate = noteTaxRateText(in.line.m_comment);
     if (rate.empty()) return literalCell(in.tape);
     const double r = stringToDouble(rate);
     const std::string base = m_taxBase.operand();

@@ -2,6 +2,7 @@
 // as the entry the next + or - adds, as a printing calculator's do.
 #include "core/calculator.h"
 #include "core/command_ids.h"
+#include "core/key_tokens.h"
 #include "core/number_reader.h"
 #include "core/number_text.h"
 #include "core/tape_words.h"
@@ -28,6 +29,21 @@ std::string taxRateText(double rate) {
     std::string text = exactText(rate);
     if (text.back() == '.') text.pop_back();
     return text;
+}
+
+std::string noteTaxRateText(std::string_view note) {
+    if (!note.starts_with(words::kTaxNote)) return {};
+    const std::string_view rest = note.substr(words::kTaxNote.size());
+    const auto percent = rest.find('%');
+    if (percent == std::string_view::npos) return {};
+    const std::string rate(rest.substr(0, percent));
+    return isNumberToken(rate) ? rate : std::string();
+}
+
+std::optional<double> noteTaxRate(std::string_view note) {
+    const std::string text = noteTaxRateText(note);
+    if (text.empty()) return std::nullopt;
+    return stringToDouble(text);
 }
 
 std::string rateText(double rate) {

@@ -13,5 +13,9 @@ namespace vor {
 inline constexpr double kMaxTaxRate = 100.0;
 std::optional<double> readTaxRate(std::string_view text, bool european = false);
 std::string taxRateText(double rate);
+// The rate a tax line's note names (" ;tax 8.25%"): its text, and its
+// value; nothing when the note is gone (a full tape refused the line).
+std::string noteTaxRateText(std::string_view note);
+std::optional<double> noteTaxRate(std::string_view note);
 
 }  // namespace vor

@@ -4,10 +4,10 @@
 #include <utility>
 
 #include "core/command_ids.h"
-#include "core/key_tokens.h"
 #include "core/memory_form.h"
 #include "core/number_text.h"
 #include "core/tape_words.h"
+#include "core/tax_rate.h"
 #include "core/vector_state.h"
 
 namespace vor {
@@ -195,16 +195,6 @@ bool takesValue(int keyId) {
            keyId == cmd::MemoryMinusEquals;
 }
 
-// The rate a tax line's note names (" ;tax 8.25%"); `fallback` when the
-// note is gone (a full tape refused the line, a comment replaced it).
-double taxRateOf(const std::string& note, double fallback) {
-    if (!note.starts_with(words::kTaxNote)) return fallback;
-    const auto percent = note.find('%', words::kTaxNote.size());
-    if (percent == std::string::npos) return fallback;
-    const std::string rate = note.substr(words::kTaxNote.size(), percent - words::kTaxNote.size());
-    return isNumberToken(rate) ? stringToDouble(rate) : fallback;
-}
-
 }  // namespace
 
 std::vector<CReplayStep> CRecalculator::buildSteps() {
@@ -381,7 +371,7 @@ void CRecalculator::replayStep(std::vector<CReplayStep>& steps, std::size_t i,
             // one the tax line below names.
             if (step.m_isImmediate && !step.m_isPercent && !step.m_isMemoryRecall)
                 typeValue(m_calc, step.m_valueText);
-            m_calc.applyTax(step.m_keyId, taxRateOf(next, m_calc.settings().taxRate),
+            m_calc.applyTax(step.m_keyId, noteTaxRate(next).value_or(m_calc.settings().taxRate),
                             step.m_comment);
             break;
         case cmd::GrandTotal:
