@@ -39,6 +39,17 @@ void BM_RecalculateThousandLines(benchmark::State& state) {
 }
 BENCHMARK(BM_RecalculateThousandLines)->Unit(benchmark::kMicrosecond);
 
+void BM_RecalculateThousandTaxLines(benchmark::State& state) {
+    Bench b;
+    b.keyTaxTape();
+    for (auto _ : state) {
+        b.recalc.recalculate();
+        benchmark::DoNotOptimize(b.doc.m_grandTotal);
+    }
+    state.counters["lines"] = static_cast<double>(b.doc.m_lineCount);
+}
+BENCHMARK(BM_RecalculateThousandTaxLines)->Unit(benchmark::kMicrosecond);
+
 using vor::bench::ValueEdit;
 
 // Editing the first typed figure of a full tape replays all 1000 lines.

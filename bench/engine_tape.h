@@ -37,6 +37,19 @@ struct EngineTape : CalculatorHooks {
         }
         while (doc.m_lineCount < kMaxLines) calc.onKey(SubTotal);
     }
+
+    // The keys of a printing calculator: tax added and taken out, totals
+    // and the grand total; 1000 lines in all.
+    void keyTaxTape() {
+        using namespace vor::cmd;
+        settings.taxRate = 8.25;
+        while (doc.m_lineCount < 990) {
+            for (int key : {Digit1, Digit2, DecimalPoint, Digit5, TaxPlus, Plus, Digit3, Digit0,
+                            TaxMinus, Minus, Total, GrandTotal, Plus})
+                calc.onKey(key);
+        }
+        while (doc.m_lineCount < kMaxLines) calc.onKey(SubTotal);
+    }
 };
 
 }  // namespace vor::bench

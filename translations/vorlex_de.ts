@@ -1833,5 +1833,51 @@ Step Forward</source>
         <translation>Führt die zurückgenommene Änderung erneut aus
 Schritt vorwärts</translation>
     </message>
+    <message>
+        <source>Tax Plus</source>
+        <translation>Steuer plus</translation>
+    </message>
+    <message>
+        <source>Tax Minus</source>
+        <translation>Steuer minus</translation>
+    </message>
+    <message>
+        <source>Grand Total</source>
+        <translation>Gesamtsumme</translation>
+    </message>
+    <message>
+        <source>Ta&amp;x Rate...</source>
+        <translation>Steuer&amp;satz...</translation>
+    </message>
+    <message>
+        <source>Tax Rate</source>
+        <translation>Steuersatz</translation>
+    </message>
+    <message>
+        <source>Tax rate in percent, used by TAX+ and TAX-:</source>
+        <translation>Steuersatz in Prozent für TAX+ und TAX-:</translation>
+    </message>
+    <message>
+        <source>This is no tax rate: enter a percentage from 0 to 100, such as 8.25.</source>
+        <translation>Das ist kein Steuersatz: Geben Sie einen Prozentsatz von 0 bis 100 ein, etwa 8.25.</translation>
+    </message>
+    <message>
+        <source>Sets the rate, in percent, at which TAX+ and TAX- figure the tax
+Tax Rate</source>
+        <translation>Legt den Satz in Prozent fest, mit dem TAX+ und TAX- die Steuer berechnen
+Steuersatz</translation>
+    </message>
+    <message>
+        <source>Tax Plus Button (Adds tax at the Tax Rate setting to the value shown.  Shortcut: I.)</source>
+        <translation>Taste Steuer plus (Schlägt dem angezeigten Wert die Steuer zum eingestellten Steuersatz auf.  Tastenkürzel: I.)</translation>
+    </message>
+    <message>
+        <source>Tax Minus Button (Takes the tax at the Tax Rate setting out of the value shown.  Shortcut: U.)</source>
+        <translation>Taste Steuer minus (Rechnet die Steuer zum eingestellten Steuersatz aus dem angezeigten Wert heraus.  Tastenkürzel: U.)</translation>
+    </message>
+    <message>
+        <source>Grand Total Button (Displays the sum of every total since the tape began.  Shortcut: G.)</source>
+        <translation>Taste Gesamtsumme (Zeigt die Summe aller Endsummen seit Beginn des Bandes.  Tastenkürzel: G.)</translation>
+    </message>
 </context>
 </TS>

@@ -9,7 +9,9 @@
 #include "clipboard/clipboard_text.h"
 #include "clipboard/sheet_writer.h"
 #include "core/command_ids.h"
+#include "core/number_text.h"
 #include "core/tape_words.h"
+#include "core/tax_rate.h"
 
 namespace vor {
 namespace sheet {
@@ -28,6 +30,10 @@ Cell SheetWriter::operationCell(const LineOperation& op, const RowInput& in) {
         case Operation::MarkUpAmount: return markUpAmount(in);
         case Operation::MarkDownAmount: return markDownAmount(in);
         case Operation::SellingPrice: return sellingPrice(in);
+        case Operation::TaxBase: return taxBase(in);
+        case Operation::TaxAmount: return taxAmount(in, op.key);
+        case Operation::TaxResult: return taxResult(in, op.key);
+        case Operation::GrandTotal: return grandTotal(in);
         case Operation::Entry: break;
     }
     return entryCell(in);
@@ -66,6 +72,9 @@ Cell SheetWriter::addSubtract(const RowInput& in, int key) {
 
 Cell SheetWriter::closingOperand(const RowInput& in) {
     Cell cell = entryCell(in);
+    // GT keyed after X or ÷ is the operand itself, as its LED showed it.
+    if (m_grandTotalRow == in.row - 1 && !in.noted.known && sameShown(m_cells.back(), in.tape))
+        cell = formulaCell(cellExpr(m_grandTotalRow, m_cells.back()), in.tape, true);
     if (m_productOpen) {
         applyOperand(in.row, cell.value, in.tape);
         m_repeat = m_product;
@@ -98,9 +107,10 @@ Cell SheetWriter::equalsResult(const RowInput& in) {
 
 Cell SheetWriter::total(const RowInput& in, int key) {
     Cell cell = formulaCell(m_total, in.tape, false);
-    if (key == cmd::Total)
+    if (key == cmd::Total) {
+        addCell(m_grandTotal, false, in.row, cell.value);
         m_total = m_repeat = {};
-    else if (!cell.formulaKept)
+    } else if (!cell.formulaKept)
         m_total = cellExpr(in.row, cell.value);
     return cell;
 }
@@ -156,6 +166,55 @@ Cell SheetWriter::sellingPrice(const RowInput& in) {
     Cell cell = formulaCell(m_selling, in.tape, false);
     m_selling = {};
     m_repeat = m_cost = cellExpr(in.row, cell.value);
+    return cell;
+}
+
+Cell SheetWriter::taxBase(const RowInput& in) {
+    // A typed amount (or one a % or MR gave) stands in its row; otherwise it
+    // is what the Main LED showed: the row above (a total, a product, a
+    // grand total) or the running total after + or -.
+    Cell cell = entryCell(in);
+    if (!in.line.m_isImmediate && !in.noted.known) {
+        const double above = m_cells.empty() ? kNoNumber : m_cells.back();
+        if (!m_cells.empty() && sameShown(above, in.tape))
+            cell = formulaCell(cellExpr(in.row - 1, above), in.tape, true);
+        else if (!m_total.empty())
+            cell = formulaCell(m_total, in.tape, true);
+    }
+    closeProduct();
+    m_productRegister = {};
+    m_taxBase = cellExpr(in.row, cell.value);
+    return cell;
+}
+
+Cell SheetWriter::taxAmount(const RowInput& in, int key) {
+    const std::string rate = noteTaxRateText(in.line.m_comment);
+    if (rate.empty()) return literalCell(in.tape);
+    const double r = stringToDouble(rate);
+    const std::string base = m_taxBase.operand();
+    const double b = m_taxBase.v;
+    Expr e = key == cmd::TaxPlus ? Expr{base + "*" + rate + "/100", b * r / 100, std::fabs(b)}
+                                 : Expr{base + "-" + base + "*100/(100+" + rate + ")",
+                                        sheetSubtract(b, b * 100 / (100 + r)), std::fabs(b)};
+    Cell cell = formulaCell(e, in.tape, false);
+    m_tax = cellExpr(in.row, cell.value);
+    return cell;
+}
+
+Cell SheetWriter::taxResult(const RowInput& in, int key) {
+    const bool plus = key == cmd::TaxPlus;
+    const Expr e{m_taxBase.operand() + (plus ? "+" : "-") + m_tax.operand(),
+                 plus ? sheetAdd(m_taxBase.v, m_tax.v) : sheetSubtract(m_taxBase.v, m_tax.v),
+                 std::fabs(m_taxBase.v) + std::fabs(m_tax.v)};
+    Cell cell = formulaCell(e, in.tape, false);
+    m_repeat = cellExpr(in.row, cell.value);
+    return cell;
+}
+
+Cell SheetWriter::grandTotal(const RowInput& in) {
+    Cell cell = formulaCell(m_grandTotal, in.tape, false);
+    m_repeat = cellExpr(in.row, cell.value);
+    m_grandTotalRow = in.row;
     return cell;
 }
 

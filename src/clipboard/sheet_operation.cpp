@@ -40,6 +40,9 @@ constexpr ShownSymbol kShownSymbols[] = {
     {bare(words::kMarkUpAmount), {Operation::MarkUpAmount, cmd::MarkUpDown}},
     {bare(words::kMarkDownAmount), {Operation::MarkDownAmount, cmd::MarkUpDown}},
     {bare(words::kSellingPrice), {Operation::SellingPrice, cmd::MarkUpDown}},
+    {bare(words::kTaxPlus), {Operation::TaxBase, cmd::TaxPlus}},
+    {bare(words::kTaxMinus), {Operation::TaxBase, cmd::TaxMinus}},
+    {bare(words::kGrandTotal), {Operation::GrandTotal, cmd::GrandTotal}},
 };
 
 // The key of a line that shows a marker instead of a figure, for such a line
@@ -79,6 +82,9 @@ std::optional<LineOperation> byKey(int key, bool productOpen) {
         case cmd::MemoryTotal:
         case cmd::MemorySubTotal: return LineOperation{Operation::MemoryTotal, key};
         case cmd::MarkUpDown: return LineOperation{Operation::MarkUpRate, key};
+        case cmd::TaxPlus:
+        case cmd::TaxMinus: return LineOperation{Operation::TaxBase, key};
+        case cmd::GrandTotal: return LineOperation{Operation::GrandTotal, key};
         default: return std::nullopt;
     }
 }
@@ -94,6 +100,8 @@ std::optional<LineOperation> resultBelow(const LineOperation& keyed, int n, bool
         return LineOperation{multiplied ? Operation::MarkUpAmount : Operation::MarkDownAmount,
                              keyed.key};
     }
+    if (keyed.operation == Operation::TaxBase && n <= 2)
+        return LineOperation{n == 1 ? Operation::TaxAmount : Operation::TaxResult, keyed.key};
     return std::nullopt;
 }
 

@@ -21,6 +21,10 @@ enum class Operation {
     MarkUpAmount,    // $MU
     MarkDownAmount,  // $MD
     SellingPrice,    // $SP
+    TaxBase,         // TX+ or TX-: the amount the tax is figured on
+    TaxAmount,       // Tax, below it
+    TaxResult,       // Grs or Net, below that
+    GrandTotal,      // GT
     Entry,           // anything else: the value as it stands
 };
 

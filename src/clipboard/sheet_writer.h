@@ -62,6 +62,10 @@ class SheetWriter {
     Cell markUpAmount(const RowInput& in);
     Cell markDownAmount(const RowInput& in);
     Cell sellingPrice(const RowInput& in);
+    Cell taxBase(const RowInput& in);
+    Cell taxAmount(const RowInput& in, int key);
+    Cell taxResult(const RowInput& in, int key);
+    Cell grandTotal(const RowInput& in);
     // The value typed for the key, or the one a % or MR put in its place.
     Cell entryCell(const RowInput& in) const;
     // The step every row ends with: a jump point where a running sum grew
@@ -107,6 +111,10 @@ class SheetWriter {
     Expr m_cost;                  // what Mark Up or Mark Down takes as cost
     Expr m_rate;
     Expr m_selling;
+    Expr m_taxBase;     // the amount the tax lines below it work on
+    Expr m_tax;         // the tax line's cell
+    Expr m_grandTotal;  // the sum of every Ttl row
+    int m_grandTotalRow = -1;
 };
 
 }  // namespace vor::sheet

@@ -118,6 +118,8 @@ void CCalculator::writeDisplays() {
 void CCalculator::clearTape() {
     m_form.resetRows();
     m_doc.destroyLines();
+    // The grand total sums the totals of this tape only.
+    m_doc.m_grandTotal = 0.0;
 }
 
 void CCalculator::clearMemory() {

@@ -109,6 +109,12 @@ class CCalculator : public EntryState {
     void onPercent();
     void onMemoryRecall();
     void onMarkUpDown();
+    // TAX+ and TAX- at the Tax Rate setting; applyTax at a given rate and
+    // with the amount line's comment (a replay gives back both).
+    void onTaxPlus();
+    void onTaxMinus();
+    void applyTax(int keyId, double rate, const std::string& comment = " ");
+    void onGrandTotal();
 
     // Selectors.
     void toggleAutoDecimal();
@@ -180,6 +186,10 @@ class CCalculator : public EntryState {
 
 // printf("%d")-free integer text, for comments.
 std::string intText(long long value);
+
+// A rate as a note prints it: two decimals, or every digit it has when two
+// would change it.
+std::string rateText(double rate);
 
 // A line's text: the figure, then the symbol of the key that printed it.
 inline std::string lineText(std::string figure, std::string_view symbol) {

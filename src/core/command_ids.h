@@ -64,6 +64,10 @@ inline constexpr int GroupBox = 1116;
 inline constexpr int SelectFirst = 1119;
 inline constexpr int SelectLast = 1120;
 inline constexpr int AutoDecimalCheck = 1144;
+// The tax keys and the grand total key.
+inline constexpr int TaxPlus = 1160;
+inline constexpr int TaxMinus = 1161;
+inline constexpr int GrandTotal = 1162;
 
 // The digit keys, indexed by their digit.
 inline constexpr int kDigitKeys[10] = {Digit0, Digit1, Digit2, Digit3, Digit4,
@@ -118,6 +122,9 @@ inline constexpr int RemapKeypadPlus = 1147;
 inline constexpr int RemapKeypadMinus = 1148;
 inline constexpr int RemapEnter = 1149;
 inline constexpr int KbUpShift = 32782;
+inline constexpr int KbTaxPlus = 1163;
+inline constexpr int KbTaxMinus = 1164;
+inline constexpr int KbGrandTotal = 1165;
 
 // Menu commands.
 inline constexpr int EditTapeEntry = 32787;
@@ -175,6 +182,7 @@ inline constexpr int FindPrevious = 32874;
 // The tape's history: a step back over the last change, a step forward.
 inline constexpr int TapeBack = 32880;
 inline constexpr int TapeForward = 32881;
+inline constexpr int TaxRate = 32882;
 
 inline constexpr int FileNew = 57600;
 inline constexpr int FileOpen = 57601;

@@ -11,7 +11,7 @@ namespace {
 constexpr int W = 17;  // standard key size in dialog units
 constexpr int H = 13;
 
-constexpr std::array<KeyDesc, 44> kKeys{{
+constexpr std::array<KeyDesc, 47> kKeys{{
     // Row 1
     {cmd::Macro0, "M0", "Macro0", 10, 41, W, H, VOR_TR_NOOP("vorlex", "Macro 0")},
     {cmd::Macro1, "M1", "Macro1", 28, 41, W, H, VOR_TR_NOOP("vorlex", "Macro 1")},
@@ -57,6 +57,10 @@ constexpr std::array<KeyDesc, 44> kKeys{{
     {cmd::Digit0, "0", "0", 202, 81, W, H, VOR_TR_NOOP("vorlex", "Zero")},
     {cmd::DoubleZero, "00", "00", 220, 81, W, H, VOR_TR_NOOP("vorlex", "Double Zero")},
     {cmd::DecimalPoint, ".", ".", 238, 81, W, H, VOR_TR_NOOP("vorlex", "Decimal Point")},
+    // Row 5: the tax keys and the grand total, below the keys they work with.
+    {cmd::TaxPlus, "TX+", "TAX+", 153, 95, W, H, VOR_TR_NOOP("vorlex", "Tax Plus")},
+    {cmd::TaxMinus, "TX-", "TAX-", 171, 95, W, H, VOR_TR_NOOP("vorlex", "Tax Minus")},
+    {cmd::GrandTotal, "GT", "GT", 294, 95, W, H, VOR_TR_NOOP("vorlex", "Grand Total")},
     // Keys without a place on the keypad: the hidden Memory Recall key and
     // the two tape box navigation commands that macros can hold.
     {cmd::HiddenMemoryRecall, "HIDDEN", "", 0, 0, 0, 0, VOR_TR_NOOP("vorlex", "Memory Recall")},

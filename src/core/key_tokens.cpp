@@ -171,8 +171,8 @@ std::string keyTokenUsage() {
     // The key labels come from the keypad's table; ranges keep the text short.
     std::string usage =
         "press keys: 0-9 00 . + - X / = % Ttl Sub M+= M-= MST MT MR\n"
-        "MUD Neg <- C CA ^ # Del V QR Macro0-3 UP DOWN, numbers such\n"
-        "as 12.5, and";
+        "MUD TAX+ TAX- GT Neg <- C CA ^ # Del V QR Macro0-3 UP DOWN,\n"
+        "numbers such as 12.5, and";
     for (const WordToken& w : kWords) (usage += w.newLine ? '\n' : ' ') += w.usage;
     return usage + ";\na token with blanks is written in double quotes";
 }

@@ -286,6 +286,7 @@ void CCalculator::printTotal(const OperationKey& key, double entry, const std::s
     if (appendLine(lineText(format(d.m_total, d.m_precision), key.symbol), lineComment, d.m_total))
         setLastLineFlags(key.keyId, false);
     if (key.clears) {
+        d.m_grandTotal += d.m_total;
         if (d.m_lastOp == op::Total || d.m_lastOp == op::None) {
             d.m_mainText = zeroText();
             m_mainLED = d.m_mainText;
@@ -346,14 +347,7 @@ void CCalculator::onPercent() {
     const double p = stringToDouble(m_doc.m_mainText);
     const double r = p * 0.01 * m_lastLineValue;
     m_doc.m_mainText = format(r, kFormatLed);
-    // The comment is what a replay reads the percentage back from, so a
-    // rate with more decimals than two (8.875%) keeps all of them.
-    std::string rate = formatFixed(p, 2);
-    if (stringToDouble(rate) != p) {
-        rate = exactText(p);
-        if (rate.back() == '.') rate.pop_back();
-    }
-    beginNote(words::percentNote(rate, formatFixed(m_lastLineValue, 2)));
+    beginNote(words::percentNote(rateText(p), formatFixed(m_lastLineValue, 2)));
     m_mainLED = m_doc.m_mainText;
     writeDisplays();
     m_doc.m_newEntry = true;

@@ -24,6 +24,7 @@ struct CSettings {
     bool autoAppend = true;      // section "Comments"
     bool promptToSaveOnExit = true;
     bool keepTapeBetweenSessions = true;  // the window's tape survives a restart
+    double taxRate = 0.0;                 // "Tax Rate", a percentage
 };
 
 }  // namespace vor

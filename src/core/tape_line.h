@@ -52,6 +52,9 @@ struct Registers {
     double m_repeatValue = 0.0;
     double m_reservedReal5 = 0.0;
     double m_product = 0.0;
+    // The sum of every Ttl since the tape began: the tape alone determines
+    // it, so the file does not keep it and the replay rebuilds it.
+    double m_grandTotal = 0.0;
 
     std::int32_t m_negCount = 0;
     std::int32_t m_itemCount = 0;

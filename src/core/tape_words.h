@@ -33,6 +33,14 @@ inline constexpr std::string_view kMarkDownRate = "%MD";
 inline constexpr std::string_view kMarkUpAmount = "$MU";
 inline constexpr std::string_view kMarkDownAmount = "$MD";
 inline constexpr std::string_view kSellingPrice = "$SP";
+// The tax keys print the amount they start from under the key's symbol,
+// then the tax and the amount with tax (gross) or without it (net).
+inline constexpr std::string_view kTaxPlus = "TX+";
+inline constexpr std::string_view kTaxMinus = "TX-";
+inline constexpr std::string_view kTaxAmount = "Tax";
+inline constexpr std::string_view kGross = "Grs";
+inline constexpr std::string_view kNet = "Net";
+inline constexpr std::string_view kGrandTotal = "GT ";
 
 // Comments. Every comment starts with " ;", the separator the tape box
 // shows between a figure and its note.
@@ -50,6 +58,9 @@ inline constexpr std::string_view kMarkUpNote = " ;$ Mark up";
 inline constexpr std::string_view kMarkDownNote = " ;$ Mark down";
 inline constexpr std::string_view kSellingPriceNote = " ;Selling price: $";
 inline constexpr std::string_view kRunningSubtotalNote = " ;cur sub: ";
+// The note of a tax line: " ;tax 8.25%". The replay reads the rate back
+// from between the word and the percent sign.
+inline constexpr std::string_view kTaxNote = " ;tax ";
 // The words between the comment start and the colon, by which the notes
 // are found again when they are switched off.
 inline constexpr std::string_view kRunningSubtotal = kRunningSubtotalNote.substr(
@@ -60,6 +71,10 @@ inline std::string percentNote(std::string_view rate, std::string_view base) {
     std::string s(kCommentStart);
     s.append(kPercentKey).append(" (").append(rate).append("% of ").append(base).append(")");
     return s;
+}
+
+inline std::string taxNote(std::string_view rate) {
+    return std::string(kTaxNote).append(rate).append("%");
 }
 
 // The note of an MR line.

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/command_ids.h"
 #include "core/text_codec.h"
 
 namespace vor {
@@ -289,12 +290,27 @@ bool readBody(Reader& in, FileImage& f) {
 
 }  // namespace
 
+bool holdsTaxKeyLines(const CVORDoc& doc) {
+    for (int i = 0; i < doc.m_lineCount; ++i) {
+        const int key = doc.line(i)->m_keyId;
+        if (key == cmd::TaxPlus || key == cmd::TaxMinus || key == cmd::GrandTotal) return true;
+    }
+    return false;
+}
+
 std::string writeVorFile(const CVORDoc& doc) {
     Writer out;
-    out.real(doc.m_version);
+    // A file read as 2.0 whose new lines were all deleted is a classic tape
+    // again.
+    const double classic = doc.m_version >= kFirstUnreadableVersion ? 1.3 : doc.m_version;
+    const bool taxKeys = holdsTaxKeyLines(doc);
+    out.real(taxKeys ? kTaxKeysVersion : classic);
     for (double v : doc.m_reservedReal) out.real(v);
     for (std::int32_t v : doc.m_reservedInt) out.int32(v);
-    for (const std::string& t : doc.m_reservedText) out.text(t, kMaxHeaderText);
+    for (std::size_t i = 0; i < doc.m_reservedText.size(); ++i)
+        out.text(taxKeys && i + 1 == doc.m_reservedText.size() ? std::string(kTaxKeysMarker)
+                                                               : doc.m_reservedText[i],
+                 kMaxHeaderText);
     out.text(doc.m_mainText, kMaxHeaderText);
     out.text(doc.m_memoryText, kMaxHeaderText);
     for (double v : {doc.m_total, doc.m_memory, doc.m_lastValue, doc.m_factor, doc.m_repeatValue,
@@ -329,13 +345,23 @@ bool readVorFile(std::string_view bytes, CVORDoc& doc, std::string& message) {
         message = kUnexpectedFormat;
         return false;
     }
-    if (f.version >= kFirstUnreadableVersion) {
+    const bool newer = f.version >= kFirstUnreadableVersion;
+    if (newer && f.version != kTaxKeysVersion) {
         message = kIncorrectVersion;
         return false;
     }
     if (!readBody(in, f)) {
-        message = kUnexpectedFormat;
+        message = newer ? kIncorrectVersion : kUnexpectedFormat;
         return false;
+    }
+    if (newer) {
+        if (f.reservedText.back() != kTaxKeysMarker) {
+            message = kIncorrectVersion;
+            return false;
+        }
+        // The marker belongs to the file, not to the tape: saved again
+        // without the new lines, the tape is a classic one.
+        f.reservedText.back().clear();
     }
 
     doc.destroyLines();

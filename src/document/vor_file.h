@@ -22,6 +22,17 @@ inline constexpr const char* kFailedToOpen = "Failed to open document.";
 // Files from version 2.0 on have a layout this reader does not know.
 inline constexpr double kFirstUnreadableVersion = 2.0;
 
+// A tape that holds a line of the tax keys or the grand total key is
+// written as version 2.0: readers that know only the classic keys refuse it
+// with their version message instead of replaying those lines as something
+// else. Its last reserved text carries kTaxKeysMarker, which tells it from
+// the files of other programs' version 2.0, whose layout this reader does
+// not know. Every other tape keeps the version it was read or started with,
+// so its file stays the same byte for byte.
+inline constexpr double kTaxKeysVersion = 2.0;
+inline constexpr const char* kTaxKeysMarker = "vorlex tax keys";
+bool holdsTaxKeyLines(const CVORDoc& doc);
+
 // The document's file image: the fields in the file's order, little-endian.
 // Pure-ASCII texts go in the one-byte form, every other text in the UTF-16
 // form, so no character is lost. A text longer than a tape line can hold is

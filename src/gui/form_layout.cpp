@@ -51,7 +51,7 @@ QPointF KeypadForm::toDialogUnits(QPointF pixels) const {
 }
 
 QSize KeypadForm::templateSize() const {
-    return fromDialogUnits(0, 0, 319, 203).size();
+    return fromDialogUnits(0, 0, 319, 217).size();
 }
 
 void KeypadForm::placeAll() {
@@ -88,9 +88,9 @@ void KeypadForm::applyMiddleKeys(bool shown) {
 
     QRect tape = shown ? m_tapeReference : m_tape->geometry();
     if (shown) {
-        // Under the selectors: the template's check box, not the widget,
-        // which may have grown to fit the style's indicator.
-        const QRect& d = m_dialogRects[cmd::AutoDecimalCheck];
+        // Under the lowest row of keys (the tax keys' row, below the
+        // selectors).
+        const QRect& d = m_dialogRects[cmd::TaxPlus];
         tape.setTop(bottomEdge(fromDialogUnits(d.x(), d.y(), d.width(), d.height())) + kTapeGap);
     } else {
         tape.setTop(bottomEdge(m_mainLed->geometry()) + kTapeGap);

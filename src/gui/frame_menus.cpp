@@ -72,6 +72,7 @@ const Menu kMenuBar[] = {
       {cmd::SwapLEDs, QT_TRANSLATE_NOOP("vorlex", "S&wap Main and Memory LED's")}}},
     {QT_TRANSLATE_NOOP("vorlex", "&Settings"),
      {{kFontSizePopup, QT_TRANSLATE_NOOP("vorlex", "Multi &Column Font Point Size")},
+      {cmd::TaxRate, QT_TRANSLATE_NOOP("vorlex", "Ta&x Rate...")},
       {cmd::ShowClearAllWarning, QT_TRANSLATE_NOOP("vorlex", "&Show Clear All Warning")},
       {cmd::GiveCounts, QT_TRANSLATE_NOOP("vorlex", "&Give Pos/Neg Counts")},
       {cmd::MultipleColumnPrinting, QT_TRANSLATE_NOOP("vorlex", "&Multiple Column Printing")},

@@ -297,7 +297,7 @@ void KeypadForm::buildControls() {
     applyShortcutDescriptions(false);
 
     // Template rectangles in dialog units.
-    m_dialogRects.insert(cmd::GroupBox, {2, 2, 313, 199});
+    m_dialogRects.insert(cmd::GroupBox, {2, 2, 313, 213});
     m_dialogRects.insert(MemoryLabel, {9, 11, 45, 8});
     m_dialogRects.insert(MainLabel, {169, 11, 45, 8});
     m_dialogRects.insert(cmd::MemoryLED, {8, 19, 143, 18});
@@ -312,7 +312,7 @@ void KeypadForm::buildControls() {
     m_dialogRects.insert(RoundingBox, {94, 70, 50, 24});
     m_dialogRects.insert(RoundingLabel, {98, 77, 45, 8});
     for (const SelectorButton& s : roundingButtons()) m_dialogRects.insert(s.id, {s.x, 85, 8, 8});
-    m_dialogRects.insert(cmd::TapeBox, {4, 94, 308, 106});
+    m_dialogRects.insert(cmd::TapeBox, {4, 110, 308, 104});
 }
 
 }  // namespace vor

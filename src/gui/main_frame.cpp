@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QIcon>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
@@ -34,6 +35,7 @@
 #include "gui/tape_printer.h"
 #include "gui/translation.h"
 #include "gui/window_placement.h"
+#include "shell/settings_store.h"
 #include "tape/tape_search.h"
 
 namespace vor {
@@ -153,6 +155,7 @@ void CMainFrame::registerFrameCommands() {
     commands.add(cmd::FindInTape, [this] { findBar()->open(); });
     commands.add(cmd::FindNext, [this] { findInTape(true); });
     commands.add(cmd::FindPrevious, [this] { findInTape(false); });
+    commands.add(cmd::TaxRate, [this] { askTaxRate(); });
     commands.add(cmd::FileSend, [this] { sendByMail(); });
     commands.add(cmd::AppAbout, [this] {
         AboutDialog about(*m_launcher, *m_messages, this);
@@ -174,6 +177,27 @@ FindBar* CMainFrame::findBar() {
         m_form->tapeBox()->setFocus();
     });
     return m_find;
+}
+
+void CMainFrame::askTaxRate() {
+    CSettings& settings = view().settings();
+    QString text = QString::fromStdString(taxRateText(settings.taxRate));
+    for (;;) {
+        bool ok = false;
+        text = QInputDialog::getText(this, Tr::tr("Tax Rate"),
+                                     Tr::tr("Tax rate in percent, used by TAX+ and TAX-:"),
+                                     QLineEdit::Normal, text, &ok);
+        if (!ok) return;
+        if (const auto rate = readTaxRate(text.toStdString(), settings.europeanMode)) {
+            settings.taxRate = *rate;
+            m_app->profile().writeString(kSettingsSection, kTaxRateName, taxRateText(*rate));
+            return;
+        }
+        m_messages->show(Tr::tr("This is no tax rate: enter a percentage from 0 to 100, such "
+                                "as 8.25.")
+                             .toStdString(),
+                         Buttons::Ok, Icon::Exclamation);
+    }
 }
 
 void CMainFrame::findInTape(bool forward) {

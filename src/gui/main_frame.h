@@ -92,6 +92,8 @@ class CMainFrame : public QMainWindow, private FramePort {
     // matches, going round the tape, and says what it found.
     void findInTape(bool forward);
     FindBar* findBar();
+    // Settings > Tax Rate: asks until the answer is a rate or cancelled.
+    void askTaxRate();
     void refreshKeys();
 
     ProfilePort& m_profile;

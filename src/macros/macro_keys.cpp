@@ -9,7 +9,7 @@
 namespace vor {
 namespace {
 
-constexpr std::array<int, 41> kRecordable = {
+constexpr std::array<int, 44> kRecordable = {
     cmd::Digit0,
     cmd::Digit1,
     cmd::Digit2,
@@ -51,6 +51,9 @@ constexpr std::array<int, 41> kRecordable = {
     cmd::SelectNext,
     cmd::Variable,
     cmd::QuickRecord,
+    cmd::TaxPlus,
+    cmd::TaxMinus,
+    cmd::GrandTotal,
 };
 
 }  // namespace

@@ -143,6 +143,9 @@ constexpr auto kStrings = std::to_array<Entry>({
     {cmd::PromptToSave,
      VOR_TR_NOOP("vorlex",
                  "Asks to save a modified tape before it is closed\nPrompt To Save On Exit")},
+    {cmd::TaxRate, VOR_TR_NOOP("vorlex",
+                               "Sets the rate, in percent, at which TAX+ and TAX- figure the tax\n"
+                               "Tax Rate")},
     {cmd::KeepTapeBetweenSessions,
      VOR_TR_NOOP("vorlex",
                  "Brings the tape back as it was when VOR starts again, even after a crash\n"

@@ -9,7 +9,7 @@
 namespace vor {
 namespace {
 
-constexpr int kProductLine = 31;
+constexpr int kProductLine = 34;
 
 // Where a dialog unit of the form lands in the rectangles' pixel space:
 // base units 7 by 14 (1.75 pixels per unit both ways) and the form's origin
@@ -18,7 +18,7 @@ constexpr double kPixelsPerUnit = 1.75;
 constexpr double kOriginX = 4.0;
 constexpr double kOriginY = 28.0;
 
-std::array<Hint, 32> buildTable() {
+std::array<Hint, 35> buildTable() {
     return {{
         {{518, 148, 545, 189},
          VOR_TR_NOOP("vorlex",
@@ -148,6 +148,19 @@ std::array<Hint, 32> buildTable() {
              "vorlex",
              "Main LED (Simulates Light Emitting Diode (LED) display found on typical adding "
              "machines.)")},
+        // The row of the tax keys, below the classic keypad.
+        {{271, 194, 301, 217},
+         VOR_TR_NOOP("vorlex",
+                     "Tax Plus Button (Adds tax at the Tax Rate setting to the value shown.  "
+                     "Shortcut: I.)")},
+        {{303, 194, 333, 217},
+         VOR_TR_NOOP("vorlex",
+                     "Tax Minus Button (Takes the tax at the Tax Rate setting out of the value "
+                     "shown.  Shortcut: U.)")},
+        {{518, 194, 548, 217},
+         VOR_TR_NOOP("vorlex",
+                     "Grand Total Button (Displays the sum of every total since the tape began.  "
+                     "Shortcut: G.)")},
         {{18, 192, 545, 381},
          VOR_TR_NOOP(
              "vorlex",
@@ -169,7 +182,7 @@ bool contains(const HintRect& r, int x, int y) {
 }  // namespace
 
 std::span<const Hint> hintTable() {
-    static const std::array<Hint, 32> table = buildTable();
+    static const std::array<Hint, 35> table = buildTable();
     return table;
 }
 

@@ -6,7 +6,7 @@
 
 #include "core/tr_noop.h"
 
-// The status-bar hints: 32 rectangles of the keypad window with the text
+// The status-bar hints: 35 rectangles of the keypad window with the text
 // shown while the mouse pointer is over them. The rectangles are pixels of
 // the classic layout (form font 7 by 14 dialog base units, form below a
 // 28-pixel toolbar); the window maps its own controls onto them through
@@ -28,7 +28,7 @@ struct Hint {
     std::string text;
 };
 
-// The 32 entries in search order; the last one is the product line that
+// The 35 entries in search order; the last one is the product line that
 // covers the whole form.
 std::span<const Hint> hintTable();
 

@@ -118,6 +118,11 @@ constexpr KeyBinding kOwnKeys[] = {
     // The tape's history steps like a browser's: Alt with the arrows.
     onKey(VK_LEFT, ModAlt, cmd::TapeBack),
     onKey(VK_RIGHT, ModAlt, cmd::TapeForward),
+    // The tax keys: I for the amount including tax, U for the amount
+    // without it; G for the grand total.
+    onKey(VK_I, ModNone, cmd::KbTaxPlus),
+    onKey(VK_U, ModNone, cmd::KbTaxMinus),
+    onKey(VK_G, ModNone, cmd::KbGrandTotal),
 };
 
 // Keyboard-only commands whose pressed key is also the key whose handler
@@ -167,6 +172,9 @@ constexpr Plain kPlain[] = {
     {cmd::KbMacro3, cmd::Macro3},
     {cmd::KbVariable, cmd::Variable},
     {cmd::KbQuickRecord, cmd::QuickRecord},
+    {cmd::KbTaxPlus, cmd::TaxPlus},
+    {cmd::KbTaxMinus, cmd::TaxMinus},
+    {cmd::KbGrandTotal, cmd::GrandTotal},
 };
 
 constexpr KeyPress same(int keyId) {
@@ -300,7 +308,9 @@ std::string spokenBinding(const KeyBinding& b) {
 
 std::vector<std::string> keyShortcuts(int keyId, bool remapKeypad) {
     std::vector<std::string> keys;
-    for (const KeyBinding& b : kTable) {
+    std::vector<KeyBinding> rows(kTable.begin(), kTable.end());
+    rows.insert(rows.end(), std::begin(kOwnKeys), std::end(kOwnKeys));
+    for (const KeyBinding& b : rows) {
         const auto press = resolveKeyboardCommand(b.commandId, remapKeypad);
         if (b.commandId != keyId && !(press && press->pressKeyId == keyId)) continue;
         // The rows shadowed by an earlier identical one can never be pressed.

@@ -63,7 +63,8 @@ const BoolSetting* boolSettingNamed(const std::string& name) {
 
 const char* sectionOfSetting(const std::string& name) {
     if (const BoolSetting* s = boolSettingNamed(name)) return s->section;
-    for (const char* n : {"Multi Column Font Point Size", "Decimal Precision", "Rounding Method"})
+    for (const char* n :
+         {"Multi Column Font Point Size", "Decimal Precision", "Rounding Method", kTaxRateName})
         if (name == n) return S;
     return nullptr;
 }
@@ -75,6 +76,9 @@ CSettings readViewSettings(ProfilePort& profile) {
         inRangeOr(profile.getInt(S, "Multi Column Font Point Size", fontSize), 4, 7, fontSize);
     for (const auto& s : kBoolSettings)
         settings.*s.member = profile.getInt(s.section, s.name, defaultOf(s) ? 1 : 0) != 0;
+    // A stored rate that is no rate (damaged, or typed into the file by
+    // hand) gives no tax rather than a wrong one.
+    settings.taxRate = readTaxRate(profile.getString(S, kTaxRateName, "0")).value_or(0.0);
     return settings;
 }
 

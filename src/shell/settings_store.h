@@ -1,10 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "core/ports.h"
 #include "core/settings.h"
+#include "core/tax_rate.h"
 
 namespace vor {
 
@@ -42,6 +45,9 @@ DocumentDefaults readDocumentDefaults(ProfilePort& profile);
 // The profile section of a setting the user may name ("Decimal Precision",
 // "European Mode", ...); nullptr when no setting has that name.
 const char* sectionOfSetting(const std::string& name);
+
+// The Tax Rate setting, stored as its text ("8.25").
+inline constexpr const char* kTaxRateName = "Tax Rate";
 
 void writeBool(ProfilePort& profile, const BoolSetting& setting, bool value);
 

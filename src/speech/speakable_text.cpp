@@ -17,6 +17,13 @@ struct Replacement {
 // The order matters: "M-" must go before "-", or a memory minus would be
 // read as "M minus"; "<MR key pressed>" before the bare brackets.
 constexpr Replacement kLineText[] = {
+    // The tax keys' symbols hold "X", "-" and "T" of their own.
+    {words::kTaxPlus, "tax plus  "},
+    {words::kTaxMinus, "tax minus  "},
+    {words::kTaxAmount, "tax  "},
+    {words::kGross, "gross  "},
+    {words::kNet, "net  "},
+    {"GT", "grand total  "},
     {"M-", "memory minus  "},
     {"-", "minus  "},
     {words::kTotal, "total  "},

@@ -17,11 +17,12 @@ bool contains(const std::string& text, std::string_view part) {
 }  // namespace
 
 bool isGeneratedCommentLine(const CTapeLine& line) {
-    // The lines of mark up or down go by their words: the two result lines
-    // below the rate carry no key id of their own.
+    // The lines of mark up or down, and those of TAX+ and TAX- below the
+    // amount, go by their words: the result lines carry no key id of their
+    // own, and the tax line's note holds the rate a replay reads.
     for (const std::string_view marker :
          {words::kMarkUpRate, words::kSellingPrice, words::kMarkUpAmount, words::kMarkDownRate,
-          words::kMarkDownAmount})
+          words::kMarkDownAmount, words::kTaxAmount, words::kGross, words::kNet})
         if (contains(line.m_text, marker)) return true;
     return contains(line.m_comment, words::kMemoryRecallKey) ||
            contains(line.m_comment, words::kPercentKey);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/command_ids.h"
 #include "core/tape_words.h"
+#include "core/tax_rate.h"
 #include "core/text_codec.h"
 
 namespace vor {
@@ -33,6 +35,11 @@ void CEntryEditor::editTapeEntry() {
 
 bool CEntryEditor::editStep(std::vector<CReplayStep>& steps, int index, bool& convertedToMulDiv) {
     CReplayStep& step = steps[static_cast<std::size_t>(index)];
+    const CReplayStep* above = index > 0 ? &steps[static_cast<std::size_t>(index) - 1] : nullptr;
+    if (above != nullptr && step.m_keyId == 0 &&
+        (above->m_keyId == cmd::TaxPlus || above->m_keyId == cmd::TaxMinus) &&
+        step.m_comment.starts_with(words::kTaxNote))
+        return editTaxRate(step);
     if (!step.m_isImmediate) {
         m_calc.messages().show(
             "You cannot edit this line since it does not contain an immediate numerical "
@@ -43,7 +50,34 @@ bool CEntryEditor::editStep(std::vector<CReplayStep>& steps, int index, bool& co
     }
     CEditEntryDlg dlg;
     dlg.initFromStep(step, m_calc.settings().europeanMode);
+    if (!runDialog(dlg)) return false;
+    applyResult(dlg, step, convertedToMulDiv);
+    return true;
+}
 
+bool CEntryEditor::editTaxRate(CReplayStep& step) {
+    const std::string& note = step.m_comment;
+    CReplayStep shown;
+    shown.m_valueText = note.substr(
+        words::kTaxNote.size(), note.find('%', words::kTaxNote.size()) - words::kTaxNote.size());
+    shown.m_comment = note;
+    CEditEntryDlg dlg;
+    dlg.initFromStep(shown, m_calc.settings().europeanMode);
+    if (!runDialog(dlg)) return false;
+    // The value comes back in internal form, whatever the number style.
+    const std::optional<double> rate = readTaxRate(dlg.m_valueText);
+    if (!rate) {
+        m_calc.messages().show(
+            "This is no tax rate: enter a percentage from 0 to 100, such as "
+            "8.25.",
+            Buttons::Ok, Icon::Exclamation);
+        return false;
+    }
+    step.m_comment = words::taxNote(rateText(*rate));
+    return true;
+}
+
+bool CEntryEditor::runDialog(CEditEntryDlg& dlg) {
     // The replay has already shut the view; the user works with it as usual
     // while the dialog is up, and it is shut again only for the replay.
     FormPort& form = m_calc.form();
@@ -57,10 +91,7 @@ bool CEntryEditor::editStep(std::vector<CReplayStep>& steps, int index, bool& co
     form.setEnabled(false);
     form.setRedraw(false);
     form.setWaitCursor(true);
-    if (!ok) return false;
-
-    applyResult(dlg, step, convertedToMulDiv);
-    return true;
+    return ok;
 }
 
 void CEntryEditor::applyResult(const CEditEntryDlg& dlg, CReplayStep& step,

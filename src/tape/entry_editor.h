@@ -32,6 +32,11 @@ class CEntryEditor : public StepEditor {
     static constexpr std::size_t kMaxStoredComment = 47;
 
    private:
+    // Runs the dialog with the view opened for the user meanwhile.
+    bool runDialog(CEditEntryDlg& dlg);
+    // The tax line of TAX+ or TAX- is edited as its rate: the lines the key
+    // printed are figured again at the new one.
+    bool editTaxRate(CReplayStep& step);
     CCalculator& m_calc;
     CRecalculator& m_recalc;
     DialogPort& m_dialogs;

@@ -7,6 +7,7 @@
 #include "core/memory_form.h"
 #include "core/number_text.h"
 #include "core/tape_words.h"
+#include "core/tax_rate.h"
 #include "core/vector_state.h"
 
 namespace vor {
@@ -41,7 +42,7 @@ bool endsAsRecorded(const Registers& r, double lastLineValue, const CLineState& 
     return r.m_total == s.m_total && r.m_memory == s.m_memory && r.m_factor == s.m_factor &&
            r.m_product == s.m_product && r.m_itemCount == s.m_itemCount &&
            r.m_negCount == s.m_negCount && r.m_lastOp == s.m_lastOp &&
-           lastLineValue == snapshot.m_lineValue;
+           r.m_grandTotal == s.m_grandTotal && lastLineValue == snapshot.m_lineValue;
 }
 
 // The tape as it was before a change, with the LED texts the keys had left
@@ -372,6 +373,35 @@ void CRecalculator::replayStep(std::vector<CReplayStep>& steps, std::size_t i,
             // pending comment; typing the stored text would replace both.
             if (!step.m_isPercent && !step.m_isMemoryRecall) typeValue(m_calc, step.m_valueText);
             m_calc.onMarkUpDown();
+            break;
+        case cmd::TaxPlus:
+        case cmd::TaxMinus:
+            // The amount was typed (or given by % or MR, as for MUD) or is
+            // the one the lines above left in the Main LED; the rate is the
+            // one the tax line below names.
+            if (step.m_isImmediate && !step.m_isPercent && !step.m_isMemoryRecall)
+                typeValue(m_calc, step.m_valueText);
+            m_calc.applyTax(step.m_keyId, noteTaxRate(next).value_or(m_calc.settings().taxRate),
+                            step.m_comment);
+            break;
+        case cmd::GrandTotal:
+            m_calc.onGrandTotal();
+            // After X or ÷ the grand total stands in the entry as the
+            // operand, as MR's value does: an = that took it unchanged finds
+            // it there (with the grand total of this replay), and anything
+            // else typed for it replaces it.
+            if (!m_calc.doc().m_newEntry) {
+                // The operand the keys took was the grand total as the LED
+                // showed it.
+                const std::string shown = exactText(
+                    stringToDouble(doubleToString(stringToDouble(step.m_valueText), kFormatLed,
+                                                  m_calc.doc().m_rounding, nullptr)));
+                CReplayStep& after = steps[i + 1];
+                if (after.m_valueText == shown)
+                    after.m_isImmediate = false;
+                else
+                    m_calc.doc().m_newEntry = true;
+            }
             break;
         default: break;
     }

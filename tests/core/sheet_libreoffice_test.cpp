@@ -115,6 +115,15 @@ std::vector<SheetTape> fixedTapes() {
     SheetTape european{"1234.5 + 15 % + 2 X 3 M+= MR + Ttl"};
     european.settings.europeanMode = true;
     tapes.push_back(european);
+    // The tax keys on a typed amount, a running total, a product and a
+    // percentage; the grand total as an entry and as an operand.
+    for (const char* keys : {"100 TAX+ + 108.25 TAX- + Ttl GT", "20 + 5 + TAX+ + Ttl",
+                             "3 X 11 TAX+ 40 + Ttl 2 X GT = GT + Ttl", "200 + 15 % TAX- +",
+                             "7 M+= MR TAX+ + 10 + Ttl 5 + Ttl GT + C GT"}) {
+        SheetTape tax{keys};
+        tax.settings.taxRate = 8.875;
+        tapes.push_back(tax);
+    }
     SheetTape autoComment{"100 + 15 % + MR + 50 - Sub Ttl"};
     autoComment.settings.autoCommentSubtotal = true;
     tapes.push_back(autoComment);

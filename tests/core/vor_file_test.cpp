@@ -489,3 +489,41 @@ TEST(VorFileRefusalLimits, DamagedFilesAreRefusedOrReadWhole) {
 
 }  // namespace
 }  // namespace vor::test
+
+namespace vor::test {
+namespace {
+
+// A tape with a line of TAX+, TAX- or GT is written as version 2.0 with the
+// marker that tells it from other programs' 2.0, reads back whole, and is a
+// classic file again, byte for byte, once that line is gone. A 2.0 file
+// without the marker, or with a layout of its own, is refused as too new.
+TEST(VorFileTaxKeys, NewLinesRaiseTheVersionAndOnlyThem) {
+    for (const int key : {cmd::TaxPlus, cmd::TaxMinus, cmd::GrandTotal}) {
+        CVORDoc doc = newDocument(false);
+        doc.appendLine(makeLine("   100.00  +  ", " ", 100, cmd::Plus), {});
+        const std::string classic = writeVorFile(doc);
+        EXPECT_EQ(classic.substr(0, 8), le64(1.3));
+        EXPECT_EQ(classic.find(kTaxKeysMarker), std::string::npos);
+
+        doc.appendLine(makeLine("   100.00  TX+", " ", 100, key), {});
+        const std::string marked = writeVorFile(doc);
+        EXPECT_EQ(marked.substr(0, 8), le64(kTaxKeysVersion)) << key;
+        EXPECT_NE(marked.find(kTaxKeysMarker), std::string::npos) << key;
+
+        std::optional<CVORDoc> back = read(marked);
+        ASSERT_TRUE(back) << key;
+        EXPECT_EQ(back->line(1)->m_keyId, key);
+        EXPECT_EQ(writeVorFile(*back), marked);
+        back->eraseLine(1);
+        EXPECT_EQ(writeVorFile(*back), classic) << key;
+
+        // The same bytes with the marker damaged, or cut short: too new.
+        std::string unmarked = marked;
+        unmarked[unmarked.find(kTaxKeysMarker)] = 'w';
+        expectRefused(unmarked, kIncorrectVersion);
+        expectRefused(marked.substr(0, marked.size() - 3), kIncorrectVersion);
+    }
+}
+
+}  // namespace
+}  // namespace vor::test

@@ -23,7 +23,8 @@ TEST_F(FrameTest, MiddleKeysAndResizingMoveOnlyTheTapeBox) {
     const QRect shown = tape->geometry();
     const QRect seven = form.key(cmd::Digit7)->geometry();
     const QSize window = frame->size();
-    EXPECT_EQ(shown.top(), bottomEdge(form.fromDialogUnits(12, 85, 8, 8)) + 5);
+    // Under the lowest row of keys, the tax keys' row.
+    EXPECT_EQ(shown.top(), bottomEdge(form.fromDialogUnits(153, 95, 17, 13)) + 5);
     EXPECT_EQ(bottomEdge(shown), form.height() - 30);
 
     choose(cmd::MiddleKeys);

@@ -57,7 +57,7 @@ TEST(MacroDialogs, EditMacrosHandsClicksDragsAndEditsToTheModel) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit Macros"));
     EXPECT_EQ(items(dialog.listing()), (QStringList{"1", "2", "3"}));
     EXPECT_EQ(dialog.listing()->currentRow(), 0);
-    EXPECT_EQ(dialog.availableButtons()->count(), 41);
+    EXPECT_EQ(dialog.availableButtons()->count(), 44);
     EXPECT_EQ(items(dialog.activeMacro()), (QStringList{"Macro0", "Macro1", "Macro2", "Macro3"}));
     EXPECT_EQ(dialog.promptEdit()->text(), QStringLiteral("P0"));
 

@@ -58,6 +58,9 @@ int expectedHint(int id) {
         case cmd::Macro1:
         case cmd::Macro2:
         case cmd::Macro3: return 27;
+        case cmd::TaxPlus: return 30;
+        case cmd::TaxMinus: return 31;
+        case cmd::GrandTotal: return 32;
         default: return -1;
     }
 }
@@ -71,7 +74,7 @@ TEST(HintTable, EveryKeyOfTheKeypadFindsItsOwnHint) {
         EXPECT_EQ(hintOfCentre(k.x, k.y, k.w, k.h), hintTable()[want].text) << k.caption;
         ++keys;
     }
-    EXPECT_EQ(keys, 39);
+    EXPECT_EQ(keys, 42);
 }
 
 TEST(HintTable, DisplaysSelectorsAndTapeFindTheirHints) {
@@ -85,15 +88,15 @@ TEST(HintTable, DisplaysSelectorsAndTapeFindTheirHints) {
         {"Memory LED label", 9, 11, 45, 8, 28}, {"Main LED label", 169, 11, 45, 8, 29},
         {"precision F", 24, 85, 8, 8, 24},      {"precision 5", 72, 85, 8, 8, 24},
         {"Auto Decimal box", 12, 85, 8, 8, 24}, {"rounding Up", 98, 85, 8, 8, 23},
-        {"rounding Down", 129, 85, 8, 8, 23},   {"tape box", 4, 94, 308, 106, 30},
+        {"rounding Down", 129, 85, 8, 8, 23},   {"tape box", 4, 110, 308, 104, 33},
     };
     for (const Case& c : cases)
         EXPECT_EQ(hintOfCentre(c.x, c.y, c.w, c.h), hintTable()[c.hint].text) << c.name;
 }
 
 TEST(HintTable, ProductLineCoversTheRestAndNothingOutsideIt) {
-    ASSERT_EQ(hintTable().size(), 32u);
-    const std::string product = hintTable()[31].text;
+    ASSERT_EQ(hintTable().size(), 35u);
+    const std::string product = hintTable()[34].text;
     EXPECT_EQ(product.rfind("Vorlex v1.31 (Beta)   ", 0), 0u);
     EXPECT_EQ(product.substr(product.size() - 21), "   For Help, press F1");
     // Between the LEDs and the keypad, and in the left margin.
