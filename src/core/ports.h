@@ -151,6 +151,20 @@ class DialogPort {
     virtual std::optional<std::string> askPath(const PathRequest& request) = 0;
 };
 
+// Dialogs with nobody to answer them: each is cancelled and no path is
+// chosen. Only for runs without a user (and the tests of them); a port that
+// shows dialogs derives from DialogPort itself, so it cannot miss one.
+class CancellingDialogs : public DialogPort {
+   public:
+    bool run(CEditEntryDlg&) override { return false; }
+    bool run(CCommentDlg&) override { return false; }
+    bool run(CEditMacrosDlg&) override { return false; }
+    bool run(CEnterValueDlg&) override { return false; }
+    bool run(CReadClipboardDlg&) override { return false; }
+    bool run(CSelectModeDlg&) override { return false; }
+    std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
+};
+
 // Whole files, read and written at once.
 class FilePort {
    public:

@@ -18,18 +18,6 @@ std::string fileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Without anyone to fill them in, dialogs are cancelled.
-class CancelledDialogs : public DialogPort {
-   public:
-    bool run(CEditEntryDlg&) override { return false; }
-    bool run(CCommentDlg&) override { return false; }
-    bool run(CEditMacrosDlg&) override { return false; }
-    bool run(CEnterValueDlg&) override { return false; }
-    bool run(CReadClipboardDlg&) override { return false; }
-    bool run(CSelectModeDlg&) override { return false; }
-    std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
-};
-
 constexpr const char* kFileFilter = "VOR Files (*.vor)";
 constexpr const char* kRecentSection = "Recent File List";
 constexpr int kRecentCount = 4;
@@ -51,7 +39,7 @@ std::string absolutePath(const std::string& path) {
 CVORApp::CVORApp(AppPorts ports) : m_ports(ports) {
     // The view reads every setting from the profile here.
     if (m_ports.dialogs == nullptr) {
-        m_noDialogs = std::make_unique<CancelledDialogs>();
+        m_noDialogs = std::make_unique<CancellingDialogs>();
         m_ports.dialogs = m_noDialogs.get();
     }
     if (m_ports.files == nullptr) {

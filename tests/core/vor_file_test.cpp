@@ -204,17 +204,6 @@ TEST(VorFileLayout, WrittenTextsAlwaysReadBack) {
 
 // ---- round trips -----------------------------------------------------------------
 
-class NoDialogs : public DialogPort {
-   public:
-    bool run(CEditEntryDlg&) override { return false; }
-    bool run(CCommentDlg&) override { return false; }
-    bool run(CEditMacrosDlg&) override { return false; }
-    bool run(CEnterValueDlg&) override { return false; }
-    bool run(CReadClipboardDlg&) override { return false; }
-    bool run(CSelectModeDlg&) override { return false; }
-    std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
-};
-
 struct Tape {
     const char* name;
     bool european;
@@ -231,7 +220,7 @@ TEST_P(VorFileRoundTrip, ReadsBackEveryFieldAndWritesTheSameBytes) {
     settings.autoDecimal = GetParam().autoDecimal;
     Machine m(settings);
     m.keys(GetParam().keys);
-    NoDialogs dialogs;
+    CancellingDialogs dialogs;
     CCommentEditor editor(m.calc, m.profile, dialogs);
     ASSERT_TRUE(m.form.selectRow(1));
     editor.insertBlankCommentLine();

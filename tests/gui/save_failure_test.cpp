@@ -40,14 +40,8 @@ std::map<std::string, std::string> folder(const std::string& dir) {
 }
 
 // The file dialogs answer with the path the test sets.
-class PathDialogs : public DialogPort {
+class PathDialogs : public CancellingDialogs {
    public:
-    bool run(CEditEntryDlg&) override { return false; }
-    bool run(CCommentDlg&) override { return false; }
-    bool run(CEditMacrosDlg&) override { return false; }
-    bool run(CEnterValueDlg&) override { return false; }
-    bool run(CReadClipboardDlg&) override { return false; }
-    bool run(CSelectModeDlg&) override { return false; }
     std::optional<std::string> askPath(const PathRequest&) override { return next; }
     std::string next;
 };

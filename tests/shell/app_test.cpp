@@ -230,14 +230,8 @@ namespace vor {
 namespace {
 
 // Dialogs that answer every file question with a chosen path.
-class PathAnswers : public DialogPort {
+class PathAnswers : public CancellingDialogs {
    public:
-    bool run(CEditEntryDlg&) override { return false; }
-    bool run(CCommentDlg&) override { return false; }
-    bool run(CEditMacrosDlg&) override { return false; }
-    bool run(CEnterValueDlg&) override { return false; }
-    bool run(CReadClipboardDlg&) override { return false; }
-    bool run(CSelectModeDlg&) override { return false; }
     std::optional<std::string> askPath(const PathRequest& request) override {
         asked.push_back(request);
         return path;
