@@ -19,7 +19,7 @@ using Fill = std::function<void(CEditEntryDlg&)>;
 
 // Answers the dialog as a user would: fills in the fields and presses OK
 // (no fill: Cancel). A refused OK is recorded and then cancelled.
-class FakeDialogs : public DialogPort {
+class FakeDialogs : public CancellingDialogs {
    public:
     bool run(CEditEntryDlg& dlg) override {
         opened.push_back(dlg);
@@ -32,12 +32,6 @@ class FakeDialogs : public DialogPort {
         }
         return true;
     }
-    bool run(CCommentDlg&) override { return false; }
-    bool run(CEditMacrosDlg&) override { return false; }
-    bool run(CEnterValueDlg&) override { return false; }
-    bool run(CReadClipboardDlg&) override { return false; }
-    bool run(CSelectModeDlg&) override { return false; }
-    std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
 
     Fill fill;
     std::vector<CEditEntryDlg> opened;

@@ -43,7 +43,7 @@ class WatchedForm : public MemoryForm {
 
 // Answers Enter a Value from a script (nothing: Cancel) and keeps what the
 // dialog showed.
-class ValueDialogs : public DialogPort {
+class ValueDialogs : public CancellingDialogs {
    public:
     bool run(CEditMacrosDlg& edit) override { return editMacros && editMacros(edit); }
     bool run(CEnterValueDlg& dlg) override {
@@ -57,11 +57,6 @@ class ValueDialogs : public DialogPort {
         values.pop_front();
         return true;
     }
-    bool run(CEditEntryDlg&) override { return false; }
-    bool run(CCommentDlg&) override { return false; }
-    bool run(CReadClipboardDlg&) override { return false; }
-    bool run(CSelectModeDlg&) override { return false; }
-    std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
     std::deque<std::optional<std::string>> values;
     std::function<bool(CEditMacrosDlg&)> editMacros;
     std::vector<std::string> prompts;

@@ -33,19 +33,13 @@ class FakeEngine : public NoSpeechEngine {
 };
 
 // Keeps the text each Read Clipboard dialog opened with.
-class ClipboardDialogs : public DialogPort {
+class ClipboardDialogs : public CancellingDialogs {
    public:
     std::vector<std::string> opened;
     bool run(CReadClipboardDlg& read) override {
         opened.push_back(read.m_text);
         return false;
     }
-    bool run(CEditEntryDlg&) override { return false; }
-    bool run(CCommentDlg&) override { return false; }
-    bool run(CEditMacrosDlg&) override { return false; }
-    bool run(CEnterValueDlg&) override { return false; }
-    bool run(CSelectModeDlg&) override { return false; }
-    std::optional<std::string> askPath(const PathRequest&) override { return std::nullopt; }
 };
 
 struct SpeechCommandsTest : ::testing::Test {
