@@ -99,6 +99,8 @@ void KeypadForm::changeEvent(QEvent* event) {
 }
 
 void KeypadForm::paintEvent(QPaintEvent* event) {
+    if (!m_painted)
+        QMetaObject::invokeMethod(this, &KeypadForm::firstPainted, Qt::QueuedConnection);
     m_painted = true;
     QWidget::paintEvent(event);
 }

@@ -78,6 +78,13 @@ class KeypadForm : public QWidget {
     // a please-wait signal could be seen.
     bool hasBeenPainted() const { return m_painted; }
 
+   signals:
+    // The form was drawn for the first time; emitted once the paint pass
+    // that drew it is over, so whatever listens runs after the window is
+    // on screen, not inside its first frame.
+    void firstPainted();
+
+   public:
     QSize sizeHint() const override { return templateSize(); }
     QSize minimumSizeHint() const override { return templateSize(); }
 

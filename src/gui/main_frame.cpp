@@ -14,6 +14,8 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
+#include <utility>
 
 #include "core/command_ids.h"
 #include "core/key_table.h"
@@ -91,16 +93,21 @@ CMainFrame::CMainFrame(ProfilePort& profile, FrameServices services, QWidget* pa
             [this] { m_keyboard->postCommand(cmd::EditTapeEntry); });
     refreshKeys();
 
-    // Every window of the program, the About box included, carries the
-    // icon. Drawing it needs the SVG plugin, which takes a few milliseconds
-    // to load: that waits until the window is up.
-    QMetaObject::invokeMethod(
-        this,
-        [] {
-            registerVorlexResources();
-            QApplication::setWindowIcon(QIcon(QStringLiteral(":/vorlex.svg")));
-        },
-        Qt::QueuedConnection);
+    // What the first frame on screen does not need waits until it is there
+    // (or a moment, for a window that is never drawn, such as one started
+    // minimized): the program's icon, whose SVG plugin takes a few
+    // milliseconds to load and draw, and the session's first image, which
+    // a tape just opened or restored does not need before it is seen.
+    m_session->hold(true);
+    auto shown = [this] {
+        if (std::exchange(m_afterFirstPaintDone, true)) return;
+        // Every window of the program, the About box included, carries it.
+        registerVorlexResources();
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/vorlex.svg")));
+        m_session->hold(false);
+    };
+    connect(m_form, &KeypadForm::firstPainted, this, shown);
+    QTimer::singleShot(kFirstPaintWaitMs, this, shown);
     setAcceptDrops(true);
     setWindowTitle(QString::fromLatin1(CVORApp::kAppTitle));
 }

@@ -110,6 +110,9 @@ class CMainFrame : public QMainWindow, private FramePort {
     FrameMenus* m_menus = nullptr;
     StatusHints* m_hints = nullptr;
     SessionKeeper* m_session = nullptr;
+    bool m_afterFirstPaintDone = false;
+    // How long start-up work waits for a first paint that does not come.
+    static constexpr int kFirstPaintWaitMs = 1000;
     KeyboardDispatcher* m_keyboard = nullptr;
     MessagePort* m_messages = nullptr;
     LauncherPort* m_launcher = nullptr;

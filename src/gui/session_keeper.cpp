@@ -190,7 +190,16 @@ void SessionKeeper::useFiles(FilePort& files) {
 
 void SessionKeeper::changed() {
     if (m_closed) return;
+    if (m_held) {
+        m_changedWhileHeld = true;
+        return;
+    }
     if (enabled() || m_onDisk) m_timer.start();
+}
+
+void SessionKeeper::hold(bool held) {
+    m_held = held;
+    if (!held && std::exchange(m_changedWhileHeld, false)) changed();
 }
 
 void SessionKeeper::takeImage() {

@@ -63,6 +63,9 @@ class SessionKeeper : public QObject {
     void reopenLeftBehind();
     // The tape may have changed: its image is written shortly.
     void changed();
+    // While held, changes only mark the session out of date; the image is
+    // taken when the hold ends. saveNow and windowClosing still write.
+    void hold(bool held);
     // Writes (or, for a tape not worth keeping, removes) the session and
     // waits until it is on disk.
     void saveNow();
@@ -107,6 +110,8 @@ class SessionKeeper : public QObject {
     std::string m_staleName;  // this slot's value name in the profile
     bool m_onDisk;            // a session file may be there (set when a write or removal is posted)
     bool m_closed = false;
+    bool m_held = false;
+    bool m_changedWhileHeld = false;
     bool m_restoring = false;  // a restore waits for the window to be on screen
     std::vector<std::function<void()>> m_afterRestore;
     bool m_failing = false;

@@ -17,7 +17,8 @@ namespace {
 
 TEST_F(FrameTest, StartsWithTitleAndTheProgramIcon) {
     EXPECT_EQ(frame->windowTitle().toStdString(), "VOR - VOR");
-    EXPECT_FALSE(QApplication::windowIcon().pixmap(32).isNull());
+    // Drawn once the window is first on screen.
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().pixmap(32).isNull(); }));
 }
 
 TEST_F(FrameTest, AlwaysOnTopAppliesWithoutASavedPlacement) {
