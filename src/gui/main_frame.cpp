@@ -139,8 +139,11 @@ bool CMainFrame::event(QEvent* event) {
 
 bool CMainFrame::start(const QString& file) {
     if (!m_app->initInstance()) return false;
-    m_session->restore();
     show();
+    // The kept tape comes back into the shown window, as a file opened from
+    // the command line does: its rebuild then follows the window's first
+    // layout, and the tape box scrolls to its last line with its final size.
+    m_session->restore();
     // With nothing to ask first, the file opens at once rather than at the
     // next turn of the event loop: its paint step then joins the window's
     // first layout pass, and the first paint already shows its tape instead

@@ -40,6 +40,21 @@ TEST_F(FrameTest, ACrashLosesOnlyTheEntryBeingTyped) {
     EXPECT_EQ(tapeRows().back(), "                42.00  Ttl ;2 Items (2 Pos, 0 Neg)");
 }
 
+TEST_F(FrameTest, ALongTapeComesBackScrolledToItsLastLine) {
+    QListWidget* tape = frame->form().tapeBox();
+    for (int i = 0; i < 40; ++i) QTest::keyClicks(tape, "1+");
+    QTest::keyClicks(tape, "t");
+    ASSERT_TRUE(settle());
+    frame->session().saveNow();
+    crashAndRestart();
+    tape = frame->form().tapeBox();
+    ASSERT_EQ(tape->count(), 41);
+    QListWidgetItem* last = tape->item(40);
+    EXPECT_TRUE(last->isSelected());
+    EXPECT_TRUE(tape->viewport()->rect().contains(tape->visualItemRect(last)))
+        << "the total is in view, not one row below it";
+}
+
 TEST_F(FrameTest, ASavedTapeComesBackWithItsFileAndNewClearsTheSession) {
     const std::string path = QDir(home()).filePath("may.vor").toStdString();
     QTest::keyClicks(frame->form().tapeBox(), "5+");
