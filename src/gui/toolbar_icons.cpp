@@ -50,13 +50,37 @@ void arrow(QPainter& p, bool down) {
         QPolygonF({{8, tip}, {13, base}, {10, base}, {10, tail}, {6, tail}, {6, base}, {3, base}}));
 }
 
-void letter(QPainter& p, QRectF r, const QString& text, QColor colour) {
-    QFont f = p.font();
-    f.setBold(true);
-    f.setPixelSize(qRound(r.height()));
-    p.setFont(f);
-    p.setPen(colour);
-    p.drawText(r, Qt::AlignCenter, text);
+// The letters are stroked rather than set in a font: a bold face loaded for
+// three letters costs the start-up about as much as the rest of the
+// toolbar's glyphs together.
+void strokes(QPainter& p, QColor colour, qreal width, std::initializer_list<QPolygonF> lines) {
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    for (const QPolygonF& line : lines) p.drawPolyline(line);
+}
+
+void hashSign(QPainter& p) {
+    strokes(p, kInk, 1.3,
+            {QPolygonF({{6.8, 2.5}, {5.8, 9.5}}), QPolygonF({{10.2, 2.5}, {9.2, 9.5}}),
+             QPolygonF({{4, 4.7}, {12, 4.7}}), QPolygonF({{3.6, 7.3}, {11.6, 7.3}})});
+}
+
+void letterM(QPainter& p) {
+    strokes(p, QColor(0x1d, 0x3f, 0x7a), 2.2,
+            {QPolygonF({{1.6, 11.5}, {1.6, 1.6}, {6, 8}, {10.4, 1.6}, {10.4, 11.5}})});
+}
+
+void questionMark(QPainter& p) {
+    QPainterPath hook;
+    hook.moveTo(5.2, 5.8);
+    hook.arcTo(QRectF(5.2, 2.8, 5.6, 5), 180, -250);
+    hook.quadTo(8, 8.2, 8, 10);
+    p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(hook);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(8, 12.6), 1.3, 1.3);
 }
 
 void cross(QPainter& p, QPointF c, qreal s) {
@@ -112,7 +136,7 @@ void drawGlyph(QPainter& p, int id) {
                                      {3, 14.5},
                                      {3.5, 10.5},
                                      {0.5, 10.5}}));
-            letter(p, {0, 1, 16, 10}, QStringLiteral("#"), kInk);
+            hashSign(p);
             break;
         case cmd::FilePrintPreview:
             page(p, {0.5, 0.5, 11, 15});
@@ -142,7 +166,7 @@ void drawGlyph(QPainter& p, int id) {
             arrow(p, false);
             break;
         case cmd::MacroEdit:
-            letter(p, {0, 0, 13, 13}, QStringLiteral("M"), QColor(0x1d, 0x3f, 0x7a));
+            letterM(p);
             pencil(p);
             break;
         case cmd::MacroStartRecording:
@@ -156,7 +180,7 @@ void drawGlyph(QPainter& p, int id) {
             p.drawRect(QRectF(2.5, 2.5, 11, 11));
             break;
         case cmd::MacroClearAll:
-            letter(p, {0, 0, 13, 13}, QStringLiteral("M"), QColor(0x1d, 0x3f, 0x7a));
+            letterM(p);
             cross(p, {11.5, 11.5}, 3);
             break;
         case cmd::ReadTape:
@@ -173,7 +197,7 @@ void drawGlyph(QPainter& p, int id) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(0x3b, 0x6e, 0xc4));
             p.drawEllipse(QPointF(8, 8), 7.5, 7.5);
-            letter(p, {0, 1, 16, 14}, QStringLiteral("?"), Qt::white);
+            questionMark(p);
             break;
         default: break;
     }
