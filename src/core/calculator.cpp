@@ -15,7 +15,16 @@ std::string intText(long long value) {
 }
 
 std::string CCalculator::format(double value, int code) {
-    return doubleToString(value, code, m_doc.m_rounding, &m_messages);
+    if (code != kFormatLed) return doubleToString(value, code, m_doc.m_rounding, &m_messages);
+    for (const std::optional<LedText>& kept : m_ledTexts)
+        if (kept && kept->value == value) return kept->text;
+    std::string text = doubleToString(value, code, m_doc.m_rounding, &m_messages);
+    // A value too large to show is not kept: each key that shows it says so.
+    if (text != kOverflowText) {
+        m_ledTexts[m_nextLedText] = LedText{value, text};
+        m_nextLedText = 1 - m_nextLedText;
+    }
+    return text;
 }
 
 bool CCalculator::recording(int commandId) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -182,6 +185,16 @@ class CCalculator : public EntryState {
     FormPort& m_form;
     MessagePort& m_messages;
     CalculatorHooks& m_hooks;
+
+    // The last two LED texts made, with the values they show: the memory's
+    // and the total's are formatted after every operation, though the
+    // memory seldom changes. An LED text depends on its value alone.
+    struct LedText {
+        double value = 0.0;
+        std::string text;
+    };
+    std::array<std::optional<LedText>, 2> m_ledTexts;
+    std::size_t m_nextLedText = 0;
 };
 
 // printf("%d")-free integer text, for comments.
