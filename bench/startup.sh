@@ -12,6 +12,12 @@
 #   FILE       a .vor file vorlex opens from its command line (start-up with a
 #              full tape); the bare window is measured as it is
 #   RSS_RUNS   environment: memory samples per program (default 3)
+#   RESTORE=1  environment, with FILE: the tape comes back as the kept session
+#              of the run before instead of being opened (restart with a full
+#              tape)
+#
+# The two programs run in turn, one run each, so a change in the machine's
+# load moves both figures alike; the ratio of the medians is printed too.
 #
 # Contract with the programs measured (vorlex's main window and bare_window
 # both implement it):
@@ -36,6 +42,7 @@ build=${1:-build}
 runs=${2:-20}
 file=${3:-}
 rss_runs=${RSS_RUNS:-3}
+restore=${RESTORE:-}
 vorlex=$build/vorlex
 bare=$build/bench/startup/bare_window
 
@@ -45,6 +52,7 @@ die() { echo "startup.sh: $*" >&2; exit 2; }
 [[ $runs =~ ^[1-9][0-9]*$ ]] || die "RUNS must be a positive number"
 [[ -z $file || -r $file ]] || die "cannot read $file"
 [[ -z $file ]] || file=$(realpath "$file")
+[[ -z $restore || -n $file ]] || die "RESTORE=1 needs a FILE"
 
 # One X server for the whole series: starting it per run would be measured
 # as well, and would dwarf what we are after.
@@ -60,14 +68,27 @@ mkdir -p "$tmp/config" && mkdir -m 700 "$tmp/run"
 export XDG_CONFIG_HOME=$tmp/config XDG_STATE_HOME=$tmp/state XDG_RUNTIME_DIR=$tmp/run QT_QPA_PLATFORM=xcb
 log=$tmp/stderr
 
+# For RESTORE=1: vorlex opens FILE once and stays up until the tape's
+# session is written; that state folder is what every timed run starts from.
+kept=""
+if [[ -n $restore ]]; then
+    kept=$tmp/kept
+    VORLEX_EXIT_WHEN_SHOWN=1500 XDG_STATE_HOME=$kept timeout 30 "$vorlex" "$file" \
+        >/dev/null 2>>"$log" || true
+    rm -f "$kept"/vorlex/*.lock
+    compgen -G "$kept/vorlex/session*.vor" >/dev/null || die "vorlex kept no session of $file"
+fi
+
 
 # Milliseconds to the first paint of one run, or nothing when the program did
 # not report it. A program that hangs is stopped after 30 s.
 one_run() {
     local out
     # Each run starts without a kept session: one kept by the run before
-    # would bring its tape back and measure a restore instead.
+    # would bring its tape back and measure a restore instead. Only the
+    # restore measured on purpose starts from the one kept above.
     rm -rf "$XDG_STATE_HOME"
+    [[ -z $kept || $1 != "$vorlex" ]] || cp -r "$kept" "$XDG_STATE_HOME"
     # EPOCHREALTIME is read by the shell itself, in the subshell that then
     # becomes the program: no process is started between it and the launch.
     # (Its decimal separator follows the locale, hence the digits-only cut.)
@@ -80,6 +101,7 @@ one_run() {
 one_rss() {
     local out=$tmp/rss.out pid rss=""
     rm -rf "$XDG_STATE_HOME"
+    [[ -z $kept || $1 != "$vorlex" ]] || cp -r "$kept" "$XDG_STATE_HOME"
     : >"$out"
     VORLEX_EXIT_WHEN_SHOWN=3000 VORLEX_LAUNCH_NS=${EPOCHREALTIME//[!0-9]/}000 \
         "$@" >"$out" 2>>"$log" &
@@ -106,35 +128,54 @@ stats() {
               printf "%.1f %.1f %.1f\n", m, v[1], v[NR] }'
 }
 
-# Fills time_<key> and rss_<key> with "median min max", empty on failure.
-measure() {
-    local key=$1 prog=$2 i t r times=() rsses=()
-    shift
-    if [[ -z $(one_run "$@") ]]; then
-        echo "startup.sh: $prog did not report its first paint." >&2
+# The figures of one program: "median min max" of the numbers given.
+figures() { (($#)) && printf '%s\n' "$@" | stats; }
+
+# Fills time_<key> and rss_<key> for vorlex and the bare window, empty for a
+# program that does not report its first paint.
+vorlex_cmd=("$vorlex")
+[[ -n $file && -z $restore ]] && vorlex_cmd+=("$file")
+status=0
+declare -A works=()
+for key in vorlex bare; do
+    if [[ $key == vorlex ]]; then cmd=("${vorlex_cmd[@]}"); else cmd=("$bare"); fi
+    # The untimed run: warms the caches, and tells a program that is broken.
+    if [[ -n $(one_run "${cmd[@]}") ]]; then
+        works[$key]=1
+    else
+        echo "startup.sh: ${cmd[0]} did not report its first paint." >&2
         [[ $key == vorlex ]] &&
             echo "  Is VORLEX_EXIT_WHEN_SHOWN wired into its main window?" >&2
         tail -n 5 "$log" | sed 's/^/  | /' >&2
-        printf -v "time_$key" '%s' ""
-        printf -v "rss_$key" '%s' ""
-        return 1
+        status=1
     fi
-    for ((i = 0; i < runs; i++)); do
-        t=$(one_run "$@")
-        [[ -n $t ]] && times+=("$t")
-    done
-    for ((i = 0; i < rss_runs; i++)); do
-        r=$(one_rss "$@")
-        [[ -n $r ]] && rsses+=("$(LC_ALL=C awk -v k="$r" 'BEGIN { printf "%.1f", k / 1024 }')")
-    done
-    printf -v "time_$key" '%s' "$( ((${#times[@]})) && printf '%s\n' "${times[@]}" | stats)"
-    printf -v "rss_$key" '%s' "$( ((${#rsses[@]})) && printf '%s\n' "${rsses[@]}" | stats)"
-}
-
-time_vorlex="" time_bare="" rss_vorlex="" rss_bare=""
-status=0
-measure vorlex "$vorlex" ${file:+"$file"} || status=1
-measure bare "$bare" || status=1
+done
+times_vorlex=() times_bare=() rss_vorlex=() rss_bare=()
+for ((i = 0; i < runs; i++)); do
+    if [[ -n ${works[vorlex]:-} ]]; then
+        t=$(one_run "${vorlex_cmd[@]}")
+        [[ -n $t ]] && times_vorlex+=("$t")
+    fi
+    if [[ -n ${works[bare]:-} ]]; then
+        t=$(one_run "$bare")
+        [[ -n $t ]] && times_bare+=("$t")
+    fi
+done
+kib_to_mib() { LC_ALL=C awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
+for ((i = 0; i < rss_runs; i++)); do
+    if [[ -n ${works[vorlex]:-} ]]; then
+        r=$(one_rss "${vorlex_cmd[@]}")
+        [[ -n $r ]] && rss_vorlex+=("$(kib_to_mib "$r")")
+    fi
+    if [[ -n ${works[bare]:-} ]]; then
+        r=$(one_rss "$bare")
+        [[ -n $r ]] && rss_bare+=("$(kib_to_mib "$r")")
+    fi
+done
+time_vorlex=$(figures "${times_vorlex[@]}")
+time_bare=$(figures "${times_bare[@]}")
+rss_vorlex=$(figures "${rss_vorlex[@]}")
+rss_bare=$(figures "${rss_bare[@]}")
 
 row() {  # label "median min max"
     if [[ -n $2 ]]; then
@@ -146,10 +187,17 @@ row() {  # label "median min max"
 }
 difference() {  # "median ..." "median ..."
     [[ -n $1 && -n $2 ]] || return 0
-    LC_ALL=C awk -v a="${1%% *}" -v b="${2%% *}" 'BEGIN { printf "  %-12s %8.1f\n", "difference", a - b }'
+    LC_ALL=C awk -v a="${1%% *}" -v b="${2%% *}" 'BEGIN {
+        printf "  %-12s %8.1f\n  %-12s %8.2f\n", "difference", a - b, "ratio", a / b }'
 }
 
-echo "Start-up to the first painted window, ms (median of $runs runs, Xvfb)${file:+, vorlex opening $file}:"
+what=""
+if [[ -n $restore ]]; then
+    what=", vorlex restoring $file as its kept session"
+elif [[ -n $file ]]; then
+    what=", vorlex opening $file"
+fi
+echo "Start-up to the first painted window, ms (median of $runs runs each, in turn, Xvfb)$what:"
 row vorlex "$time_vorlex"
 row "bare window" "$time_bare"
 difference "$time_vorlex" "$time_bare"
