@@ -16,13 +16,18 @@ std::string intText(long long value) {
 
 std::string CCalculator::format(double value, int code) {
     if (code != kFormatLed) return doubleToString(value, code, m_doc.m_rounding, &m_messages);
-    for (const std::optional<LedText>& kept : m_ledTexts)
-        if (kept && kept->value == value) return kept->text;
+    for (std::size_t i = 0; i < m_ledTexts.size(); ++i) {
+        if (m_ledTexts[i] && m_ledTexts[i]->value == value) {
+            m_lastLedText = i;
+            return m_ledTexts[i]->text;
+        }
+    }
     std::string text = doubleToString(value, code, m_doc.m_rounding, &m_messages);
     // A value too large to show is not kept: each key that shows it says so.
     if (text != kOverflowText) {
-        m_ledTexts[m_nextLedText] = LedText{value, text};
-        m_nextLedText = 1 - m_nextLedText;
+        // The text used last stays: that is the memory's while totals change.
+        m_lastLedText = 1 - m_lastLedText;
+        m_ledTexts[m_lastLedText] = LedText{value, text};
     }
     return text;
 }

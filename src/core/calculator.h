@@ -194,7 +194,7 @@ class CCalculator : public EntryState {
         std::string text;
     };
     std::array<std::optional<LedText>, 2> m_ledTexts;
-    std::size_t m_nextLedText = 0;
+    std::size_t m_lastLedText = 0;
 };
 
 // printf("%d")-free integer text, for comments.
