@@ -1,5 +1,6 @@
 #include "core/text_codec.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vor {
@@ -83,9 +84,19 @@ char32_t fromWindows1252(unsigned char b) {
 
 std::string windows1252ToUtf8(std::string_view bytes) {
     std::string out;
-    out.reserve(bytes.size());
-    for (char b : bytes) appendUtf8(out, fromWindows1252(static_cast<unsigned char>(b)));
+    appendWindows1252(out, bytes);
     return out;
+}
+
+void appendWindows1252(std::string& out, std::string_view bytes) {
+    // Tape texts are almost always plain ASCII, which is the same in both.
+    const auto ascii = [](char b) { return static_cast<unsigned char>(b) < 0x80; };
+    if (std::all_of(bytes.begin(), bytes.end(), ascii)) {
+        out.append(bytes);
+        return;
+    }
+    out.reserve(out.size() + bytes.size());
+    for (char b : bytes) appendUtf8(out, fromWindows1252(static_cast<unsigned char>(b)));
 }
 
 std::optional<std::string> utf8ToWindows1252(std::string_view utf8) {

@@ -21,6 +21,8 @@ bool isValidUtf8(std::string_view s);
 // their own number).
 char32_t fromWindows1252(unsigned char b);
 std::string windows1252ToUtf8(std::string_view bytes);
+// The same, appended to `out`.
+void appendWindows1252(std::string& out, std::string_view bytes);
 // The text in Windows-1252, or nothing when a character has no byte there.
 std::optional<std::string> utf8ToWindows1252(std::string_view utf8);
 

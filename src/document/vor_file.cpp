@@ -182,10 +182,7 @@ class Reader {
         if (wide) {
             chars = decodeUtf16(static_cast<std::size_t>(n), out);
         } else {
-            for (std::size_t i = 0; i < n; ++i) {
-                const auto c = static_cast<unsigned char>(m_bytes[m_pos + i]);
-                appendUtf8(out, fromWindows1252(c));
-            }
+            appendWindows1252(out, m_bytes.substr(m_pos, static_cast<std::size_t>(n)));
             chars = static_cast<std::size_t>(n);
         }
         m_pos += static_cast<std::size_t>(n * unitSize);
