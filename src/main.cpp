@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <future>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,7 @@
 #include "gui/startup_probe.h"
 #include "gui/tape_printer.h"
 #include "gui/translation.h"
+#include "shell/document_ahead.h"
 #endif
 
 namespace {
@@ -29,6 +32,9 @@ namespace {
 void quietMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 int runWindow(int argc, char** argv, const std::string& file, const QElapsedTimer& sinceMain) {
+    // The tape named on the command line is read while the window is built.
+    std::future<std::optional<vor::ReadDocument>> ahead;
+    if (!file.empty()) ahead = vor::readDocumentAhead(file);
     QApplication app(argc, argv);
     vor::clearUpperVectorState();
     vor::watchFirstPaint(sinceMain);
@@ -61,7 +67,7 @@ int runWindow(int argc, char** argv, const std::string& file, const QElapsedTime
     profile.setFailureReporter([&frame](const std::string& text) {
         frame.app().messages().show(text, vor::Buttons::Ok, vor::Icon::Exclamation);
     });
-    if (!frame.start(path)) return 1;
+    if (!frame.start(path, &ahead)) return 1;
     frame.session().reopenLeftBehind();
     return app.exec();
 }

@@ -137,7 +137,7 @@ bool CMainFrame::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-bool CMainFrame::start(const QString& file) {
+bool CMainFrame::start(const QString& file, std::future<std::optional<ReadDocument>>* ahead) {
     if (!m_app->initInstance()) return false;
     show();
     // The kept tape comes back into the shown window, as a file opened from
@@ -150,7 +150,8 @@ bool CMainFrame::start(const QString& file) {
     // of an empty one that is painted again at once.
     if (!file.isEmpty()) {
         if (!m_session->restoring() && !m_app->isModified())
-            m_app->openDocument(file.toStdString());
+            m_app->openDocument(file.toStdString(),
+                                ahead != nullptr && ahead->valid() ? ahead->get() : std::nullopt);
         else
             m_session->afterRestore([this, file] { openDocumentFile(file); });
     }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <future>
 #include <memory>
+#include <optional>
 
 #include "core/ports.h"
 #include "core/tr_noop.h"
@@ -51,8 +53,10 @@ class CMainFrame : public QMainWindow, private FramePort {
     QString paneText() const;
 
     // Start-up: the application's start-up order, the file named on the
-    // command line (if any), then the window shows.
-    bool start(const QString& file = {});
+    // command line (if any), then the window shows. `ahead` is that file
+    // as read while the window was built (readDocumentAhead), if it was.
+    bool start(const QString& file = {},
+               std::future<std::optional<ReadDocument>>* ahead = nullptr);
 
     // Runs a command from any source; false when it cannot run right now.
     bool runCommand(int id) { return m_app->runCommand(id); }

@@ -1,7 +1,6 @@
 #include "shell/app.h"
 
 #include <filesystem>
-#include <system_error>
 
 #include "core/command_ids.h"
 #include "document/vor_file.h"
@@ -28,12 +27,6 @@ std::string recentValueName(int i) {
 
 // Paths are kept absolute: the recent-file list and the title must not
 // depend on the folder the program happened to start in.
-std::string absolutePath(const std::string& path) {
-    std::error_code ec;
-    const std::filesystem::path p = std::filesystem::absolute(path, ec);
-    return ec ? path : p.lexically_normal().string();
-}
-
 }  // namespace
 
 CVORApp::CVORApp(AppPorts ports) : m_ports(ports) {
@@ -185,13 +178,17 @@ bool CVORApp::onFileOpen() {
     return readDocument(*path);
 }
 
-bool CVORApp::openDocument(const std::string& path) {
+bool CVORApp::openDocument(const std::string& path, std::optional<ReadDocument> ahead) {
     if (!saveModified()) return false;
+    if (ahead && ahead->path == documentPath(path)) {
+        showReadDocument(std::move(*ahead));
+        return true;
+    }
     return readDocument(path);
 }
 
 bool CVORApp::readDocument(const std::string& requested) {
-    const std::string path = absolutePath(requested);
+    const std::string path = documentPath(requested);
     std::string bytes;
     std::string error;
     if (!m_ports.files->read(path, bytes, error, kMaxVorFileBytes)) {
@@ -205,13 +202,17 @@ bool CVORApp::readDocument(const std::string& requested) {
         m_ports.messages.show(message);
         return false;
     }
-    m_view->openDocument(std::move(loaded));
-    m_historyStartsAtPaint = true;
-    m_pathName = path;
-    m_stamp = FileStamp::of(bytes);
-    addRecentFile(path);
-    showDocument();
+    showReadDocument({path, std::move(loaded), FileStamp::of(bytes)});
     return true;
+}
+
+void CVORApp::showReadDocument(ReadDocument&& read) {
+    m_view->openDocument(std::move(read.doc));
+    m_historyStartsAtPaint = true;
+    m_pathName = std::move(read.path);
+    m_stamp = read.stamp;
+    addRecentFile(m_pathName);
+    showDocument();
 }
 
 bool CVORApp::onFileSave() {
@@ -232,7 +233,7 @@ bool CVORApp::onFileSaveAs() {
 }
 
 bool CVORApp::saveDocument(const std::string& requested) {
-    const std::string path = absolutePath(requested);
+    const std::string path = documentPath(requested);
     if (!mayOverwrite(path)) return false;
     const std::string image = writeVorFile(doc());
     std::string error;

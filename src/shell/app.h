@@ -2,12 +2,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/ports.h"
 #include "shell/clipboard_commands.h"
 #include "shell/command_registry.h"
+#include "shell/document_ahead.h"
 #include "shell/file_stamp.h"
 #include "shell/frame_port.h"
 #include "shell/macro_commands.h"
@@ -86,8 +88,10 @@ class CVORApp : public TitlePort {
     bool onFileOpen();
     // Opens `path` after the question about unsaved changes. A file that
     // cannot be read is refused with a message and leaves the tape, its
-    // name and its modified flag exactly as they were.
-    bool openDocument(const std::string& path);
+    // name and its modified flag exactly as they were. `ahead`, when it is
+    // that file already read (readDocumentAhead), is shown without reading
+    // the file again.
+    bool openDocument(const std::string& path, std::optional<ReadDocument> ahead = std::nullopt);
     // File Save (Save As for a tape never saved) and File Save As; false
     // when nothing was saved. A failed save leaves the old file intact and
     // the tape modified. Saving over the tape's own file after another
@@ -145,6 +149,7 @@ class CVORApp : public TitlePort {
     void registerHistoryCommands();
     void addRecentFile(const std::string& path);
     bool readDocument(const std::string& path);
+    void showReadDocument(ReadDocument&& read);
     bool mayOverwrite(const std::string& path);
     void showDocument();
     void stepHistory(bool back);

@@ -288,6 +288,15 @@ TEST_F(DocumentFiles, SavedTapeComesBackOnOpenWithItsNameAndUnmodified) {
     EXPECT_FALSE(app->isModified());
     EXPECT_EQ(app->recentFiles(), std::vector<std::string>{file("rent.vor")});
     EXPECT_TRUE(answers.shown.empty());
+
+    // Read ahead, as the file named on the command line is: the same tape.
+    const std::optional<FileStamp> stamp = app->fileStamp();
+    app->runCommand(cmd::FileNew);
+    ASSERT_TRUE(app->openDocument(file("rent.vor"), readDocumentAhead(file("rent.vor")).get()));
+    EXPECT_EQ(form.rows(), rows);
+    EXPECT_EQ(form.title(), "rent.vor - VOR");
+    EXPECT_FALSE(app->isModified());
+    EXPECT_EQ(app->fileStamp(), stamp);
 }
 
 TEST_F(DocumentFiles, ARefusedFileLeavesTheTapeItsNameAndItsChanges) {
@@ -300,6 +309,7 @@ TEST_F(DocumentFiles, ARefusedFileLeavesTheTapeItsNameAndItsChanges) {
     // Version 1.3, then a file that ends in the middle of its fields.
     std::ofstream(file("bad.vor"), std::ios::binary) << "\xCD\xCC\xCC\xCC\xCC\xCC\xF4\x3F abc";
     for (const std::string& bad : {file("bad.vor"), file("missing.vor"), m_dir.string()}) {
+        EXPECT_FALSE(readDocumentAhead(bad).get()) << bad;
         answers.script = {Answer::No};
         EXPECT_FALSE(app->openDocument(bad)) << bad;
         EXPECT_EQ(form.rows(), rows) << bad;
