@@ -332,6 +332,23 @@ void addThousandsSeparators(std::string& text) {
     if (commas == 0) return;
     // The commas take the place of leading blanks, keeping the width.
     const std::size_t from = std::min({commas, text.find_first_not_of(' '), text.size()});
+    if (from == commas) {
+        // Blanks enough for every comma, as a padded figure has: the text
+        // moves left in place, never over a character not yet moved.
+        char* const d = text.data();
+        std::size_t to = 0;
+        std::size_t moved = from;
+        for (std::size_t i = first; i + 3 <= point; i += 3) {
+            if (!takesComma(i)) continue;
+            std::memmove(d + to, d + moved, i - moved);
+            to += i - moved;
+            d[to++] = ',';
+            moved = i;
+        }
+        std::memmove(d + to, d + moved, text.size() - moved);
+        text.resize(to + text.size() - moved);
+        return;
+    }
     std::string out;
     out.reserve(text.size() + commas - from);
     std::size_t copied = from;

@@ -152,6 +152,8 @@ TEST(ThousandsSeparatorsTest, InsertsAndKeepsWidth) {
     } rows[] = {
         {"ShrinksLeadingSpaces", "    1234567.5", "  1,234,567.5"},
         {"GrowsWithoutSpaces", "1234.5", "1,234.5"},
+        {"JustEnoughSpaces", "  -1234567.5", "-1,234,567.5"},
+        {"TooFewSpaces", " 1234567.5", "1,234,567.5"},
         {"NoneAfterMinus", " -123456.5", "-123,456.5"},
         {"NoPointOnlyDropsCommas", "1,23,4", "1234"},
     };
