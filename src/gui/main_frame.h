@@ -55,8 +55,7 @@ class CMainFrame : public QMainWindow, private FramePort {
     // Start-up: the application's start-up order, the file named on the
     // command line (if any), then the window shows. `ahead` is that file
     // as read while the window was built (readDocumentAhead), if it was.
-    bool start(const QString& file = {},
-               std::future<std::optional<ReadDocument>>* ahead = nullptr);
+    bool start(const QString& file = {}, std::future<std::optional<ReadDocument>>* ahead = nullptr);
 
     // Runs a command from any source; false when it cannot run right now.
     bool runCommand(int id) { return m_app->runCommand(id); }
