@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace vor {
 
@@ -21,15 +21,16 @@ namespace vor {
 // The wire format is a 32-bit big-endian byte count followed by the path in
 // UTF-8; the receiver answers one byte, 'K', as soon as it has the path, so
 // the sender never waits on whatever the window then does with the file.
+//
+// A Unix socket under the user's runtime folder carries it, through the
+// system's calls and Qt's socket notifier rather than Qt's network module:
+// that module and the libraries it pulls in (Kerberos, proxy lookup) took
+// longer to load at every start than all of this does.
 class SingleInstance : public QObject {
     Q_OBJECT
    public:
     // How long the receiving side waits on others (milliseconds).
     struct Timeouts {
-        // A live instance accepts a local connection at once; a name whose
-        // owner has not accepted within this time is treated as left over
-        // from a crash.
-        int probeMs = 500;
         // A sender that connects and has not completed its request within
         // this time is dropped, so a stuck client cannot pile up sockets in
         // the window.
@@ -65,6 +66,10 @@ class SingleInstance : public QObject {
     // The longest path accepted from a sender; anything longer is dropped.
     static constexpr quint32 kMaxPathBytes = 64 * 1024;
 
+    // The socket file a server name stands for: a bare name lives in the
+    // temporary folder.
+    static QByteArray socketPath(const QString& serverName);
+
    signals:
     // A second `vorlex FILE` asked this window to open `path` (absolute).
     // Delivered from the event loop after the sender has been answered, so
@@ -72,12 +77,14 @@ class SingleInstance : public QObject {
     void openRequested(const QString& path);
 
    private:
+    class Request;
+    bool bindAndListen();
     void acceptConnections();
-    void readRequest(QLocalSocket* socket);
 
     QString m_name;
     Timeouts m_timeouts;
-    QLocalServer* m_server;
+    int m_fd = -1;  // the listening socket, -1 when not listening
+    QSocketNotifier* m_notifier = nullptr;
 };
 
 }  // namespace vor
