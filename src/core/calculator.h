@@ -170,6 +170,11 @@ class CCalculator : public EntryState {
     void finishOperation(int code, double entry, MainShows shows);
     // The key is done with the entry: the next digit starts a new one.
     void endEntry(double lastValue, int lastOp);
+    // A key that prints its working on lines of its own (Mark Up/Down, TAX+
+    // and TAX-) ends as no operation with `result` shown and waiting as the
+    // value + and - repeat; the last line's snapshot, taken before the key
+    // had finished, is taken again when that line was printed.
+    void endWithResult(double result, bool printed);
 
     // A % or MR note starts waiting: remembers what it replaces.
     void beginNote(const std::string& comment);

@@ -57,20 +57,9 @@ void CCalculator::onMarkUpDown() {
     const bool printed = appendLine(lineText(format(s, prec), words::kSellingPrice),
                                     std::string(words::kSellingPriceNote) + formatFixed(s, 2), s);
     if (printed) setLastLineFlags(0, false);
-    d.m_mainText = format(s, kFormatLed);
-    m_mainLED = d.m_mainText;
-    writeDisplays();
-    // MUD ends like the operation keys, but as no operation: a product left
-    // behind would silently become the first operand of the next
-    // multiplication, so it is closed as = closes it.
-    endEntry(s, op::None);
-    d.m_repeatValue = s;
-    d.m_product = 0.0;
-    m_negatedRepeat = false;
-    // The selling price line's snapshot was taken before MUD had finished;
-    // undo back to that line must find the state after the key, not a
-    // multiplication still waiting for its rate.
-    if (printed) snapshotLastLine();
+    // Undo back to the selling price line must find the state after the
+    // key, not a multiplication still waiting for its rate.
+    endWithResult(s, printed);
 }
 
 }  // namespace vor

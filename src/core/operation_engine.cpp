@@ -322,6 +322,20 @@ void CCalculator::endEntry(double lastValue, int lastOp) {
     m_doc.m_lastOp = lastOp;
 }
 
+void CCalculator::endWithResult(double result, bool printed) {
+    CVORDoc& d = m_doc;
+    d.m_mainText = format(result, kFormatLed);
+    m_mainLED = d.m_mainText;
+    writeDisplays();
+    // Closed as = closes it: a product left behind would silently become
+    // the first operand of the next multiplication.
+    endEntry(result, op::None);
+    d.m_repeatValue = result;
+    d.m_product = 0.0;
+    m_negatedRepeat = false;
+    if (printed) snapshotLastLine();
+}
+
 void CCalculator::finishOperation(int code, double entry, MainShows shows) {
     CVORDoc& d = m_doc;
     endEntry(entry, code);

@@ -105,17 +105,10 @@ void CCalculator::applyTax(int keyId, double rate, const std::string& comment) {
     const bool printed =
         appendLine(lineText(format(result, prec), plus ? words::kGross : words::kNet), " ", result);
     if (printed) setLastLineFlags(0, false);
-    d.m_mainText = format(result, kFormatLed);
-    m_mainLED = d.m_mainText;
-    writeDisplays();
+    d.m_factor = 0.0;
     // The result waits as the value the next + or - repeats, so a replay
     // carries a changed amount or rate on into the lines below.
-    endEntry(result, op::None);
-    d.m_repeatValue = result;
-    d.m_product = 0.0;
-    d.m_factor = 0.0;
-    m_negatedRepeat = false;
-    if (printed) snapshotLastLine();
+    endWithResult(result, printed);
 }
 
 void CCalculator::onGrandTotal() {
