@@ -99,7 +99,6 @@ class SingleInstance::Request : public QObject {
     }
 
     void read() {
-        if (m_dropped) return;
         char chunk[4096];
         for (;;) {
             const ssize_t n = ::recv(m_fd, chunk, sizeof chunk, 0);
@@ -140,8 +139,9 @@ class SingleInstance::Request : public QObject {
                m_bytes.size() <= kHeaderBytes + static_cast<qsizetype>(size);
     }
 
+    // Nothing more is read: the notifier stops at once, the socket closes
+    // with the object.
     void drop() {
-        m_dropped = true;
         m_notifier.setEnabled(false);
         deleteLater();
     }
@@ -150,7 +150,6 @@ class SingleInstance::Request : public QObject {
     SingleInstance& m_owner;
     QSocketNotifier m_notifier;
     QByteArray m_bytes;
-    bool m_dropped = false;
 };
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
