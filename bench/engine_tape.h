@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 #include "core/calculator.h"
 #include "core/command_ids.h"
 #include "core/memory_form.h"
@@ -30,12 +32,9 @@ struct EngineTape : CalculatorHooks {
     // and a subtotal; 1000 lines in all.
     void keyFullTape() {
         using namespace vor::cmd;
-        while (doc.m_lineCount < 995) {
-            for (int key : {Digit1, Digit2, DecimalPoint, Digit5, Plus, Digit3, Multiply, Digit4,
-                            Plus, Digit7, MemoryPlusEquals, Digit2, Minus, SubTotal})
-                calc.onKey(key);
-        }
-        while (doc.m_lineCount < kMaxLines) calc.onKey(SubTotal);
+        keyRounds({Digit1, Digit2, DecimalPoint, Digit5, Plus, Digit3, Multiply, Digit4, Plus,
+                   Digit7, MemoryPlusEquals, Digit2, Minus, SubTotal},
+                  995);
     }
 
     // The keys of a printing calculator: tax added and taken out, totals
@@ -43,12 +42,17 @@ struct EngineTape : CalculatorHooks {
     void keyTaxTape() {
         using namespace vor::cmd;
         settings.taxRate = 8.25;
-        while (doc.m_lineCount < 990) {
-            for (int key : {Digit1, Digit2, DecimalPoint, Digit5, TaxPlus, Plus, Digit3, Digit0,
-                            TaxMinus, Minus, Total, GrandTotal, Plus})
-                calc.onKey(key);
-        }
-        while (doc.m_lineCount < kMaxLines) calc.onKey(SubTotal);
+        keyRounds({Digit1, Digit2, DecimalPoint, Digit5, TaxPlus, Plus, Digit3, Digit0, TaxMinus,
+                   Minus, Total, GrandTotal, Plus},
+                  990);
+    }
+
+    // `round` again and again until the tape has `lines` lines, then
+    // subtotals up to the tape's limit.
+    void keyRounds(std::initializer_list<int> round, int lines) {
+        while (doc.m_lineCount < lines)
+            for (int key : round) calc.onKey(key);
+        while (doc.m_lineCount < kMaxLines) calc.onKey(cmd::SubTotal);
     }
 };
 
