@@ -25,8 +25,6 @@ std::string recentValueName(int i) {
     return "File" + std::to_string(i + 1);
 }
 
-// Paths are kept absolute: the recent-file list and the title must not
-// depend on the folder the program happened to start in.
 }  // namespace
 
 CVORApp::CVORApp(AppPorts ports) : m_ports(ports) {

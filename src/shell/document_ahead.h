@@ -18,7 +18,9 @@ struct ReadDocument {
     FileStamp stamp;
 };
 
-// The absolute form of `path` that documents are known by.
+// The absolute form of `path` that documents are known by: the recent-file
+// list and the title must not depend on the folder the program happened to
+// start in.
 std::string documentPath(const std::string& path);
 
 // Starts reading `path`. The result is empty when the file could not be read
